@@ -1,0 +1,148 @@
+#include "platform/data/clientdataset.h"
+
+#include <algorithm>
+
+#include "platform/data/errors.h"
+
+namespace plat {
+
+TClientDataSet::TClientDataSet(TComponent* owner, std::string name) : TDataSet(owner, std::move(name)) {}
+
+void TClientDataSet::SetData(const DataPacket& packet) {
+  if (Active()) Close();
+  if (!HasDeclaredFields()) {
+    ClearFields();
+    for (auto& def : packet.fields) AddFieldFromDef(def);
+  }
+  // Where each field's value comes from in the packet's rows.
+  std::vector<int> source(Fields().size(), -1);
+  for (auto* field : Fields()) {
+    if (field->Calculated()) continue;
+    int column = packet.FieldIndex(field->FieldName());
+    if (column < 0) Fail("Field '" + field->FieldName() + "' not found in the data packet");
+    source[field->Index()] = column;
+  }
+  std::vector<Record> records;
+  records.reserve(packet.rows.size());
+  for (std::size_t r = 0; r < packet.rows.size(); ++r) {
+    const Row& row = packet.rows[r];
+    if (row.size() != packet.fields.size())
+      Fail("Row " + std::to_string(r + 1) + " of the data packet has " + std::to_string(row.size()) +
+           " values for " + std::to_string(packet.fields.size()) + " fields");
+    Record record = NewRecord();
+    for (auto* field : Fields()) {
+      int column = source[field->Index()];
+      if (column < 0) continue;
+      const Variant& value = row[column];
+      // Packets usually carry the declared type already; convert otherwise.
+      // Stored data is taken as it is: the size and range checks guard what
+      // users assign, not what was saved before.
+      bool sameType = value.IsNull() || packet.fields[column].type == field->DataType();
+      record.values[field->Index()] = sameType ? value : field->Convert(value);
+    }
+    records.push_back(std::move(record));
+  }
+  log_.clear();
+  for (std::size_t i = 0; i < records.size(); ++i) records[i].baseSeq = static_cast<int64_t>(i);
+  OpenWith(std::move(records));
+}
+
+void TClientDataSet::CreateDataSet() {
+  if (Active()) Close();
+  log_.clear();
+  OpenWith({});
+}
+
+void TClientDataSet::InternalOpen() {
+  // Opening without data gives an empty data set with the declared fields.
+  log_.clear();
+  OpenWith({});
+}
+
+void TClientDataSet::InternalClose() { log_.clear(); }
+
+DataPacket TClientDataSet::Data() const {
+  DataPacket packet;
+  packet.fields = DataFieldDefs();
+  for (auto& record : Records()) packet.rows.push_back(DataRow(record));
+  return packet;
+}
+
+void TClientDataSet::InternalPost(const Record& stored, bool inserting) {
+  if (!LogChanges) return;
+  if (log_.count(stored.id)) return;  // an insert stays an insert; a modify keeps its first original
+  if (inserting) {
+    log_[stored.id] = {ChangeKind::Insert, Record(), logOrder_++};
+  } else {
+    auto it = std::find_if(Records().begin(), Records().end(), [&](const Record& r) { return r.id == stored.id; });
+    log_[stored.id] = {ChangeKind::Modify, *it, logOrder_++};
+  }
+}
+
+void TClientDataSet::InternalDelete(const Record& removed) {
+  if (!LogChanges) return;
+  auto it = log_.find(removed.id);
+  if (it == log_.end()) {
+    log_[removed.id] = {ChangeKind::Delete, removed, logOrder_++};
+  } else if (it->second.kind == ChangeKind::Insert) {
+    log_.erase(it);  // never reached the server: nothing to send
+  } else {
+    it->second.kind = ChangeKind::Delete;  // keeps the original values and its place
+  }
+}
+
+Delta TClientDataSet::GetDelta() const {
+  Delta delta;
+  delta.fields = DataFieldDefs();
+  std::vector<const std::pair<const uint64_t, LogEntry>*> entries;
+  for (auto& entry : log_) entries.push_back(&entry);
+  std::sort(entries.begin(), entries.end(), [](auto* a, auto* b) { return a->second.order < b->second.order; });
+  for (auto* entry : entries) {
+    DeltaEntry change;
+    change.kind = entry->second.kind;
+    if (change.kind != ChangeKind::Insert) change.original = DataRow(entry->second.original);
+    if (change.kind != ChangeKind::Delete) {
+      auto it = std::find_if(Records().begin(), Records().end(), [&](const Record& r) { return r.id == entry->first; });
+      if (it != Records().end()) change.current = DataRow(*it);
+    }
+    delta.changes.push_back(std::move(change));
+  }
+  return delta;
+}
+
+void TClientDataSet::MarkBase() {
+  auto& records = Records();
+  for (std::size_t i = 0; i < records.size(); ++i) records[i].baseSeq = static_cast<int64_t>(i);
+}
+
+void TClientDataSet::MergeChangeLog() {
+  log_.clear();
+  MarkBase();
+}
+
+void TClientDataSet::CancelUpdates() {
+  if (!Active()) return;
+  if (Editing()) Cancel();
+  if (log_.empty()) return;
+  uint64_t current = CurrentRecordId();
+  auto& records = Records();
+  // Drop records inserted since the merge, restore modified ones, bring back deleted ones.
+  records.erase(std::remove_if(records.begin(), records.end(),
+                               [&](const Record& r) {
+                                 auto it = log_.find(r.id);
+                                 return it != log_.end() && it->second.kind == ChangeKind::Insert;
+                               }),
+                records.end());
+  for (auto& record : records) {
+    auto it = log_.find(record.id);
+    if (it != log_.end()) record = it->second.original;
+  }
+  for (auto& [id, entry] : log_)
+    if (entry.kind == ChangeKind::Delete) records.push_back(entry.original);
+  std::stable_sort(records.begin(), records.end(), [](const Record& a, const Record& b) { return a.baseSeq < b.baseSeq; });
+  log_.clear();
+  CalculateAll();
+  Resync(current);
+}
+
+}  // namespace plat

@@ -1,0 +1,63 @@
+// TClientDataSet: a data set filled from a data packet that keeps a log of
+// the changes made since the last merge, so they can be sent back as a delta.
+//
+// What callers may rely on:
+// - SetData replaces the whole content and opens on the first record (see
+//   TDataSet for the events). Declared fields are filled from the packet's
+//   columns of the same name (a declared data field the packet lacks is an
+//   error naming the data set and the field; extra columns are ignored);
+//   without declared fields the packet's definitions become the fields.
+// - Every post and delete is logged while LogChanges is on. The log holds one
+//   entry per changed record with its net change: a record inserted and then
+//   modified is one insert; inserted and then deleted leaves nothing; a base
+//   record modified several times is one modify carrying the values it had at
+//   the last merge. ChangeCount is the number of those entries and GetDelta
+//   gives exactly them, in the order the records were first changed.
+// - MergeChangeLog makes the current content the new base; CancelUpdates
+//   restores the content as of the last merge (or fill) and empties the log.
+// - Calculated fields never travel in packets or deltas.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "platform/data/dataset.h"
+#include "platform/data/packet.h"
+
+namespace plat {
+
+class TClientDataSet : public TDataSet {
+ public:
+  TClientDataSet(TComponent* owner, std::string name);
+
+  void SetData(const DataPacket& packet);
+  DataPacket Data() const;  // the current content (data fields only)
+  // Opens an empty data set with the declared fields.
+  void CreateDataSet();
+
+  bool LogChanges = true;
+  int ChangeCount() const { return static_cast<int>(log_.size()); }
+  Delta GetDelta() const;
+  void MergeChangeLog();
+  void CancelUpdates();
+
+ protected:
+  void InternalOpen() override;
+  void InternalClose() override;
+  void InternalPost(const Record& stored, bool inserting) override;
+  void InternalDelete(const Record& removed) override;
+
+ private:
+  struct LogEntry {
+    ChangeKind kind;
+    Record original;  // as of the last merge (modify, delete)
+    uint64_t order;   // when the record was first changed
+  };
+  void MarkBase();
+
+  std::map<uint64_t, LogEntry> log_;  // by record id
+  uint64_t logOrder_ = 0;
+};
+
+}  // namespace plat

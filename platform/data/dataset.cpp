@@ -1,0 +1,516 @@
+#include "platform/data/dataset.h"
+
+#include <algorithm>
+
+#include "platform/data/cp1252.h"
+#include "platform/data/datasource.h"
+#include "platform/data/errors.h"
+
+namespace plat {
+
+const char* DataSetStateName(DataSetState state) {
+  switch (state) {
+    case DataSetState::Inactive: return "inactive";
+    case DataSetState::Browse: return "browse";
+    case DataSetState::Edit: return "edit";
+    case DataSetState::Insert: return "insert";
+  }
+  return "?";
+}
+
+TDataSet::TDataSet(TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {}
+
+TDataSet::~TDataSet() {
+  for (auto* source : std::vector<TDataSource*>(dataSources_)) source->SetDataSet(nullptr);
+}
+
+void TDataSet::Fail(const std::string& message) const {
+  throw EDatabaseError(Name().empty() ? message : Name() + ": " + message);
+}
+
+void TDataSet::CheckActive() const {
+  if (!Active()) Fail("Cannot perform this operation on a closed dataset");
+}
+
+void TDataSet::CheckCanModify() const {
+  if (!CanModify()) Fail("Cannot modify a read-only dataset");
+}
+
+// ---- fields -------------------------------------------------------------
+
+TField& TDataSet::AddField(std::string fieldName, FieldType type, int size, FieldKind kind) {
+  if (Active()) Fail("Cannot declare field '" + fieldName + "' on an open dataset");
+  if (FindField(fieldName)) Fail("Duplicate field name '" + fieldName + "'");
+  // Declared fields come before any created from a packet's definitions.
+  if (declaredCount_ != static_cast<int>(fields_.size())) ClearFields();
+  std::string componentName = Name() + fieldName;
+  TField& field = Create<TField>(componentName, std::move(fieldName), type, size, kind);
+  field.index_ = static_cast<int>(fields_.size());
+  fields_.push_back(&field);
+  ++declaredCount_;
+  return field;
+}
+
+TField& TDataSet::AddFieldFromDef(const FieldDef& def) {
+  TField& field = Create<TField>(std::string(), def.name, def.type, def.size, FieldKind::Data);
+  field.SetRequired(def.required).SetReadOnly(def.readOnly);
+  field.index_ = static_cast<int>(fields_.size());
+  fields_.push_back(&field);
+  return field;
+}
+
+void TDataSet::ClearFields() {
+  while (static_cast<int>(fields_.size()) > declaredCount_) {
+    TField* field = fields_.back();
+    fields_.pop_back();
+    Destroy(*field);
+  }
+}
+
+TField* TDataSet::FindField(std::string_view fieldName) const {
+  for (auto* field : fields_)
+    if (field->FieldName() == fieldName) return field;
+  return nullptr;
+}
+
+TField& TDataSet::FieldByName(std::string_view fieldName) const {
+  if (auto* field = FindField(fieldName)) return *field;
+  Fail("Field '" + std::string(fieldName) + "' not found");
+}
+
+std::vector<FieldDef> TDataSet::DataFieldDefs() const {
+  std::vector<FieldDef> defs;
+  for (auto* field : fields_)
+    if (!field->Calculated())
+      defs.push_back({field->FieldName(), field->DataType(), field->Size(), field->Required(), field->ReadOnly()});
+  return defs;
+}
+
+Row TDataSet::DataRow(const Record& record) const {
+  Row row;
+  for (auto* field : fields_)
+    if (!field->Calculated()) row.push_back(record.values[field->Index()]);
+  return row;
+}
+
+// ---- values -------------------------------------------------------------
+
+const TDataSet::Record* TDataSet::CurrentRecordPtr() const {
+  if (reading_) return reading_;
+  if (Editing()) return &editBuffer_;
+  if (state_ == DataSetState::Browse && cursor_ >= 0) return &records_[cursor_];
+  return nullptr;
+}
+
+TDataSet::Record& TDataSet::ActiveRecord() { return const_cast<Record&>(*CurrentRecordPtr()); }
+
+const Variant& TDataSet::ReadValue(int index) const {
+  static const Variant null;
+  const Record* record = CurrentRecordPtr();
+  if (!record || index < 0 || index >= static_cast<int>(record->values.size())) return null;
+  return record->values[index];
+}
+
+void TDataSet::WriteValue(TField& field, const Variant& value) {
+  if (calculating_) {
+    if (!field.Calculated()) Fail("Field '" + field.FieldName() + "' cannot be modified while calculating");
+    const_cast<Record*>(reading_)->values[field.Index()] = field.Coerce(value);
+    return;
+  }
+  CheckActive();
+  if (!Editing()) Fail("Dataset not in edit or insert mode");
+  if (field.ReadOnly()) Fail("Field '" + field.FieldName() + "' cannot be modified");
+  Variant stored = field.Coerce(value);  // throws before anything changes
+  editBuffer_.values[field.Index()] = std::move(stored);
+  modified_ = true;
+  if (!field.Calculated()) CalculateRecord(editBuffer_);
+  Notify(DataEvent::RecordChange, &field);
+  // The calculated fields were just computed again: controls showing them follow.
+  if (!field.Calculated() && OnCalcFields)
+    for (auto* calculated : std::vector<TField*>(fields_))
+      if (calculated->Calculated()) Notify(DataEvent::RecordChange, calculated);
+}
+
+void TDataSet::CalculateRecord(Record& record) {
+  if (!OnCalcFields) return;
+  bool hasCalculated = std::any_of(fields_.begin(), fields_.end(), [](TField* f) { return f->Calculated(); });
+  if (!hasCalculated) return;
+  for (auto* field : fields_)
+    if (field->Calculated()) record.values[field->Index()] = Variant();
+  const Record* savedReading = reading_;
+  bool savedCalculating = calculating_;
+  reading_ = &record;
+  calculating_ = true;
+  try {
+    OnCalcFields(*this);
+  } catch (...) {
+    reading_ = savedReading;
+    calculating_ = savedCalculating;
+    throw;
+  }
+  reading_ = savedReading;
+  calculating_ = savedCalculating;
+}
+
+void TDataSet::CalculateAll() {
+  for (auto& record : records_) CalculateRecord(record);
+}
+
+void TDataSet::RequestFocus(TField& field) {
+  for (auto* source : std::vector<TDataSource*>(dataSources_))
+    if (source->FocusField(field)) return;
+}
+
+TDataSet::Record TDataSet::NewRecord() {
+  Record record;
+  record.values.resize(fields_.size());
+  record.id = nextId_++;
+  return record;
+}
+
+// ---- notifications --------------------------------------------------------
+
+void TDataSet::Notify(DataEvent event, TField* field) {
+  for (auto* source : std::vector<TDataSource*>(dataSources_)) source->DataEvent(event, field, ControlsDisabled());
+}
+
+void TDataSet::SetState(DataSetState state) {
+  if (state_ == state) return;
+  state_ = state;
+  Notify(DataEvent::StateChange);
+}
+
+void TDataSet::AttachDataSource(TDataSource* source) {
+  if (std::find(dataSources_.begin(), dataSources_.end(), source) == dataSources_.end())
+    dataSources_.push_back(source);
+}
+
+void TDataSet::DetachDataSource(TDataSource* source) {
+  dataSources_.erase(std::remove(dataSources_.begin(), dataSources_.end(), source), dataSources_.end());
+}
+
+void TDataSet::DisableControls() { ++disableCount_; }
+
+void TDataSet::EnableControls() {
+  if (disableCount_ == 0) return;
+  if (--disableCount_ == 0) Notify(DataEvent::DataSetChange);
+}
+
+// ---- open and close -------------------------------------------------------
+
+void TDataSet::Open() {
+  if (Active()) return;
+  InternalOpen();
+}
+
+void TDataSet::OpenWith(std::vector<Record> records) {
+  if (Active()) Close();
+  for (auto& record : records) {
+    record.values.resize(fields_.size());
+    if (record.id == 0) record.id = nextId_++;
+  }
+  records_ = std::move(records);
+  CalculateAll();
+  cursor_ = records_.empty() ? -1 : 0;
+  bof_ = true;
+  eof_ = records_.empty();
+  modified_ = false;
+  SetState(DataSetState::Browse);
+  Notify(DataEvent::DataSetChange);
+  Run(AfterOpen);
+  Run(AfterScroll);
+}
+
+void TDataSet::Close() {
+  if (!Active()) return;
+  Run(BeforeClose);
+  editBuffer_ = Record();
+  modified_ = false;
+  records_.clear();
+  cursor_ = -1;
+  bof_ = eof_ = true;
+  InternalClose();
+  SetState(DataSetState::Inactive);
+  Notify(DataEvent::DataSetChange);
+  Run(AfterClose);
+}
+
+// ---- navigation -----------------------------------------------------------
+
+void TDataSet::MoveCursorTo(int index) {
+  cursor_ = index;
+  Notify(DataEvent::Scroll);
+  Run(AfterScroll);
+}
+
+void TDataSet::First() {
+  CheckActive();
+  CheckBrowseMode();
+  bof_ = true;
+  eof_ = records_.empty();
+  MoveCursorTo(records_.empty() ? -1 : 0);
+}
+
+void TDataSet::Last() {
+  CheckActive();
+  CheckBrowseMode();
+  eof_ = true;
+  bof_ = records_.empty();
+  MoveCursorTo(static_cast<int>(records_.size()) - 1);
+}
+
+void TDataSet::Next() { MoveBy(1); }
+void TDataSet::Prior() { MoveBy(-1); }
+
+int TDataSet::MoveBy(int distance) {
+  CheckActive();
+  CheckBrowseMode();
+  if (distance == 0 || records_.empty()) {
+    if (distance > 0) eof_ = true;
+    if (distance < 0) bof_ = true;
+    return 0;
+  }
+  if ((distance > 0 && eof_) || (distance < 0 && bof_)) return 0;
+  int last = static_cast<int>(records_.size()) - 1;
+  int target = std::clamp(cursor_ + distance, 0, last);
+  int moved = target - cursor_;
+  eof_ = distance > 0 && cursor_ + distance > last;
+  bof_ = distance < 0 && cursor_ + distance < 0;
+  if (moved != 0) MoveCursorTo(target);
+  return moved;
+}
+
+int TDataSet::RecNo() const {
+  if (state_ == DataSetState::Insert || cursor_ < 0) return 0;
+  return cursor_ + 1;
+}
+
+void TDataSet::SetRecNo(int recNo) {
+  CheckActive();
+  CheckBrowseMode();
+  if (recNo < 1 || recNo > RecordCount()) Fail("Record number " + std::to_string(recNo) + " out of range");
+  bof_ = eof_ = false;
+  if (recNo - 1 != cursor_) MoveCursorTo(recNo - 1);
+}
+
+static std::string Folded(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+bool TDataSet::Locate(std::string_view fieldName, const Variant& value, LocateOptions options) {
+  CheckActive();
+  CheckBrowseMode();
+  TField& field = FieldByName(fieldName);
+  std::string wanted;
+  if (!value.IsNull()) {
+    try {
+      wanted = field.ValueText(field.Convert(value));
+    } catch (const EError&) {
+      return false;  // a key of another kind (text for a number field) is in no record
+    }
+  }
+  if (options.caseInsensitive) wanted = Folded(wanted);
+  for (int i = 0; i < RecordCount(); ++i) {
+    const Variant& stored = records_[i].values[field.Index()];
+    bool match;
+    if (value.IsNull()) {
+      match = stored.IsNull();
+    } else if (stored.IsNull()) {
+      match = false;
+    } else {
+      std::string text = field.ValueText(stored);
+      if (options.caseInsensitive) text = Folded(text);
+      match = options.partialKey ? text.rfind(wanted, 0) == 0 : text == wanted;
+    }
+    if (match) {
+      bof_ = eof_ = false;
+      if (i != cursor_) MoveCursorTo(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+// ---- editing --------------------------------------------------------------
+
+void TDataSet::UpdateRecord() {
+  if (!Editing()) return;
+  if (!ControlsDisabled()) Notify(DataEvent::UpdateRecord);
+}
+
+void TDataSet::CheckBrowseMode() {
+  CheckActive();
+  if (!Editing()) return;
+  UpdateRecord();
+  if (modified_)
+    Post();
+  else
+    Cancel();
+}
+
+void TDataSet::Insert() { DoInsert(false); }
+void TDataSet::Append() { DoInsert(true); }
+
+void TDataSet::DoInsert(bool append) {
+  CheckActive();
+  CheckBrowseMode();
+  CheckCanModify();
+  Run(BeforeInsert);
+  // BeforeInsert may have moved the focus and with it posted other records;
+  // this data set itself must still be browsing.
+  CheckBrowseMode();
+  editBuffer_ = NewRecord();
+  insertIndex_ = append || cursor_ < 0 ? static_cast<int>(records_.size()) : cursor_;
+  modified_ = false;
+  SetState(DataSetState::Insert);
+  Run(OnNewRecord);
+  CalculateRecord(editBuffer_);
+  Notify(DataEvent::DataSetChange);
+  Run(AfterInsert);
+  Run(AfterScroll);
+}
+
+void TDataSet::Edit() {
+  CheckActive();
+  if (Editing()) return;
+  if (records_.empty()) {
+    Insert();
+    return;
+  }
+  CheckCanModify();
+  Run(BeforeEdit);
+  editBuffer_ = records_[cursor_];
+  modified_ = false;
+  SetState(DataSetState::Edit);
+  Notify(DataEvent::RecordChange);
+  Run(AfterEdit);
+}
+
+void TDataSet::CheckRequiredFields() const {
+  for (auto* field : fields_)
+    if (field->Required() && !field->Calculated() && editBuffer_.values[field->Index()].IsNull())
+      Fail("Field '" + field->DisplayLabel() + "' must have a value");
+}
+
+void TDataSet::Post() {
+  if (!Active() || !Editing()) return;
+  UpdateRecord();
+  Run(BeforePost);
+  if (!Editing()) return;  // a handler cancelled or posted it already
+  CheckRequiredFields();
+  bool inserting = state_ == DataSetState::Insert;
+  CalculateRecord(editBuffer_);
+  InternalPost(editBuffer_, inserting);
+  if (inserting) {
+    records_.insert(records_.begin() + insertIndex_, std::move(editBuffer_));
+    cursor_ = insertIndex_;
+  } else {
+    records_[cursor_] = std::move(editBuffer_);
+  }
+  editBuffer_ = Record();
+  modified_ = false;
+  bof_ = eof_ = false;
+  SetState(DataSetState::Browse);
+  Notify(DataEvent::DataSetChange);
+  Run(AfterPost);
+}
+
+void TDataSet::Cancel() {
+  if (!Active() || !Editing()) return;
+  bool wasInsert = state_ == DataSetState::Insert;
+  Run(BeforeCancel);
+  if (!Editing()) return;
+  editBuffer_ = Record();
+  modified_ = false;
+  SetState(DataSetState::Browse);
+  Notify(DataEvent::DataSetChange);
+  Run(AfterCancel);
+  if (wasInsert) Run(AfterScroll);
+}
+
+void TDataSet::Delete() {
+  CheckActive();
+  if (state_ == DataSetState::Insert) {
+    Cancel();
+    return;
+  }
+  if (records_.empty()) Fail("Cannot perform this operation on an empty dataset");
+  CheckCanModify();
+  Run(BeforeDelete);
+  if (records_.empty()) Fail("Cannot perform this operation on an empty dataset");
+  InternalDelete(records_[cursor_]);
+  records_.erase(records_.begin() + cursor_);
+  if (cursor_ >= static_cast<int>(records_.size())) cursor_ = static_cast<int>(records_.size()) - 1;
+  editBuffer_ = Record();
+  modified_ = false;
+  eof_ = records_.empty();
+  bof_ = records_.empty();
+  SetState(DataSetState::Browse);
+  Notify(DataEvent::DataSetChange);
+  Run(AfterDelete);
+  Run(AfterScroll);
+}
+
+void TDataSet::Resync(uint64_t previousId) {
+  int index = -1;
+  for (int i = 0; i < RecordCount(); ++i)
+    if (records_[i].id == previousId) index = i;
+  if (index < 0 && !records_.empty()) index = std::clamp(cursor_, 0, RecordCount() - 1);
+  cursor_ = index;
+  bof_ = eof_ = records_.empty();
+  Notify(DataEvent::DataSetChange);
+  if (CurrentRecordId() != previousId) Run(AfterScroll);
+}
+
+// ---- rows as a grid shows them ----------------------------------------------
+
+int TDataSet::ViewRowCount() const {
+  return RecordCount() + (state_ == DataSetState::Insert ? 1 : 0);
+}
+
+int TDataSet::ViewCurrentRow() const {
+  if (state_ == DataSetState::Insert) return insertIndex_;
+  return cursor_;
+}
+
+void TDataSet::ReadViewRow(int row, const std::function<void()>& fn) const {
+  const Record* record = nullptr;
+  if (state_ == DataSetState::Insert) {
+    if (row == insertIndex_)
+      record = &editBuffer_;
+    else
+      record = &records_.at(row < insertIndex_ ? row : row - 1);
+  } else if (state_ == DataSetState::Edit && row == cursor_) {
+    record = &editBuffer_;
+  } else {
+    record = &records_.at(row);
+  }
+  const Record* saved = reading_;
+  reading_ = record;
+  try {
+    fn();
+  } catch (...) {
+    reading_ = saved;
+    throw;
+  }
+  reading_ = saved;
+}
+
+void TDataSet::MoveToViewRow(int row) {
+  CheckActive();
+  if (row == ViewCurrentRow()) return;
+  int target = row;
+  if (state_ == DataSetState::Insert && row > insertIndex_) --target;  // the insert row goes away...
+  bool wasInsert = state_ == DataSetState::Insert;
+  bool willStore = wasInsert && modified_;
+  CheckBrowseMode();
+  // ...unless it was stored, in which case rows after it keep their numbers.
+  if (wasInsert && willStore && row > insertIndex_) ++target;
+  if (records_.empty()) return;
+  target = std::clamp(target, 0, RecordCount() - 1);
+  bof_ = eof_ = false;
+  if (target != cursor_) MoveCursorTo(target);
+}
+
+}  // namespace plat

@@ -1,0 +1,35 @@
+#include "platform/data/field_def.h"
+
+#include "platform/data/errors.h"
+
+namespace plat {
+
+namespace {
+
+constexpr FieldType kAllTypes[] = {FieldType::String, FieldType::Float,   FieldType::Decimal,
+                                   FieldType::DateTime, FieldType::Blob, FieldType::Integer,
+                                   FieldType::Boolean};
+
+}  // namespace
+
+const char* FieldTypeName(FieldType type) {
+  switch (type) {
+    case FieldType::String: return "string";
+    case FieldType::Float: return "float";
+    case FieldType::Decimal: return "decimal";
+    case FieldType::DateTime: return "datetime";
+    case FieldType::Blob: return "blob";
+    case FieldType::Integer: return "integer";
+    case FieldType::Boolean: return "boolean";
+  }
+  return "unknown";
+}
+
+FieldType FieldTypeFromName(std::string_view name) {
+  for (FieldType type : kAllTypes) {
+    if (name == FieldTypeName(type)) return type;
+  }
+  throw EConvertError("Unknown field type '" + std::string(name) + "'");
+}
+
+}  // namespace plat

@@ -1,0 +1,89 @@
+#include "platform/ui/dbedit.h"
+
+#include "platform/data/errors.h"
+#include "platform/data/field.h"
+#include "platform/data/format.h"
+#include "platform/ui/form.h"
+
+namespace plat {
+
+std::string TDBEdit::FieldText(bool focused) const {
+  TField* field = Field();
+  if (field && !field->EditMask().empty() && !field->OnGetText && field->DataType() == FieldType::String)
+    return field->IsNull() ? std::string() : FormatMaskText(field->EditMask(), field->AsString());
+  return TDBFieldControl::FieldText(focused);
+}
+
+void TDBEdit::WriteField(TField& field) {
+  if (!field.EditMask().empty() && field.DataType() == FieldType::String)
+    field.SetText(MaskedTextToValue(field.EditMask(), Text()));
+  else
+    field.SetText(Text());
+}
+
+// ---- date edit ----------------------------------------------------------------
+
+std::string TDBDateEditPlus::FieldText(bool focused) const {
+  TField* field = Field();
+  if (!field || field->IsNull() || field->OnGetText) return TDBFieldControl::FieldText(focused);
+  return DateToStr(field->AsDateTime());
+}
+
+void TDBDateEditPlus::WriteField(TField& field) {
+  if (Text().empty()) {
+    field.Clear();
+    return;
+  }
+  field.SetAsDateTime(Date());
+}
+
+bool TDBDateEditPlus::HasDate() const {
+  DateTime date;
+  return TryStrToDate(Text(), date);
+}
+
+DateTime TDBDateEditPlus::Date() const {
+  DateTime date;
+  if (!TryStrToDate(Text(), date)) throw EConvertError("'" + Text() + "' is not a valid date");
+  return date;
+}
+
+void TDBDateEditPlus::CheckValidDate() {
+  if (Text().empty() || HasDate()) return;
+  if (CanFocus()) SetFocus();
+  throw EConvertError("'" + Text() + "' is not a valid date");
+}
+
+void TDBDateEditPlus::SetDate(const DateTime& date) {
+  TField* field = Field();
+  if (!field) return;
+  if (!Link().Edit()) return;
+  field->SetAsDateTime(date);
+  Link().Reset();
+  SetText(DateToStr(date));
+}
+
+// ---- rich text ------------------------------------------------------------------
+
+std::string TDBRichEdit::FieldText(bool focused) const {
+  TField* field = Field();
+  if (!field || field->OnGetText) return TDBFieldControl::FieldText(focused);
+  return field->AsString();
+}
+
+// ---- plain edit -------------------------------------------------------------------
+
+void TEdit::SetText(const std::string& text) {
+  if (text == text_) return;
+  text_ = text;
+  Changed();
+  if (OnChange) OnChange(*this);
+}
+
+bool TEdit::UserEdit(const std::string& text) {
+  if (ReadOnly) return false;
+  SetText(text);
+  return true;
+}
+
+}  // namespace plat

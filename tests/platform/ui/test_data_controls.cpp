@@ -1,0 +1,190 @@
+// Data-aware controls: showing the field, auto-edit on typing, pending text
+// written on exit and on post, change events, date checks and choices.
+#include "platform/data/errors.h"
+#include "platform/data/format.h"
+#include "platform/ui/dbchoice.h"
+#include "platform/ui/dbedit.h"
+#include "platform/ui/user_actions.h"
+#include "ui_fixture.h"
+
+using namespace plat;
+
+namespace {
+
+class DataControls : public uitest::FormTest {
+ protected:
+  DataControls() {
+    nome = &form->Create<TDBEdit>("dbeNome", form);
+    nome->Bind(*dts, "NOME");
+    data = &form->Create<TDBDateEditPlus>("depData", form);
+    data->Bind(*dts, "DATA");
+    other = &form->Create<TEdit>("edtOther", form);
+  }
+  TDBEdit* nome;
+  TDBDateEditPlus* data;
+  TEdit* other;
+};
+
+TEST_F(DataControls, EditFollowsTheCurrentRecord) {
+  Fill({"A1", "B2"});
+  EXPECT_EQ(nome->Text(), "Nome A1");
+  cds->Next();
+  EXPECT_EQ(nome->Text(), "Nome B2");
+  cds->Close();
+  EXPECT_EQ(nome->Text(), "");
+}
+
+TEST_F(DataControls, TypingAutoEditsAndWritesTheFieldOnlyWhenLeft) {
+  Fill({"A1"});
+  form->FocusControl(*nome);
+  ASSERT_TRUE(nome->UserEdit("Novo"));
+  EXPECT_EQ(cds->State(), DataSetState::Edit);
+  EXPECT_EQ(cds->FieldByName("NOME").AsString(), "Nome A1");
+  form->FocusControl(*other);
+  EXPECT_EQ(cds->FieldByName("NOME").AsString(), "Novo");
+}
+
+TEST_F(DataControls, PostWritesPendingTextBeforeBeforePost) {
+  Fill({"A1"});
+  std::string seen;
+  cds->BeforePost = [&](TDataSet& ds) { seen = ds.FieldByName("NOME").AsString(); };
+  form->FocusControl(*nome);
+  nome->UserEdit("Typed");
+  cds->Post();
+  EXPECT_EQ(seen, "Typed");
+  EXPECT_EQ(cds->FieldByName("NOME").AsString(), "Typed");
+}
+
+TEST_F(DataControls, TypingIntoAReadOnlyControlOrClosedDataSetIsRefused) {
+  EXPECT_FALSE(nome->UserEdit("x"));  // closed
+  Fill({"A1"});
+  nome->SetReadOnly(true);
+  EXPECT_FALSE(nome->UserEdit("x"));
+  EXPECT_EQ(cds->State(), DataSetState::Browse);
+  dts->AutoEdit = false;
+  nome->SetReadOnly(false);
+  EXPECT_FALSE(nome->UserEdit("x"));
+}
+
+TEST_F(DataControls, TypingOnAnEmptyDataSetStartsAnInsert) {
+  Fill({});
+  int afterInsert = 0;
+  cds->AfterInsert = [&](TDataSet&) { ++afterInsert; };
+  form->FocusControl(*nome);
+  ASSERT_TRUE(nome->UserEdit("Primeiro"));
+  EXPECT_EQ(cds->State(), DataSetState::Insert);
+  EXPECT_EQ(afterInsert, 1);
+}
+
+TEST_F(DataControls, ChangeEventFiresForTypedProgramAndFieldChanges) {
+  Fill({"A1", "B2"});
+  std::vector<std::string> changes;
+  nome->OnChange = [&](TControl& c) { changes.push_back(static_cast<TDBEdit&>(c).Text()); };
+  form->FocusControl(*nome);
+  nome->UserEdit("typed");
+  nome->SetText("program");
+  cds->Cancel();  // refreshed from the field
+  cds->Edit();
+  cds->FieldByName("NOME").SetAsString("assigned");
+  EXPECT_EQ(changes, (std::vector<std::string>{"typed", "program", "Nome A1", "assigned"}));
+}
+
+TEST_F(DataControls, CancelDiscardsPendingText) {
+  Fill({"A1"});
+  form->FocusControl(*nome);
+  nome->UserEdit("Discarded");
+  cds->Cancel();
+  EXPECT_EQ(nome->Text(), "Nome A1");
+  EXPECT_FALSE(nome->Modified());
+}
+
+TEST_F(DataControls, AnInvalidDateIsRefusedOnExitAndKeepsTheFocus) {
+  Fill({"A1"});
+  form->FocusControl(*data);
+  data->UserEdit("31/02/2026");
+  EXPECT_THROW(form->FocusControl(*other), EConvertError);
+  EXPECT_EQ(form->ActiveControl(), data);
+  EXPECT_TRUE(cds->FieldByName("DATA").IsNull());
+  EXPECT_THROW(data->CheckValidDate(), EConvertError);
+  data->UserEdit("28/02/2026");
+  EXPECT_NO_THROW(data->CheckValidDate());
+  EXPECT_TRUE(form->FocusControl(*other));
+  EXPECT_EQ(cds->FieldByName("DATA").AsDateTime(), DateTime::FromDate(2026, 2, 28));
+}
+
+TEST_F(DataControls, SetDateWritesTheFieldAndShowsTheDate) {
+  Fill({"A1"});
+  data->SetDate(DateTime::FromDate(2026, 12, 8) + 30.0);
+  EXPECT_EQ(cds->State(), DataSetState::Edit);
+  EXPECT_EQ(cds->FieldByName("DATA").AsDateTime(), DateTime::FromDate(2027, 1, 7));
+  EXPECT_EQ(data->Text(), "07/01/2027");
+}
+
+TEST_F(DataControls, EditWithMaskShowsLiteralsAndStoresTheBareValue) {
+  auto& fax = cds->FieldByName("CODIGO");
+  (void)fax;
+  auto& ds = form->Create<TClientDataSet>("cdsFax");
+  ds.AddField("NRFAX", FieldType::String, 25).SetEditMask("!\\(99\\)0000-0000;0; ");
+  auto& src = form->Create<TDataSource>("dtsFax", &ds);
+  ds.CreateDataSet();
+  auto& edit = form->Create<TDBEdit>("dbeFax", form);
+  edit.Bind(src, "NRFAX");
+  form->FocusControl(edit);
+  ASSERT_TRUE(edit.UserEdit("(11)3234-5678"));
+  form->FocusControl(*other);
+  EXPECT_EQ(ds.FieldByName("NRFAX").AsString(), "1132345678");
+  EXPECT_EQ(edit.Text(), "(11)3234-5678");
+}
+
+TEST_F(DataControls, RadioGroupFollowsStoredValuesAndWritesTheChosenOne) {
+  auto& radio = form->Create<TDBRadioGroup>("dbrTipo", form);
+  radio.Items = {"Cliente", "Prospect"};
+  radio.Values = {"C", "P"};
+  radio.Bind(*dts, "CODIGO");
+  int changes = 0;
+  radio.OnChange = [&](TControl&) { ++changes; };
+  Fill({"P"});
+  EXPECT_EQ(radio.ItemIndex(), 1);
+  form->FocusControl(radio);
+  ASSERT_TRUE(radio.UserChoose(0));
+  EXPECT_EQ(radio.ItemIndex(), 0);
+  form->FocusControl(*other);
+  EXPECT_EQ(cds->FieldByName("CODIGO").AsString(), "C");
+  cds->Post();
+  cds->Edit();
+  cds->FieldByName("CODIGO").SetAsString("X");
+  EXPECT_EQ(radio.ItemIndex(), -1);
+  EXPECT_GE(changes, 3);
+}
+
+TEST_F(DataControls, DropDownWritesTheItemTextThroughTheSetTextHandler) {
+  auto& combo = form->Create<TDBComboBox>("dcbTipo", form);
+  combo.Items = {"Solicitação", ""};
+  combo.Bind(*dts, "CODIGO");
+  auto& field = cds->FieldByName("CODIGO");
+  field.OnGetText = [](TField& f, std::string& text, bool) {
+    text = f.IsNull() ? "" : f.AsString() == "S" ? "Solicitação" : "Proposta";
+  };
+  field.OnSetText = [&](TField& f, const std::string&) { f.SetAsString(combo.ItemIndex() == 0 ? "S" : "N"); };
+  Fill({"S"});
+  EXPECT_EQ(combo.ItemIndex(), 0);
+  form->FocusControl(combo);
+  ASSERT_TRUE(combo.UserChoose(1));
+  form->FocusControl(*other);
+  EXPECT_EQ(field.AsString(), "N");
+  EXPECT_EQ(combo.ItemIndex(), -1);  // "Proposta" is not an item
+}
+
+TEST_F(DataControls, DisabledControlsStopFollowingButEventsGoOn) {
+  Fill({"A1", "B2"});
+  int scrolls = 0;
+  cds->AfterScroll = [&](TDataSet&) { ++scrolls; };
+  cds->DisableControls();
+  cds->Next();
+  EXPECT_EQ(nome->Text(), "Nome A1");
+  EXPECT_EQ(scrolls, 1);
+  cds->EnableControls();
+  EXPECT_EQ(nome->Text(), "Nome B2");
+}
+
+}  // namespace

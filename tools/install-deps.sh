@@ -1,0 +1,15 @@
+#!/bin/sh
+# Installs the Debian packages the project builds with, when any is missing.
+# Quick and silent when everything is already present.
+set -eu
+PACKAGES="cmake g++ make libgtest-dev googletest nlohmann-json3-dev libsqlite3-dev"
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq $missing >/dev/null
+fi
