@@ -282,6 +282,7 @@ void TDBGrid::MoveColumnBy(int delta, bool wrapRows) {
   RowStep step = !wrapRows ? RowStep::None : delta > 0 ? StepDown() : StepUp();
   UpdateData();
   if (step == RowStep::None) return;  // no row to go to: the cell stays
+  ColExit();
   TakeStep(step, delta);
   Select(delta > 0 ? visible.front() : visible.back());
 }
@@ -357,7 +358,7 @@ void TDBGrid::Paint(int topRow, int visibleRows) {
   const auto& columns = ColumnList();
   int current = dataSet.ViewCurrentRow();
   int first = std::max(topRow, 0);
-  int last = std::min(dataSet.ViewRowCount(), first + std::max(visibleRows, 0));
+  int last = first + std::clamp(visibleRows, 0, std::max(dataSet.ViewRowCount() - first, 0));
   bool focused = Focused();
   for (int row = first; row < last; ++row) {
     int top = (row - first) * DefaultRowHeight;

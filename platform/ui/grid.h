@@ -4,7 +4,7 @@
 // - The current row is the data set's cursor (the insert row while
 //   inserting); SelectedIndex is the current column among the grid's columns,
 //   SelectedField its field. Moving to another row posts a modified row.
-// - Typing in a cell (UserKey with a character) first runs OnKeyPress, which
+// - Typing in a cell (UserKeyPress, UserTypeText) first runs OnKeyPress, which
 //   may swallow the key by setting it to '\0'; otherwise the cell editor
 //   takes it after auto-edit puts the data set into edit (refused in a
 //   read-only grid, column or field). Cell text is pending until the column or
