@@ -80,8 +80,13 @@ void TClientDataSet::InternalPost(const Record& stored, bool inserting) {
 }
 
 void TClientDataSet::InternalDelete(const Record& removed) {
-  if (!LogChanges) return;
   auto it = log_.find(removed.id);
+  if (!LogChanges) {
+    // The record leaves without a trace in the log; an earlier entry of it
+    // would otherwise go out as a change without its new values.
+    if (it != log_.end()) log_.erase(it);
+    return;
+  }
   if (it == log_.end()) {
     log_[removed.id] = {ChangeKind::Delete, removed, logOrder_++};
   } else if (it->second.kind == ChangeKind::Insert) {

@@ -19,6 +19,7 @@ void TDataSource::SetDataSet(TDataSet* dataSet) {
   if (dataSet_ == dataSet) return;
   if (dataSet_) dataSet_->DetachDataSource(this);
   dataSet_ = dataSet;
+  wasActive_ = dataSet_ && dataSet_->Active();
   if (dataSet_) dataSet_->AttachDataSource(this);
   for (auto* link : std::vector<TDataLink*>(links_)) link->ActiveChanged();
 }
@@ -36,13 +37,21 @@ void TDataSource::RemoveLink(TDataLink* link) { links_.erase(std::remove(links_.
 void TDataSource::DataEvent(plat::DataEvent event, TField* field, bool controlsDisabled) {
   if (event == plat::DataEvent::StateChange && OnStateChange) OnStateChange(*this);
   if (controlsDisabled) return;
+  // Opening or closing is news to the links; moving between browse and
+  // editing only changes what they may do.
+  bool activeChanged = false;
+  if (event == plat::DataEvent::StateChange) {
+    bool active = dataSet_ && dataSet_->Active();
+    activeChanged = active != wasActive_;
+    wasActive_ = active;
+  }
   // A handler may add or remove links while they are told; tell a copy.
   for (auto* link : std::vector<TDataLink*>(links_)) {
     if (std::find(links_.begin(), links_.end(), link) == links_.end()) continue;
     switch (event) {
       case plat::DataEvent::StateChange:
         link->EditingChanged();
-        link->ActiveChanged();
+        if (activeChanged) link->ActiveChanged();
         break;
       case plat::DataEvent::DataSetChange:
       case plat::DataEvent::Scroll: link->DataSetChanged(); break;

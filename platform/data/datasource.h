@@ -47,6 +47,7 @@ class TDataSource : public TComponent {
 
  private:
   TDataSet* dataSet_ = nullptr;
+  bool wasActive_ = false;  // whether the data set was open at the last state change
   std::vector<TDataLink*> links_;
 };
 

@@ -49,7 +49,7 @@ FieldType ColumnType(sqlite3_stmt* stmt, int column) {
       type.find("DOUB") != std::string::npos)
     return FieldType::Float;
   if (type.find("NUM") != std::string::npos || type.find("DEC") != std::string::npos) return FieldType::Decimal;
-  if (type.find("BLOB") != std::string::npos || type == "TEXT") return FieldType::Blob;
+  if (type.find("BLOB") != std::string::npos || type.find("CLOB") != std::string::npos) return FieldType::Blob;
   return FieldType::String;
 }
 

@@ -71,19 +71,5 @@ TEST_F(DataSource, LinkFollowsItsFieldOnly) {
   EXPECT_EQ(nameEdit.link.Field(), &Name());
 }
 
-TEST_F(DataSource, MovingTheSourceToAnotherDataSetMovesItsLinks) {
-  FakeEdit edit(ds, "NMCLIENTE");
-  auto& other = form.Create<TClientDataSet>("cdsOutro");
-  other.SetData(ClientPacket({"Xavier"}));
-  ds.SetDataSet(&other);
-  EXPECT_EQ(edit.link.Field()->AsString(), "Xavier");
-  cds.Edit();
-  EXPECT_EQ(ds.State(), DataSetState::Browse);
-  edit.Type("Yara");
-  other.Post();
-  EXPECT_EQ(Names(other), (Strings{"Yara"}));
-  EXPECT_EQ(Names(cds), (Strings{"Ana", "Bruno", "Carla"}));
-}
-
 }  // namespace
 }  // namespace plat::testing

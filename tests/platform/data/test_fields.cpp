@@ -120,19 +120,5 @@ TEST_F(Fields, ClearMakesTheFieldNull) {
   EXPECT_TRUE(day.IsNull());
 }
 
-TEST_F(Fields, ReadOnlyFieldRefusesAssignment) {
-  name.SetReadOnly(true);
-  EXPECT_THROW(name.SetAsString("Ana"), EDatabaseError);
-  EXPECT_TRUE(name.IsNull());
-}
-
-TEST_F(Fields, ClosedDataSetReadsNull) {
-  name.SetAsString("Ana");
-  cds.Post();
-  cds.Close();
-  EXPECT_TRUE(name.IsNull());
-  EXPECT_EQ(name.AsString(), "");
-}
-
 }  // namespace
 }  // namespace plat::testing

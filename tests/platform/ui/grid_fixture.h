@@ -27,21 +27,18 @@ class QueuedDialogs : public Dialogs {
 
   int MessageDlg(const std::string& text, DialogType, int, int) override {
     asked.push_back(text);
-    if (answers.empty()) {
-      ADD_FAILURE() << "unexpected dialog: " << text;
-      return mrCancel;
-    }
+    if (answers.empty()) return Unexpected(text), mrCancel;
     int answer = answers.front();
     answers.pop_front();
     return answer;
   }
-  void ShowError(const std::string& text) override { ADD_FAILURE() << "unexpected error box: " << text; }
-  bool Search(TDataSource&, const std::string& title, const std::string&) override {
-    ADD_FAILURE() << "unexpected search: " << title;
-    return false;
-  }
+  void ShowError(const std::string& text) override { Unexpected(text); }
+  bool Search(TDataSource&, const std::string& title, const std::string&) override { return Unexpected(title), false; }
   void WaitStart() override {}
   void WaitStop() override {}
+
+ private:
+  static void Unexpected(const std::string& text) { ADD_FAILURE() << "unexpected dialog: " << text; }
 };
 
 // CDITEM integer, DSITEM text(20) stored in upper case by its set-text

@@ -141,16 +141,20 @@ TEST_F(GridEditing, LeavingTheGridCancelsAnUntouchedNewRowOnly) {
   EXPECT_EQ(F("CDITEM").AsInteger(), 7);
 }
 
-TEST_F(GridKeys, InsertOpensANewRowAtTheCurrentRowUnlessReadOnly) {
+TEST_F(GridKeys, InsertOpensANewRowAtTheCurrentRow) {
   grid.UserKey(GridKey::Down);
   grid.UserKey(GridKey::Insert);
   EXPECT_EQ(cds.State(), DataSetState::Insert);
   EXPECT_EQ(grid.Row(), 1);
   EXPECT_EQ(Description(2), "PORCA");
-  grid.UserKey(GridKey::Escape);
+}
+
+TEST_F(GridKeys, ReadOnlyGridNeitherInsertsAppendsNorDeletes) {
   grid.SetReadOnly(true);
-  grid.UserKey(GridKey::Insert);
+  cds.Last();
+  for (GridKey key : {GridKey::Down, GridKey::CtrlDelete, GridKey::Insert}) grid.UserKey(key);
   EXPECT_EQ(cds.State(), DataSetState::Browse);
+  EXPECT_EQ(grid.RowCount(), 3);
 }
 
 TEST_F(GridKeys, DownOnTheLastRowAppendsButNotFromAnUntouchedNewRow) {
@@ -173,19 +177,8 @@ TEST_F(GridKeys, DownOnTheLastRowAppendsButNotFromAnUntouchedNewRow) {
   EXPECT_EQ(grid.RowCount(), 4) << "Up leaves the untouched new row, which goes away";
 }
 
-TEST_F(GridKeys, DownOnTheLastRowOfAReadOnlyGridStays) {
-  grid.SetReadOnly(true);
-  cds.Last();
-  grid.UserKey(GridKey::Down);
-  EXPECT_EQ(cds.State(), DataSetState::Browse);
-  EXPECT_EQ(grid.RowCount(), 3);
-}
-
 TEST_F(GridKeys, CtrlDeleteDeletesOnlyAfterYes) {
   dialogs.answers = {mrNo, mrYes};
-  grid.SetReadOnly(true);
-  grid.UserKey(GridKey::CtrlDelete);  // neither asks nor deletes
-  grid.SetReadOnly(false);
   grid.UserKey(GridKey::CtrlDelete);
   EXPECT_EQ(grid.RowCount(), 3);
   grid.UserKey(GridKey::CtrlDelete);
