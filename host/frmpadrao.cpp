@@ -6,20 +6,59 @@ namespace host {
 
 using namespace plat;
 
-TSpeedButton* TfrmPadrao::AddCommand(const std::string& name, const std::string& hint, TMenuItem*& item,
-                                     const std::string& itemName, const std::string& caption,
-                                     const std::string& shortCut, void (TfrmPadrao::*handler)(TComponent&)) {
-  auto& button = Create<TSpeedButton>(name, panMenu);
-  button.SetHint(hint);
-  button.OnClick = [this, handler](TControl& sender) { (this->*handler)(sender); };
-  if (!itemName.empty()) {
-    item = &Create<TMenuItem>(itemName, mnuManutencao);
-    item->Caption = caption;
-    item->ShortCut = shortCut;
-    item->Hint = hint;
-    item->OnClick = [this, handler](TMenuItem& sender) { (this->*handler)(sender); };
+namespace {
+
+// The record commands: button, hint, menu item (none for the last four),
+// caption, shortcut and handler.
+struct Command {
+  const char* button;
+  TSpeedButton* TfrmPadrao::*buttonMember;
+  const char* hint;
+  const char* item;
+  TMenuItem* TfrmPadrao::*itemMember;
+  const char* caption;
+  const char* shortCut;
+  void (TfrmPadrao::*handler)(TComponent&);
+};
+
+const Command kCommands[] = {
+    {"sbtIncluir", &TfrmPadrao::sbtIncluir, "Incluir", "mnuIncluir", &TfrmPadrao::mnuIncluir, "&Incluir", "Ctrl+I",
+     &TfrmPadrao::sbtIncluirClick},
+    {"sbtAlterar", &TfrmPadrao::sbtAlterar, "Alterar", "mnuAlterar", &TfrmPadrao::mnuAlterar, "&Alterar", "Ctrl+A",
+     &TfrmPadrao::sbtAlterarClick},
+    {"sbtExcluir", &TfrmPadrao::sbtExcluir, "Excluir", "mnuExcluir", &TfrmPadrao::mnuExcluir, "&Excluir", "Ctrl+E",
+     &TfrmPadrao::sbtExcluirClick},
+    {"sbtConfirmar", &TfrmPadrao::sbtConfirmar, "Confirmar", "mnuConfirmar", &TfrmPadrao::mnuConfirmar, "C&onfirmar",
+     "Ctrl+G", &TfrmPadrao::sbtConfirmarClick},
+    {"sbtCancelar", &TfrmPadrao::sbtCancelar, "Cancelar", "mnuCancelar", &TfrmPadrao::mnuCancelar, "&Cancelar",
+     "Ctrl+K", &TfrmPadrao::sbtCancelarClick},
+    {"sbtAnterior", &TfrmPadrao::sbtAnterior, "Registro anterior", "mnuAnterior", &TfrmPadrao::mnuAnterior,
+     "A&nterior", "Ctrl+PgUp", &TfrmPadrao::sbtAnteriorClick},
+    {"sbtProximo", &TfrmPadrao::sbtProximo, "Próximo registro", "mnuProximo", &TfrmPadrao::mnuProximo, "&Próximo",
+     "Ctrl+PgDown", &TfrmPadrao::sbtProximoClick},
+    {"sbtVerificar", &TfrmPadrao::sbtVerificar, "Verificar", nullptr, nullptr, "", "", &TfrmPadrao::sbtVerificarClick},
+    {"sbtImprimir", &TfrmPadrao::sbtImprimir, "Imprimir", nullptr, nullptr, "", "", &TfrmPadrao::sbtImprimirClick},
+    {"sbtAjuda", &TfrmPadrao::sbtAjuda, "Ajuda", nullptr, nullptr, "", "", &TfrmPadrao::sbtAjudaClick},
+    {"sbtFechar", &TfrmPadrao::sbtFechar, "Fechar", nullptr, nullptr, "", "", &TfrmPadrao::sbtFecharClick},
+};
+
+}  // namespace
+
+void TfrmPadrao::AddCommands() {
+  for (const Command& command : kCommands) {
+    auto handler = command.handler;
+    auto& button = Create<TSpeedButton>(command.button, panMenu);
+    button.SetHint(command.hint);
+    button.OnClick = [this, handler](TControl& sender) { (this->*handler)(sender); };
+    this->*command.buttonMember = &button;
+    if (!command.item) continue;
+    auto& item = Create<TMenuItem>(command.item, mnuManutencao);
+    item.Caption = command.caption;
+    item.ShortCut = command.shortCut;
+    item.Hint = command.hint;
+    item.OnClick = [this, handler](TMenuItem& sender) { (this->*handler)(sender); };
+    this->*command.itemMember = &item;
   }
-  return &button;
 }
 
 TfrmPadrao::TfrmPadrao(TComponent* owner, std::string name) : TForm(owner, std::move(name)) {
@@ -29,25 +68,7 @@ TfrmPadrao::TfrmPadrao(TComponent* owner, std::string name) : TForm(owner, std::
 
   panMenu = &Create<TPanel>("panMenu", this);
   lblCodTela = &Create<TLabel>("lblCodTela", panMenu);
-  TMenuItem* none = nullptr;
-  sbtIncluir = AddCommand("sbtIncluir", "Incluir", mnuIncluir, "mnuIncluir", "&Incluir", "Ctrl+I",
-                          &TfrmPadrao::sbtIncluirClick);
-  sbtAlterar = AddCommand("sbtAlterar", "Alterar", mnuAlterar, "mnuAlterar", "&Alterar", "Ctrl+A",
-                          &TfrmPadrao::sbtAlterarClick);
-  sbtExcluir = AddCommand("sbtExcluir", "Excluir", mnuExcluir, "mnuExcluir", "&Excluir", "Ctrl+E",
-                          &TfrmPadrao::sbtExcluirClick);
-  sbtConfirmar = AddCommand("sbtConfirmar", "Confirmar", mnuConfirmar, "mnuConfirmar", "C&onfirmar", "Ctrl+G",
-                            &TfrmPadrao::sbtConfirmarClick);
-  sbtCancelar = AddCommand("sbtCancelar", "Cancelar", mnuCancelar, "mnuCancelar", "&Cancelar", "Ctrl+K",
-                           &TfrmPadrao::sbtCancelarClick);
-  sbtAnterior = AddCommand("sbtAnterior", "Registro anterior", mnuAnterior, "mnuAnterior", "A&nterior", "Ctrl+PgUp",
-                           &TfrmPadrao::sbtAnteriorClick);
-  sbtProximo = AddCommand("sbtProximo", "Próximo registro", mnuProximo, "mnuProximo", "&Próximo", "Ctrl+PgDown",
-                          &TfrmPadrao::sbtProximoClick);
-  sbtVerificar = AddCommand("sbtVerificar", "Verificar", none, "", "", "", &TfrmPadrao::sbtVerificarClick);
-  sbtImprimir = AddCommand("sbtImprimir", "Imprimir", none, "", "", "", &TfrmPadrao::sbtImprimirClick);
-  sbtAjuda = AddCommand("sbtAjuda", "Ajuda", none, "", "", "", &TfrmPadrao::sbtAjudaClick);
-  sbtFechar = AddCommand("sbtFechar", "Fechar", none, "", "", "", &TfrmPadrao::sbtFecharClick);
+  AddCommands();
   sbtImprimir->SetEnabled(false);
 
   dtsPadrao = &Create<TDataSource>("dtsPadrao");

@@ -89,9 +89,7 @@ class TfrmPadrao : public plat::TForm {
   void CopyMenuToButtons(bool includeIncluir = true);
 
  private:
-  plat::TSpeedButton* AddCommand(const std::string& name, const std::string& hint, plat::TMenuItem*& item,
-                                 const std::string& itemName, const std::string& caption,
-                                 const std::string& shortCut, void (TfrmPadrao::*handler)(plat::TComponent&));
+  void AddCommands();
   plat::TDataSet* ListDataSet() const { return dtsPadrao->DataSet(); }
 };
 
