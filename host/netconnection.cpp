@@ -1,0 +1,64 @@
+#include "host/netconnection.h"
+
+#include <nlohmann/json.hpp>
+
+#include "platform/data/errors.h"
+#include "platform/net/frame.h"
+
+namespace host {
+
+TNetConnection::TNetConnection(plat::TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {}
+
+void TNetConnection::SetConnected(bool connected) {
+  if (connected == Connected()) return;
+  if (connected) {
+    if (BeforeConnect) BeforeConnect(*this);
+    socket_ = plat::TcpSocket::Connect(Host, Port, Timeout);
+  } else {
+    socket_.Close();
+    if (AfterDisconnect) AfterDisconnect(*this);
+  }
+}
+
+ServerResult TNetConnection::Fail(const std::string& message) {
+  if (ThrowException) throw plat::EError(message);
+  return ServerResult::OfFailure(message);
+}
+
+ServerResult TNetConnection::AppServer(const std::string& method, std::vector<plat::RpcArg> args) {
+  return Call(ServerName, method, std::move(args));
+}
+
+ServerResult TNetConnection::Call(const std::string& object, const std::string& method,
+                                  std::vector<plat::RpcArg> args) {
+  plat::RpcRequest request{nextId_++, object, method, std::move(args)};
+  ServerResult result;
+  if (!Connected()) {
+    result = ServerResult::OfFailure("Not connected to the application server (" + object + "." + method + ")");
+  } else {
+    try {
+      plat::WriteFrame(socket_, plat::RequestToJson(request).dump());
+      auto frame = plat::ReadFrame(socket_, Timeout);
+      if (!frame) throw plat::ENetError("The application server closed the connection");
+      plat::RpcAnswer answer = plat::AnswerFromJson(nlohmann::json::parse(*frame));
+      if (answer.id != request.id) throw plat::ENetError("The application server answered another call");
+      switch (answer.kind) {
+        case plat::RpcAnswer::Kind::Packet: result = ServerResult::OfPacket(std::move(answer.packet)); break;
+        case plat::RpcAnswer::Kind::Value: result = ServerResult::OfValue(std::move(answer.value)); break;
+        case plat::RpcAnswer::Kind::Error: result = ServerResult::OfFailure(answer.error); break;
+      }
+    } catch (const plat::ENetError& e) {
+      socket_.Close();  // a late answer must not be read as the next call's
+      result = ServerResult::OfFailure(std::string(e.what()) + " (" + method + ")");
+    } catch (const std::exception& e) {  // malformed answer
+      socket_.Close();
+      result = ServerResult::OfFailure("The application server sent an unreadable answer to " + method + ": " +
+                                       e.what());
+    }
+  }
+  if (OnCall) OnCall(request, result);
+  if (result.Failed()) return Fail(result.error);
+  return result;
+}
+
+}  // namespace host
