@@ -1,0 +1,58 @@
+// The screen's life: creation with the first load of the proposal list,
+// activation, and closing; and the toolbar commands that do nothing.
+#include "Cli_psr41300/cli_psr41300.h"
+#include "Cli_psr41300/frm_solicita_proposta.h"
+#include "host/application.h"
+#include "host/consiste.h"
+#include "host/showavi.h"
+#include "host/vogalis.h"
+#include "server/rdm_solicita_proposta.h"
+
+namespace cli_psr41300 {
+
+using plat::TComponent;
+
+void TfrmSolicitaProposta::BindLifecycleEvents() {
+  netProposta->BeforeConnect = [this](host::TNetConnection& sender) { netPropostaBeforeConnect(sender); };
+  OnActivate = [this](plat::TControl& sender) { FormActivate(sender); };
+  cdsProposta->AfterOpen = [this](plat::TDataSet& dataSet) { cdsPropostaAfterOpen(dataSet); };
+  sbtFiltro->OnClick = [this](plat::TControl& sender) { sbtFiltroClick(sender); };
+  sbtCopiar->OnClick = [this](plat::TControl& sender) { sbtCopiarClick(sender); };
+}
+
+void TfrmSolicitaProposta::FormCreate(TComponent& sender) {
+  TfrmPadrao::FormCreate(sender);
+  host::Showavi::ActiveShowAvi(host::TApplication::Current().MainForm, 1);
+  try {
+    netProposta->SetConnected(true);
+    host::ServerResult answer =
+        server::RdmSolicitaProposta(*netProposta).GetProposta(host::Vogalis::FiliProc(), host::Vogalis::Operador());
+    cdsProposta->SetData(host::Consiste::CheckResultServ(answer, true, 0));
+  } catch (...) {
+    host::Showavi::DeactiveShowAvi();
+    throw;
+  }
+  host::Showavi::DeactiveShowAvi();
+  pgcPadrao->SetActivePage(tshFolhaDados);
+}
+
+void TfrmSolicitaProposta::netPropostaBeforeConnect(TComponent&) {
+  netProposta->Host = host::Vogalis::WebURL();
+  netProposta->Port = host::Vogalis::WebPort();
+}
+
+void TfrmSolicitaProposta::FormActivate(TComponent&) { Changed(); }
+
+void TfrmSolicitaProposta::FormClose(TComponent& sender, int& action) {
+  netProposta->SetConnected(false);
+  TfrmPadrao::FormClose(sender, action);
+  boIdCriado = false;
+}
+
+void TfrmSolicitaProposta::cdsPropostaAfterOpen(plat::TDataSet&) { inChecked = 1; }
+
+void TfrmSolicitaProposta::sbtFiltroClick(TComponent&) {}
+void TfrmSolicitaProposta::sbtImprimirClick(TComponent&) {}
+void TfrmSolicitaProposta::sbtCopiarClick(TComponent&) {}
+
+}  // namespace cli_psr41300
