@@ -57,7 +57,9 @@ json TypedValueToJson(const Variant& value) {
 
 Variant TypedValueFromJson(const json& j) {
   if (!j.is_object() || j.size() != 1) throw EConvertError("A value must be an object with one kind: " + j.dump());
-  const auto& [kind, v] = *j.items().begin();
+  auto first = j.begin();
+  const std::string kind = first.key();
+  const json& v = first.value();
   if (kind == "null") return Variant();
   if (kind == "string") return ValueFromJson(v, FieldType::String);
   if (kind == "float") return ValueFromJson(v, FieldType::Float);

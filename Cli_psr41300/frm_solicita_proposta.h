@@ -1,0 +1,134 @@
+// TfrmSolicitaProposta: the proposal-request screen ("Solicitação de
+// Proposta", screen code PSR41300) on the standard screen base. Every data
+// set, query, data source, catalogue and control of the screen is a component
+// owned by it and reachable by name; the members below point at them.
+//
+// The components are made by CreateDataModel (data/) and CreateLayout
+// (layout/); the screen's lifecycle events are bound by BindLifecycleEvents.
+#pragma once
+
+#include "host/frmpadrao.h"
+#include "host/netconnection.h"
+#include "platform/data/clientdataset.h"
+#include "platform/data/datasource.h"
+#include "platform/data/query.h"
+#include "platform/ui/buttons.h"
+#include "platform/ui/control.h"
+#include "platform/ui/dbchoice.h"
+#include "platform/ui/dbedit.h"
+#include "platform/ui/grid.h"
+#include "platform/ui/pages.h"
+
+namespace cli_psr41300 {
+
+class TfrmSolicitaProposta : public host::TfrmPadrao {
+ public:
+  explicit TfrmSolicitaProposta(plat::TComponent* owner) : TfrmPadrao(owner, "frmSolicitaProposta") {
+    CreateDataModel();
+    CreateLayout();
+    BindLifecycleEvents();
+  }
+
+  // ---- connection to the application server ----------------------------------
+  host::TNetConnection* netProposta;
+
+  // ---- editable data sets --------------------------------------------------------
+  plat::TClientDataSet *cdsProposta, *cdsDadosContLinhaProd, *cdsSistLinhaProd, *cdsDadosContServico,
+      *cdsPedidosLinhaProd, *cdsPedidosSist, *cdsVenc_Valor, *cdsPedidosServico, *cdsMensagem;
+
+  // ---- auxiliary data sets (look-up, validation and sequence answers) ------------
+  plat::TClientDataSet *cdsValidaProposta, *cdsValidaContrato, *cdsCont, *cdsPesqContato,
+      *cdsValidaLinhaProd_DadosCont, *cdsDadosContProdComercial, *cdsValidaSistema, *cdsValidaServico,
+      *cdsValidaLinhaProd_Pedidos, *cdsseqPedidosLinhaProd, *cdsPesqPedidos, *cdsPedidosServ, *cdsValidaServPed,
+      *cdsSeqServico, *cdsSum_ValorPedido, *cdsValidaMsg, *cdsPesqMsg;
+
+  // ---- local queries on the host's database -------------------------------------
+  plat::TADOIBQuery *qryCliente, *qryProspect, *qryOperador, *adqValidaCliente, *adqGera_Cliente,
+      *adqDadosContTipoServ, *adqDadosContTipoSistema;
+
+  // ---- data sources --------------------------------------------------------------
+  plat::TDataSource *dtsProposta, *dtsDadosContLinhaProd, *dtsSistLinhaProd, *dtsDadosContServico,
+      *dtsPedidosLinhaProd, *dtsPedidosSist, *dtsVenc_Valor, *dtsPedidosServico, *dtsMensagem, *dtsPesqContato,
+      *dtsPesqCliente, *dtsPesqProspect, *dtsOperador, *dtsDadosContTipoServ, *dtsDadosContTipoSistema,
+      *dtsDadosContProdComercial, *dtsPesqPedidos, *dtsPedidosServ, *dtsPesqMsg;
+
+  // ---- toolbar additions and menu ------------------------------------------------
+  plat::TSpeedButton *sbtFiltro, *sbtAceite, *sbtcomissao, *sbtCopiar;
+  plat::TImage* imgConcluida;
+  plat::TMenuItem *mnuSepFiltro, *mnuFiltro;
+
+  // ---- header panel --------------------------------------------------------------
+  plat::TPanel* panEmpresa;
+  plat::TLabel *lblProposta, *lblCadastro, *lblAceite, *lblValidade, *lblContato, *lblObservacao, *lblEmail,
+      *lblFax, *lblTpProposta, *lblOperIncl, *lblOperSoli;
+  plat::TDBEdit *dbeProposta, *dbeCdClienteProsp, *dbeClienteProsp, *dbeContato, *dbeNmContato, *dbeObservacao,
+      *dbeEmail, *dbeFax, *dbeCdOperIncl, *dbeNmOperIncl, *dbeCdOperSoli, *dbeNmOperSoli;
+  plat::TDBDateEditPlus *depProposta, *depAceite, *depValidade;
+  plat::TDBRadioGroup* dbrClieProsp;
+  plat::TDBComboBox* dcbIdentSolicitacao;
+  plat::TBtnPesquisa *btpClienteProsp, *btnProposta, *btnPesqOperador;
+
+  // ---- detail pages ----------------------------------------------------------------
+  plat::TPageControl *pgcDadosCont_Ped_Mens, *pgcDadosCont_LinhaProd_Serv, *PageControl5;
+  plat::TTabSheet *tshDadosCont, *tshDadosContLinhaProd, *tshDadosContServicos, *TabSheet13, *tshPedidos,
+      *tshPedidosLinhaProd, *tshPedidosServico, *tshMensagem;
+
+  // Contract data: product lines, their systems and totals; services.
+  plat::TDBGrid *dbgDadosContLinhaProd, *dbgDadosContSistema, *dbgDadosContServico;
+  plat::TPanel* panTotaisDadosCont;
+  plat::TLabel *lblValorTotalLu, *lblValorTotalMensal;
+  plat::TDBEdit *edtValorTotalLu, *edtValorTotalMensal;
+  plat::TSplitter* splDadosContLinhaProd;
+
+  // Orders: product lines with their systems, due dates and totals; services.
+  plat::TDBGrid *dbgPedidosLinhaProd, *dbgPediLinhaProdSist, *dbgVenc_Valor, *dbgPedidosServico;
+  plat::TSplitter* splPedidosLinhaProd;
+  plat::TPanel *panPedidosSistVenc, *panTotaisPedidos;
+  plat::TLabel *lblSomaTotalLu, *lblSomaTotalMensal, *lblValor_LU, *lblValor_Mensal;
+  plat::TEdit *edtValor_LU, *edtValor_Mensal, *edtSomaTotalLu_, *edtSomaTotalMensal_, *edtSomaTotalLu,
+      *edtSomaTotalMensal;
+  plat::TGroupBox* grpObservacao;
+  plat::TDBRichEdit* dbrObs;
+
+  // Proposal texts.
+  plat::TGroupBox* grpDescricaoProposta;
+  plat::TDBGrid* dbgMensagem;
+  plat::TSplitter* splMensagem;
+  plat::TPanel* panFormatacao;
+  plat::TDBRichEdit* dreMensagem;
+
+  // ---- navigator panel -----------------------------------------------------------
+  plat::TDBText* dbtNome;
+
+  // ---- lifecycle -----------------------------------------------------------------
+  void FormCreate(plat::TComponent& sender) override;
+  void FormClose(plat::TComponent& sender, int& action) override;
+  void FormActivate(plat::TComponent& sender);
+  void netPropostaBeforeConnect(plat::TComponent& sender);
+  void cdsPropostaAfterOpen(plat::TDataSet& dataSet);
+  void sbtFiltroClick(plat::TComponent& sender);
+  void sbtImprimirClick(plat::TComponent& sender) override;
+  void sbtCopiarClick(plat::TComponent& sender);
+  void BindLifecycleEvents();
+
+ private:
+  // data/: data sets with their fields, queries, data sources, catalogues.
+  void CreateDataModel();
+  void CreateClientDataSets();
+  void CreateLocalQueries();
+  void CreateDataSources();
+  void CreateCatalogues();
+
+  // layout/: the control tree.
+  void CreateLayout();
+  void CreateWindowAndToolbar();
+  void CreateListPage();
+  void CreateHeaderPanel();
+  void CreateDetailPages();
+  void CreateContractPages();
+  void CreateOrderPages();
+  void CreateTextPage();
+  void CreateNavigatorAndMenu();
+};
+
+}  // namespace cli_psr41300
