@@ -20,7 +20,7 @@ const char* ActionResultName(ActionResult result) {
   return "?";
 }
 
-ActionResult TUserActions::Run(const std::function<bool()>& work) {
+ActionResult RunEvent(const std::function<bool()>& work) {
   try {
     return work() ? ActionResult::Done : ActionResult::Refused;
   } catch (const EAbort&) {

@@ -26,12 +26,16 @@ class TTabSheet;
 enum class ActionResult { Done, Aborted, Failed, Refused };
 const char* ActionResultName(ActionResult result);
 
+// Runs a piece of work as one event of the host's message loop (see above);
+// work returns false when it refused to act.
+ActionResult RunEvent(const std::function<bool()>& work);
+
 class TUserActions {
  public:
   explicit TUserActions(TForm& form) : form_(form) {}
 
   // Runs any piece of work as one message-loop event.
-  ActionResult Run(const std::function<bool()>& work);
+  ActionResult Run(const std::function<bool()>& work) { return RunEvent(work); }
 
   ActionResult Focus(TControl& control);
   ActionResult Tab(bool forward = true);  // the Tab key between controls

@@ -1,0 +1,17 @@
+// Creates the screen's client data sets from their tables, editable ones
+// first, each with its declared fields.
+#include "Cli_psr41300/data/data_set_tables.h"
+
+namespace cli_psr41300 {
+
+void TfrmSolicitaProposta::CreateClientDataSets() {
+  for (auto tables : {data::EditableDataSets(), data::AuxiliaryDataSets()}) {
+    for (const data::DataSetSpec& spec : tables) {
+      auto& dataSet = Create<plat::TClientDataSet>(spec.name);
+      data::DeclareFields(dataSet, spec.fields);
+      this->*spec.member = &dataSet;
+    }
+  }
+}
+
+}  // namespace cli_psr41300
