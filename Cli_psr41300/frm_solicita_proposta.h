@@ -37,20 +37,20 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
       *cdsPedidosLinhaProd, *cdsPedidosSist, *cdsVenc_Valor, *cdsPedidosServico, *cdsMensagem;
 
   // ---- auxiliary data sets (look-up, validation and sequence answers) ------------
-  plat::TClientDataSet *cdsValidaProposta, *cdsValidaContrato, *cdsCont, *cdsPesqContato,
-      *cdsValidaLinhaProd_DadosCont, *cdsDadosContProdComercial, *cdsValidaSistema, *cdsValidaServico,
-      *cdsValidaLinhaProd_Pedidos, *cdsseqPedidosLinhaProd, *cdsPesqPedidos, *cdsPedidosServ, *cdsValidaServPed,
-      *cdsSeqServico, *cdsSum_ValorPedido, *cdsValidaMsg, *cdsPesqMsg;
+  plat::TClientDataSet *cdsValidaProposta, *cdsValidaContrato, *cdsCont, *cdsPesqContato, *cdsValidaLinhaProd_DadosCont,
+      *cdsDadosContProdComercial, *cdsValidaSistema, *cdsValidaServico, *cdsValidaLinhaProd_Pedidos,
+      *cdsseqPedidosLinhaProd, *cdsPesqPedidos, *cdsPedidosServ, *cdsValidaServPed, *cdsSeqServico, *cdsSum_ValorPedido,
+      *cdsValidaMsg, *cdsPesqMsg;
 
   // ---- local queries on the host's database -------------------------------------
-  plat::TADOIBQuery *qryCliente, *qryProspect, *qryOperador, *adqValidaCliente, *adqGera_Cliente,
-      *adqDadosContTipoServ, *adqDadosContTipoSistema;
+  plat::TADOIBQuery *qryCliente, *qryProspect, *qryOperador, *adqValidaCliente, *adqGera_Cliente, *adqDadosContTipoServ,
+      *adqDadosContTipoSistema;
 
   // ---- data sources --------------------------------------------------------------
-  plat::TDataSource *dtsProposta, *dtsDadosContLinhaProd, *dtsSistLinhaProd, *dtsDadosContServico,
-      *dtsPedidosLinhaProd, *dtsPedidosSist, *dtsVenc_Valor, *dtsPedidosServico, *dtsMensagem, *dtsPesqContato,
-      *dtsPesqCliente, *dtsPesqProspect, *dtsOperador, *dtsDadosContTipoServ, *dtsDadosContTipoSistema,
-      *dtsDadosContProdComercial, *dtsPesqPedidos, *dtsPedidosServ, *dtsPesqMsg;
+  plat::TDataSource *dtsProposta, *dtsDadosContLinhaProd, *dtsSistLinhaProd, *dtsDadosContServico, *dtsPedidosLinhaProd,
+      *dtsPedidosSist, *dtsVenc_Valor, *dtsPedidosServico, *dtsMensagem, *dtsPesqContato, *dtsPesqCliente,
+      *dtsPesqProspect, *dtsOperador, *dtsDadosContTipoServ, *dtsDadosContTipoSistema, *dtsDadosContProdComercial,
+      *dtsPesqPedidos, *dtsPedidosServ, *dtsPesqMsg;
 
   // ---- toolbar additions and menu ------------------------------------------------
   plat::TSpeedButton *sbtFiltro, *sbtAceite, *sbtcomissao, *sbtCopiar;
@@ -59,8 +59,8 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
 
   // ---- header panel --------------------------------------------------------------
   plat::TPanel* panEmpresa;
-  plat::TLabel *lblProposta, *lblCadastro, *lblAceite, *lblValidade, *lblContato, *lblObservacao, *lblEmail,
-      *lblFax, *lblTpProposta, *lblOperIncl, *lblOperSoli;
+  plat::TLabel *lblProposta, *lblCadastro, *lblAceite, *lblValidade, *lblContato, *lblObservacao, *lblEmail, *lblFax,
+      *lblTpProposta, *lblOperIncl, *lblOperSoli;
   plat::TDBEdit *dbeProposta, *dbeCdClienteProsp, *dbeClienteProsp, *dbeContato, *dbeNmContato, *dbeObservacao,
       *dbeEmail, *dbeFax, *dbeCdOperIncl, *dbeNmOperIncl, *dbeCdOperSoli, *dbeNmOperSoli;
   plat::TDBDateEditPlus *depProposta, *depAceite, *depValidade;

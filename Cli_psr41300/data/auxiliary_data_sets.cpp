@@ -11,16 +11,11 @@ using T = TfrmSolicitaProposta;
 
 // Contacts of the proposal's party, for the contact search.
 const FieldSpec kPesqContato[] = {
-    {"CDFILIAL", kText, 4, "", kHidden},
-    {"NRCONTATO", kText, 40, "Contato", kReadOnly, "", "", 20},
-    {"CDCLIENTE", kText, 21, "", kHidden},
-    {"DDSREFECONT", kText, 60, "Descrição"},
-    {"CDFORNECED", kText, 21, "", kHidden},
-    {"CDPROSPECT", kText, 21, "", kHidden},
-    {"IDTPCONTATO", kText, 1, "", kHidden},
-    {"CDSITUACAO", kText, 20, "", kHidden},
-    {"CDSISTEMA", kText, 8, "", kHidden},
-    {"CDASSUNTO", kText, 5, "", kHidden},
+    {"CDFILIAL", kText, 4, "", kHidden},    {"NRCONTATO", kText, 40, "Contato", kReadOnly, "", "", 20},
+    {"CDCLIENTE", kText, 21, "", kHidden},  {"DDSREFECONT", kText, 60, "Descrição"},
+    {"CDFORNECED", kText, 21, "", kHidden}, {"CDPROSPECT", kText, 21, "", kHidden},
+    {"IDTPCONTATO", kText, 1, "", kHidden}, {"CDSITUACAO", kText, 20, "", kHidden},
+    {"CDSISTEMA", kText, 8, "", kHidden},   {"CDASSUNTO", kText, 5, "", kHidden},
 };
 
 // The contact found by the contact check.
@@ -45,11 +40,8 @@ const FieldSpec kDadosContProdComercial[] = {
 
 // Systems already recorded for a contract product line.
 const FieldSpec kValidaSistema[] = {
-    {"NRPROPOSFAS", kText, 20},
-    {"NRVERPROPFAS", kText, 2},
-    {"CDLINPPROP", kText, 20},
-    {"CDSISTEMA", kText, 8},
-    {"NMSISTEMA", kText, 40},
+    {"NRPROPOSFAS", kText, 20}, {"NRVERPROPFAS", kText, 2}, {"CDLINPPROP", kText, 20},
+    {"CDSISTEMA", kText, 8},    {"NMSISTEMA", kText, 40},
 };
 
 // Product lines offered by the order-line picker.

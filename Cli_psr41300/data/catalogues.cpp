@@ -1,6 +1,10 @@
 // The screen's two message catalogues: msgPadrao (messages, and the words of
 // the coded fields) and msgMensagensPadroes (confirmations). Entries are
 // "CODE|text"; codes are case-sensitive and two texts end with CR LF.
+#include <span>
+#include <string>
+#include <vector>
+
 #include "Cli_psr41300/frm_solicita_proposta.h"
 
 namespace cli_psr41300 {

@@ -6,10 +6,10 @@ namespace cli_psr41300 {
 
 void TfrmSolicitaProposta::CreateClientDataSets() {
   for (auto tables : {data::EditableDataSets(), data::AuxiliaryDataSets()}) {
-    for (const data::DataSetSpec& spec : tables) {
-      auto& dataSet = Create<plat::TClientDataSet>(spec.name);
-      data::DeclareFields(dataSet, spec.fields);
-      this->*spec.member = &dataSet;
+    for (const data::DataSetSpec& row : tables) {
+      auto& dataSet = Create<plat::TClientDataSet>(row.name);
+      data::DeclareFields(dataSet, row.fields);
+      this->*row.member = &dataSet;
     }
   }
 }

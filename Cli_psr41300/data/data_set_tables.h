@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "Cli_psr41300/data/field_spec.h"
+#include "Cli_psr41300/data/declared_fields.h"
 #include "Cli_psr41300/frm_solicita_proposta.h"
 
 namespace cli_psr41300::data {

@@ -43,8 +43,8 @@ const DataSourceSpec kDataSources[] = {
 
 void TfrmSolicitaProposta::CreateDataSources() {
   dtsPadrao->SetDataSet(cdsProposta);
-  for (const DataSourceSpec& spec : kDataSources)
-    this->*spec.member = &Create<plat::TDataSource>(spec.name, &Get<plat::TDataSet>(spec.dataSet));
+  for (const DataSourceSpec& row : kDataSources)
+    this->*row.member = &Create<plat::TDataSource>(row.name, &Get<plat::TDataSet>(row.dataSet));
 }
 
 }  // namespace cli_psr41300

@@ -64,11 +64,8 @@ const FieldSpec kDadosContLinhaProd[] = {
 
 // A system of the current contract product line.
 const FieldSpec kSistLinhaProd[] = {
-    {"NMSISTEMA", kText, 40, "Sistema"},
-    {"NRPROPOSFAS", kText, 20},
-    {"NRVERPROPFAS", kText, 2},
-    {"CDLINPPROP", kText, 20},
-    {"CDSISTEMA", kText, 8},
+    {"NMSISTEMA", kText, 40, "Sistema"}, {"NRPROPOSFAS", kText, 20}, {"NRVERPROPFAS", kText, 2},
+    {"CDLINPPROP", kText, 20},           {"CDSISTEMA", kText, 8},
 };
 
 // A contract service with its hourly value.

@@ -1,7 +1,7 @@
 // The read-only look-ups on the host's local database: customers, prospects,
 // operators, service types and systems. Statements are kept as the host's
 // tables expect them; parameters are bound by the callers before opening.
-#include "Cli_psr41300/data/field_spec.h"
+#include "Cli_psr41300/data/declared_fields.h"
 #include "Cli_psr41300/frm_solicita_proposta.h"
 #include "host/dtmdbgeral.h"
 
@@ -32,11 +32,8 @@ const FieldSpec kOperador[] = {
 };
 
 const FieldSpec kGera_Cliente[] = {
-    {"CDPROSPECT", kText, 21},
-    {"IDTPIJURPROS", kText, 1},
-    {"NRINSJURPROS", kText, 20},
-    {"NMRAZSOCPROS", kText, 50},
-    {"NMFANTPROS", kText, 50},
+    {"CDPROSPECT", kText, 21},   {"IDTPIJURPROS", kText, 1}, {"NRINSJURPROS", kText, 20},
+    {"NMRAZSOCPROS", kText, 50}, {"NMFANTPROS", kText, 50},
 };
 
 const FieldSpec kDadosContTipoServ[] = {
@@ -56,6 +53,7 @@ struct QuerySpec {
   std::span<const FieldSpec> fields;  // none: the columns as selected
 };
 
+// clang-format off
 const QuerySpec kQueries[] = {
     {"qryCliente", &T::qryCliente,
      "SELECT CDCLIENTE, NRINSJURCLIE, NMFANTCLIE, IDTPIJURCLIE FROM CLIENTE "
@@ -77,20 +75,21 @@ const QuerySpec kQueries[] = {
      "SELECT CDPROSPECT, IDTPIJURPROS, NRINSJURPROS, NMRAZSOCPROS, NMFANTPROS FROM PROSPECT "
      "WHERE (CDPROSPECT = :P_CDPROSPECT)",
      kGera_Cliente},
-    {"adqDadosContTipoServ", &T::adqDadosContTipoServ, "SELECT CDTIPOSERV, NMTIPOSERV FROM TIPOSERV ORDER BY CDTIPOSERV",
-     kDadosContTipoServ},
+    {"adqDadosContTipoServ", &T::adqDadosContTipoServ,
+     "SELECT CDTIPOSERV, NMTIPOSERV FROM TIPOSERV ORDER BY CDTIPOSERV", kDadosContTipoServ},
     {"adqDadosContTipoSistema", &T::adqDadosContTipoSistema,
      "SELECT SI.CDSISTEMA , SI.NMSISTEMA FROM SISTEMA SI ORDER BY SI.CDSISTEMA", kDadosContTipoSistema},
 };
+// clang-format on
 
 }  // namespace
 
 void TfrmSolicitaProposta::CreateLocalQueries() {
-  for (const QuerySpec& spec : kQueries) {
-    auto& query = Create<plat::TADOIBQuery>(spec.name, &host::dtmDBGeral());
-    query.SetSQL(spec.sql);
-    DeclareFields(query, spec.fields);
-    this->*spec.member = &query;
+  for (const QuerySpec& row : kQueries) {
+    auto& query = Create<plat::TADOIBQuery>(row.name, &host::dtmDBGeral());
+    query.SetSQL(row.sql);
+    DeclareFields(query, row.fields);
+    this->*row.member = &query;
   }
 }
 

@@ -20,7 +20,7 @@ inline constexpr int kDecimalPrecision = 32;
 
 // Field flags, combined with |.
 enum FieldFlag : unsigned {
-  kHidden = 1u << 0,      // not shown by grids or the record view by default
+  kHidden = 1u << 0,  // not shown by grids or the record view by default
   kReadOnly = 1u << 1,
   kRequired = 1u << 2,
   kCalculated = 1u << 3,  // computed for each record read, never stored
@@ -32,12 +32,12 @@ inline constexpr const char* kMoney = "#,##0.00";
 struct FieldSpec {
   const char* name;
   plat::FieldType type;
-  int size;                        // characters of a text, precision of a decimal, else 0
-  const char* label = "";          // empty: the field name is shown
+  int size;                // characters of a text, precision of a decimal, else 0
+  const char* label = "";  // empty: the field name is shown
   unsigned flags = 0;
   const char* editMask = "";
   const char* displayFormat = "";
-  int displayWidth = 0;            // 0: derived from the size
+  int displayWidth = 0;               // 0: derived from the size
   double minValue = 0, maxValue = 0;  // a range only when minValue < maxValue
 };
 
