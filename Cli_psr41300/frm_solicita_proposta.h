@@ -7,6 +7,8 @@
 // (layout/); the screen's lifecycle events are bound by BindLifecycleEvents.
 #pragma once
 
+#include <string>
+
 #include "host/frmpadrao.h"
 #include "host/netconnection.h"
 #include "platform/data/clientdataset.h"
@@ -27,6 +29,8 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
     CreateDataModel();
     CreateLayout();
     BindLifecycleEvents();
+    BindHeaderEvents();
+    BindCommandEvents();
   }
 
   // ---- connection to the application server ----------------------------------
@@ -111,7 +115,75 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void sbtCopiarClick(plat::TComponent& sender);
   void BindLifecycleEvents();
 
+  // ---- sending changes (data/) ------------------------------------------------------
+  // Sends a data set's logged changes with its Set method and refreshes the
+  // host's copy of its table; nothing is sent when nothing is logged.
+  void SendChanges(plat::TClientDataSet& dataSet, const char* setMethod, const char* cacheTable);
+
+  // ---- proposal record (header/) -----------------------------------------------------
+  void cdsPropostaBeforeInsert(plat::TDataSet& dataSet);
+  void cdsPropostaAfterInsert(plat::TDataSet& dataSet);
+  void cdsPropostaBeforePost(plat::TDataSet& dataSet);
+  void cdsPropostaAfterPost(plat::TDataSet& dataSet);
+  void cdsPropostaAfterCancel(plat::TDataSet& dataSet);
+  void cdsPropostaAfterDelete(plat::TDataSet& dataSet);
+  void cdsPropostaAfterScroll(plat::TDataSet& dataSet);
+  void cdsPropostaCalcFields(plat::TDataSet& dataSet);
+  void cdsPropostaCODIGOGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsPropostaNRINSJURCLIEGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsPropostaIDSOLPROPFASGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsPropostaIDSOLPROPFASSetText(plat::TField& sender, const std::string& text);
+
+  // ---- customer, prospect, contact and operator look-ups (header/) -------------------
+  void dbrClieProspChange(plat::TComponent& sender);
+  void btpClienteProspBeforePesq(plat::TComponent& sender, bool& proceed);
+  void btpClienteProspAfterPesq(plat::TComponent& sender);
+  void dbeCdClienteProspChange(plat::TComponent& sender);
+  void dbeCdClienteProspExit(plat::TComponent& sender);
+  void qryClienteNRINSJURCLIEGetText(plat::TField& sender, std::string& text, bool displayText);
+  void qryProspectNRINSJURPROSGetText(plat::TField& sender, std::string& text, bool displayText);
+  void btnPropostaBeforePesq(plat::TComponent& sender, bool& proceed);
+  void btnPropostaAfterPesq(plat::TComponent& sender);
+  void dbeContatoChange(plat::TComponent& sender);
+  void dbeContatoExit(plat::TComponent& sender);
+  void btnPesqOperadorBeforePesq(plat::TComponent& sender, bool& proceed);
+  void btnPesqOperadorAfterPesq(plat::TComponent& sender);
+  void dbeCdOperSoliChange(plat::TComponent& sender);
+  void dbeCdOperSoliExit(plat::TComponent& sender);
+  void Vd_ClientePros(bool must);
+  void Vd_Contato(bool must);
+  void Vd_Operador(bool must);
+
+  // ---- proposal-level validations (header/) ------------------------------------------
+  void Vd_Proposta(bool must);
+  void Vd_Contrato(bool must);
+  void Vd_GeraCliente(bool must);
+  void depPropostaExit(plat::TComponent& sender);
+  void depValidadeExit(plat::TComponent& sender);
+  void depAceiteExit(plat::TComponent& sender);
+  void panEmpresaEnter(plat::TComponent& sender);
+  void panEmpresaExit(plat::TComponent& sender);
+
+  // ---- data-source state handlers, command bar, list presentation (commands/) --------
+  void dtsPropostaStateChange(plat::TComponent& sender);
+  void dtsDadosContLinhaProdStateChange(plat::TComponent& sender);
+  void dtsSistLinhaProdStateChange(plat::TComponent& sender);
+  void dtsDadosContServicoStateChange(plat::TComponent& sender);
+  void dtsPedidosLinhaProdStateChange(plat::TComponent& sender);
+  void dtsPedidosServicoStateChange(plat::TComponent& sender);
+  void dtsVenc_ValorStateChange(plat::TComponent& sender);
+  void dtsMensagemStateChange(plat::TComponent& sender);
+  void dbgPadraoDrawColumnCell(plat::TDBGrid& sender, const plat::TRect& rect, int dataCol, plat::TColumn& column,
+                               plat::TGridDrawState state);
+  void dbgPadraoEnter(plat::TComponent& sender);
+  // (the overrides of the base's record commands and state handler follow here)
+
  private:
+  // Binding of the record, look-up and validation events (header/) and of
+  // the state handlers, commands and list drawing (commands/).
+  void BindHeaderEvents();
+  void BindCommandEvents();
+
   // data/: data sets with their fields, queries, data sources, catalogues.
   void CreateDataModel();
   void CreateClientDataSets();
