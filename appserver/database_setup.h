@@ -1,0 +1,19 @@
+// Preparing the server's database file: a new database (one without the
+// proposal tables) gets the schema and, when asked, the demo data, all in
+// one transaction; an existing one is left as it is.
+#pragma once
+
+#include <string>
+
+namespace appsrv {
+
+struct DatabaseSetup {
+  bool demo = false;       // fill a new database with the demo data
+  int extraProposals = 0;  // and this many more simple proposals
+};
+
+// Returns true when the database was new. Throws plat::EError when the file
+// cannot be opened or written.
+bool PrepareDatabase(const std::string& path, const DatabaseSetup& setup);
+
+}  // namespace appsrv

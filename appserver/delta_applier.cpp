@@ -1,0 +1,221 @@
+#include "appserver/delta_applier.h"
+
+#include <optional>
+
+#include "appserver/field_value.h"
+#include "platform/data/cp1252.h"
+#include "platform/data/errors.h"
+
+namespace appsrv {
+
+using plat::DeltaEntry;
+using plat::EError;
+using plat::Row;
+using plat::Variant;
+
+namespace {
+
+constexpr const char* kNothingWritten = " Nenhuma alteração foi gravada.";
+
+// A column of the table together with the delta field that carries it.
+struct Bound {
+  const Column* column;
+  std::size_t field;
+};
+
+class Applier {
+ public:
+  Applier(Storage& db, const TableDef& def, const plat::Delta& delta) : db_(db), def_(def) {
+    for (const Column& column : db.TableColumns(def.table)) {
+      int field = delta.FieldIndex(column.name);
+      if (field >= 0) bound_.push_back({&column, std::size_t(field)});
+    }
+    for (const auto& key : def.keys) {
+      auto found = Find(key);
+      if (!found)
+        throw EError("O pacote de alterações de " + def.table + " não traz o campo-chave " + key + "." +
+                     kNothingWritten);
+      keys_.push_back(*found);
+    }
+  }
+
+  void Apply(const DeltaEntry& change) {
+    switch (change.kind) {
+      case plat::ChangeKind::Insert:
+        Insert(change.current);
+        break;
+      case plat::ChangeKind::Modify:
+        Modify(change.original, change.current);
+        break;
+      case plat::ChangeKind::Delete:
+        Delete(change.original);
+        break;
+    }
+  }
+
+ private:
+  std::optional<Bound> Find(const std::string& name) const {
+    for (const auto& bound : bound_)
+      if (bound.column->name == name) return bound;
+    return std::nullopt;
+  }
+
+  Variant Value(const Row& row, const Bound& bound) const {
+    try {
+      return ToFieldType(row.at(bound.field), bound.column->type);
+    } catch (const plat::EConvertError& e) {
+      throw EError("Valor inválido no campo " + bound.column->name + " de " + def_.table + ": " + e.what() + "." +
+                   kNothingWritten);
+    }
+  }
+
+  std::string Values(const Row& row, const std::vector<Bound>& columns) const {
+    std::string text;
+    for (const auto& bound : columns)
+      text += (text.empty() ? "" : ", ") + bound.column->name + "=" + Value(row, bound).ToText();
+    return text;
+  }
+
+  std::string Record(const Row& row) const { return def_.table + " (" + Values(row, keys_) + ")"; }
+
+  std::string KeyCondition(std::size_t firstParam) const {
+    std::string where;
+    for (std::size_t i = 0; i < keys_.size(); ++i)
+      where += (i ? " AND " : "") + keys_[i].column->name + " = ?" + std::to_string(firstParam + i);
+    return where;
+  }
+
+  Params KeyParams(const Row& row) const {
+    Params params;
+    for (const auto& key : keys_) params.push_back(Value(row, key));
+    return params;
+  }
+
+  // A record about to be written: its key filled in, its texts within size.
+  void CheckWritable(const Row& row) const {
+    for (const auto& key : keys_)
+      if (StoredText(Value(row, key)).empty())
+        throw EError("O campo " + key.column->name + " de " + Record(row) + " deve ser informado." + kNothingWritten);
+    for (const auto& bound : bound_) {
+      int size = bound.column->size;
+      if (bound.column->type != plat::FieldType::String || size <= 0) continue;
+      std::size_t length = plat::CharCount(StoredText(Value(row, bound)));
+      if (length > std::size_t(size))
+        throw EError("O campo " + bound.column->name + " de " + Record(row) + " aceita no máximo " +
+                     std::to_string(size) + " caracteres e recebeu " + std::to_string(length) + "." + kNothingWritten);
+    }
+  }
+
+  // The stored values of the record with the row's key, in the order of bound_.
+  std::optional<Row> Stored(const Row& original) {
+    std::string columns;
+    for (const auto& bound : bound_) columns += (columns.empty() ? "" : ", ") + bound.column->name;
+    auto found =
+        db_.Query("SELECT " + columns + " FROM " + def_.table + " WHERE " + KeyCondition(1), KeyParams(original));
+    if (found.rows.empty()) return std::nullopt;
+    return found.rows.front();
+  }
+
+  // Refuses the change when another user changed a column since the client
+  // read it, unless the column already holds what the client wants.
+  void CheckUnchanged(const Row& stored, const Row& original, const Row* current) const {
+    for (std::size_t i = 0; i < bound_.size(); ++i) {
+      const Bound& bound = bound_[i];
+      Variant read = Value(original, bound);
+      if (SameValue(stored[i], read, bound.column->type)) continue;
+      if (current && SameValue(stored[i], Value(*current, bound), bound.column->type)) continue;
+      throw EError("O registro " + Record(original) + " foi alterado por outro usuário depois de lido (campo " +
+                   bound.column->name + ": lido '" + read.ToText() + "', gravado agora '" +
+                   ToFieldType(stored[i], bound.column->type).ToText() +
+                   "'). Recarregue os dados e refaça a alteração." + kNothingWritten);
+    }
+  }
+
+  // The stored record the client read; refused when it is gone.
+  Row Existing(const Row& original, const char* whatHappened) {
+    auto stored = Stored(original);
+    if (!stored)
+      throw EError("O registro " + Record(original) + " " + whatHappened + " por outro usuário. Recarregue os dados." +
+                   kNothingWritten);
+    return *stored;
+  }
+
+  void Insert(const Row& current) {
+    CheckWritable(current);
+    std::string columns, marks;
+    Params params;
+    for (const auto& bound : bound_) {
+      columns += (columns.empty() ? "" : ", ") + bound.column->name;
+      marks += (marks.empty() ? "?" : ", ?") + std::to_string(params.size() + 1);
+      params.push_back(Value(current, bound));
+    }
+    Run("INSERT INTO " + def_.table + " (" + columns + ") VALUES (" + marks + ")", params, current);
+  }
+
+  void Modify(const Row& original, const Row& current) {
+    Row stored = Existing(original, "não existe mais: foi excluído");
+    CheckUnchanged(stored, original, &current);
+    CheckWritable(current);
+    std::string sets;
+    Params params;
+    for (std::size_t i = 0; i < bound_.size(); ++i) {
+      const Bound& bound = bound_[i];
+      Variant wanted = Value(current, bound);
+      if (SameValue(stored[i], wanted, bound.column->type)) continue;
+      sets += (sets.empty() ? "" : ", ") + bound.column->name + " = ?" + std::to_string(params.size() + 1);
+      params.push_back(wanted);
+    }
+    if (sets.empty()) return;
+    const std::size_t first = params.size() + 1;
+    for (auto& key : KeyParams(original)) params.push_back(key);
+    Run("UPDATE " + def_.table + " SET " + sets + " WHERE " + KeyCondition(first), params, current);
+  }
+
+  void Delete(const Row& original) {
+    Row stored = Existing(original, "já foi excluído");
+    CheckUnchanged(stored, original, nullptr);
+    Run("DELETE FROM " + def_.table + " WHERE " + KeyCondition(1), KeyParams(original), original);
+  }
+
+  // Runs a write and turns a constraint the database refused into a message
+  // naming the record.
+  void Run(const std::string& sql, const Params& params, const Row& row) {
+    try {
+      db_.Execute(sql, params);
+    } catch (const EStorageError& e) {
+      switch (e.Failure()) {
+        case StorageFailure::Duplicate: {
+          std::vector<Bound> columns;
+          for (const auto& name : e.Columns())
+            if (auto bound = Find(name)) columns.push_back(*bound);
+          if (columns.empty()) columns = keys_;
+          throw EError("Registro já existente em " + def_.table + ": " + Values(row, columns) + "." + kNothingWritten);
+        }
+        case StorageFailure::MissingParent:
+          throw EError("O registro " + Record(row) + " não corresponde a nenhum registro de " +
+                       (def_.parent.empty() ? std::string("outra tabela") : def_.parent) + "." + kNothingWritten);
+        case StorageFailure::NotNull:
+          throw EError("O campo " + (e.Columns().empty() ? std::string("obrigatório") : e.Columns().front()) + " de " +
+                       Record(row) + " deve ser informado." + kNothingWritten);
+        default:
+          throw;
+      }
+    }
+  }
+
+  Storage& db_;
+  const TableDef& def_;
+  std::vector<Bound> bound_;
+  std::vector<Bound> keys_;
+};
+
+}  // namespace
+
+void ApplyDelta(Storage& db, const TableDef& def, const plat::Delta& delta) {
+  db.Transaction(TxMode::Write, [&] {
+    Applier applier(db, def, delta);
+    for (const auto& change : delta.changes) applier.Apply(change);
+  });
+}
+
+}  // namespace appsrv

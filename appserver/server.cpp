@@ -1,0 +1,110 @@
+#include "appserver/server.h"
+
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "appserver/session.h"
+#include "platform/net/frame.h"
+
+namespace appsrv {
+
+namespace {
+
+constexpr std::chrono::milliseconds kWaitForever{-1};
+
+// The JSON text of an answer; an answer that cannot be written (a value
+// unfit for its field) becomes an error answer saying so.
+std::string AnswerText(const plat::RpcAnswer& answer) {
+  try {
+    return plat::AnswerToJson(answer).dump();
+  } catch (const std::exception& e) {
+    return plat::AnswerToJson(
+               plat::RpcAnswer::OfError(
+                   answer.id, std::string("Falha do servidor de aplicação ao montar a resposta: ") + e.what()))
+        .dump();
+  }
+}
+
+}  // namespace
+
+plat::RpcAnswer AnswerFrame(Session& session, const std::string& frame) {
+  nlohmann::json json;
+  try {
+    json = nlohmann::json::parse(frame);
+  } catch (const std::exception& e) {
+    return plat::RpcAnswer::OfError(0,
+                                    std::string("Mensagem ilegível recebida pelo servidor de aplicação: ") + e.what());
+  }
+  int64_t id = 0;
+  if (json.is_object() && json.contains("id") && json["id"].is_number_integer()) id = json["id"].get<int64_t>();
+  plat::RpcRequest request;
+  try {
+    request = plat::RequestFromJson(json);
+  } catch (const std::exception& e) {
+    return plat::RpcAnswer::OfError(id, std::string("Chamada inválida: ") + e.what());
+  }
+  return session.Handle(request);
+}
+
+AppServer::AppServer(const ServerOptions& options)
+    : host_(options.host), context_(options.dbPath, options.testOptions) {
+  created_ = PrepareDatabase(options.dbPath, options.setup);
+  listener_ = plat::TcpSocket::Listen(options.host, options.port);
+  port_ = listener_.LocalPort();
+}
+
+AppServer::~AppServer() { Stop(); }
+
+void AppServer::Stop() {
+  stopping_ = true;
+  listener_.Shutdown();
+}
+
+void AppServer::Run() {
+  while (!stopping_) {
+    plat::TcpSocket socket = listener_.Accept();
+    if (!socket.Valid()) break;
+    std::lock_guard lock(mutex_);
+    ReapFinished();
+    if (stopping_) break;
+    auto client = std::make_unique<Client>();
+    client->socket = std::move(socket);
+    Client& ref = *client;
+    clients_.push_back(std::move(client));
+    ref.thread = std::thread(&AppServer::Serve, this, std::ref(ref), nextId_++);
+  }
+  std::lock_guard lock(mutex_);
+  for (auto& client : clients_) client->socket.Shutdown();
+  for (auto& client : clients_) client->thread.join();
+  clients_.clear();
+}
+
+void AppServer::ReapFinished() {
+  for (auto it = clients_.begin(); it != clients_.end();) {
+    if ((*it)->done) {
+      (*it)->thread.join();
+      it = clients_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+void AppServer::Serve(Client& client, int64_t id) {
+  try {
+    Session session(context_, id);
+    for (;;) {
+      auto frame = plat::ReadFrame(client.socket, kWaitForever);
+      if (!frame) break;
+      plat::WriteFrame(client.socket, AnswerText(AnswerFrame(session, *frame)));
+    }
+  } catch (const plat::ENetError&) {
+    // The client went away or the server is stopping.
+  } catch (const std::exception& e) {
+    std::cerr << "psr_appserver: connection " << id << " closed: " << e.what() << std::endl;
+  }
+  client.socket.Shutdown();  // the peer sees the end; the socket closes when the thread is joined
+  client.done = true;
+}
+
+}  // namespace appsrv

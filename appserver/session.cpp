@@ -1,0 +1,46 @@
+#include "appserver/session.h"
+
+#include "platform/data/errors.h"
+
+namespace appsrv {
+
+Session::Session(ServerContext& context, int64_t id)
+    : context_(context), id_(id), db_(OpenSqliteStorage(context.DbPath())) {}
+
+Session::~Session() { context_.Reservations().Release(id_); }
+
+void Session::NoteProposal(const std::string& number, const std::string& version) {
+  if (!number.empty() && !version.empty()) current_ = ProposalKey{number, version};
+}
+
+std::string Session::VersionFor(const std::string& number) {
+  if (current_ && current_->number == number) return current_->version;
+  auto found = db_->Query(
+      "SELECT NRVERPROPFAS FROM PROPOSTAFAS WHERE NRPROPOSFAS = ?1 ORDER BY CAST(NRVERPROPFAS AS INTEGER) DESC LIMIT 1",
+      {plat::Variant(number)});
+  return found.rows.empty() ? std::string() : found.rows[0][0].ToText();
+}
+
+plat::RpcAnswer Session::Handle(const plat::RpcRequest& request) {
+  const ServerObject* object = context_.FindObject(request.object);
+  if (!object)
+    return plat::RpcAnswer::OfError(request.id, "O servidor de aplicação não tem o objeto '" + request.object + "'.");
+  const Method* method = object->Find(request.method);
+  if (!method)
+    return plat::RpcAnswer::OfError(request.id,
+                                    "O objeto " + request.object + " não tem o método '" + request.method + "'.");
+  if (auto failure = context_.TakeFailure(method->name)) return plat::RpcAnswer::OfError(request.id, *failure);
+  try {
+    Answer answer = method->run(*this, CheckArgs(*method, request.args));
+    if (auto* packet = std::get_if<plat::DataPacket>(&answer))
+      return plat::RpcAnswer::OfPacket(request.id, std::move(*packet));
+    return plat::RpcAnswer::OfValue(request.id, std::get<plat::Variant>(std::move(answer)));
+  } catch (const plat::EError& e) {
+    return plat::RpcAnswer::OfError(request.id, e.what());
+  } catch (const std::exception& e) {
+    return plat::RpcAnswer::OfError(request.id,
+                                    "Falha interna do servidor de aplicação em " + method->name + ": " + e.what());
+  }
+}
+
+}  // namespace appsrv

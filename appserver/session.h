@@ -1,0 +1,58 @@
+// Session: one client connection's instance of the served objects. It owns
+// the connection's database access and remembers the proposal the client
+// is working on, so that the methods that take no proposal key (the next
+// order-line and service numbers) or only a proposal number (the duplicate
+// checks, the sum of due values) know which proposal version is meant.
+//
+// Used by the one thread serving the connection.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "appserver/server_context.h"
+#include "appserver/storage.h"
+#include "platform/net/rpc.h"
+
+namespace appsrv {
+
+struct ProposalKey {
+  std::string number;   // NRPROPOSFAS
+  std::string version;  // NRVERPROPFAS
+};
+
+class Session {
+ public:
+  // Opens the connection's own database access; throws EStorageError.
+  Session(ServerContext& context, int64_t id);
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // Runs one call. Every failure comes back as an error answer whose message
+  // a user can act on; nothing is thrown.
+  plat::RpcAnswer Handle(const plat::RpcRequest& request);
+
+  Storage& Db() { return *db_; }
+  ServerContext& Context() { return context_; }
+  int64_t Id() const { return id_; }
+
+  // The proposal of the connection's last call that named a full proposal
+  // key (number and version, both not empty).
+  void NoteProposal(const std::string& number, const std::string& version);
+  const std::optional<ProposalKey>& CurrentProposal() const { return current_; }
+  // The version meant by a call that names only the proposal number: the
+  // current proposal's version when the number is the current one, else the
+  // highest stored version of that number ("" when there is none).
+  std::string VersionFor(const std::string& number);
+
+ private:
+  ServerContext& context_;
+  int64_t id_;
+  std::unique_ptr<Storage> db_;
+  std::optional<ProposalKey> current_;
+};
+
+}  // namespace appsrv

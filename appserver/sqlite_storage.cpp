@@ -1,0 +1,294 @@
+// The SQLite back end of Storage: one connection per Storage object, in WAL
+// mode so that readers never wait for the writer, with prepared statements
+// kept for reuse.
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <unordered_map>
+
+#include "appserver/field_value.h"
+#include "appserver/storage.h"
+
+namespace appsrv {
+
+using plat::DataPacket;
+using plat::FieldType;
+using plat::Variant;
+
+Column ColumnFromDeclaration(const std::string& name, const std::string& declaredType) {
+  std::string type = declaredType;
+  for (auto& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  auto has = [&](const char* part) { return type.find(part) != std::string::npos; };
+  Column column{name, FieldType::String, 0};
+  if (has("DATE") || has("TIME"))
+    column.type = FieldType::DateTime;
+  else if (has("INT"))
+    column.type = FieldType::Integer;
+  else if (has("REAL") || has("FLOA") || has("DOUB"))
+    column.type = FieldType::Float;
+  else if (has("NUM") || has("DEC"))
+    column.type = FieldType::Decimal;
+  else if (has("BLOB") || has("CLOB"))
+    column.type = FieldType::Blob;
+  if (column.type == FieldType::String || column.type == FieldType::Decimal) {
+    auto open = type.find('(');
+    if (open != std::string::npos) column.size = std::atoi(type.c_str() + open + 1);
+  }
+  return column;
+}
+
+namespace {
+
+constexpr std::size_t kMaxCachedStatements = 256;
+
+// Resets a statement after use so that it can be run again.
+struct StatementUse {
+  sqlite3_stmt* stmt;
+  ~StatementUse() {
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+  }
+};
+
+// "UNIQUE constraint failed: T.A, T.B" -> {"A", "B"}.
+std::vector<std::string> ConstraintColumns(const std::string& message) {
+  std::vector<std::string> columns;
+  auto colon = message.find(": ");
+  if (colon == std::string::npos) return columns;
+  std::string rest = message.substr(colon + 2);
+  std::size_t start = 0;
+  while (start <= rest.size()) {
+    auto comma = rest.find(", ", start);
+    std::string item = rest.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    auto dot = item.rfind('.');
+    columns.push_back(dot == std::string::npos ? item : item.substr(dot + 1));
+    if (comma == std::string::npos) break;
+    start = comma + 2;
+  }
+  return columns;
+}
+
+Variant RawValue(sqlite3_stmt* stmt, int column) {
+  switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_NULL:
+      return Variant();
+    case SQLITE_INTEGER:
+      return Variant(static_cast<int64_t>(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+      return Variant(sqlite3_column_double(stmt, column));
+    default: {
+      auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+      return Variant(std::string(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
+    }
+  }
+}
+
+// The type of a computed column, from the values it holds: integer, float
+// when any value is fractional, string when any is text.
+FieldType TypeFromValues(const std::vector<plat::Row>& rows, std::size_t column) {
+  FieldType type = FieldType::String;
+  bool seen = false;
+  for (const auto& row : rows) {
+    const Variant& v = row[column];
+    if (v.IsNull()) continue;
+    FieldType t = v.Type() == plat::VarType::Integer ? FieldType::Integer
+                  : v.Type() == plat::VarType::Float ? FieldType::Float
+                                                     : FieldType::String;
+    if (!seen || t == FieldType::String || (t == FieldType::Float && type == FieldType::Integer)) type = t;
+    seen = true;
+    if (type == FieldType::String) break;
+  }
+  return type;
+}
+
+class SqliteStorage final : public Storage {
+ public:
+  SqliteStorage(const std::string& path, int busyTimeoutMs) {
+    int rc =
+        sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+      std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+      sqlite3_close(db_);
+      db_ = nullptr;
+      throw EStorageError(StorageFailure::Other, "Não foi possível abrir o banco de dados '" + path + "': " + message);
+    }
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, busyTimeoutMs);
+    ExecuteScript("PRAGMA journal_mode = WAL; PRAGMA foreign_keys = ON; PRAGMA synchronous = NORMAL;");
+  }
+
+  ~SqliteStorage() override {
+    for (auto& [sql, stmt] : cache_) sqlite3_finalize(stmt);
+    sqlite3_close(db_);
+  }
+
+  DataPacket Query(const std::string& sql, const Params& params) override {
+    sqlite3_stmt* stmt = Prepare(sql);
+    StatementUse use{stmt};
+    Bind(stmt, params);
+    const int count = sqlite3_column_count(stmt);
+    std::vector<plat::Row> rows;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+      plat::Row row;
+      row.reserve(static_cast<std::size_t>(count));
+      for (int i = 0; i < count; ++i) row.push_back(RawValue(stmt, i));
+      rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE) Fail();
+
+    DataPacket packet;
+    for (int i = 0; i < count; ++i) {
+      const char* declared = sqlite3_column_decltype(stmt, i);
+      Column column = declared ? ColumnFromDeclaration(sqlite3_column_name(stmt, i), declared)
+                               : Column{sqlite3_column_name(stmt, i), TypeFromValues(rows, std::size_t(i)), 0};
+      packet.fields.push_back({column.name, column.type, column.size});
+    }
+    for (auto& row : rows) {
+      for (std::size_t i = 0; i < row.size(); ++i) {
+        try {
+          row[i] = ToFieldType(row[i], packet.fields[i].type);
+        } catch (const plat::EConvertError& e) {
+          throw EStorageError(StorageFailure::Other,
+                              "Valor inválido gravado na coluna " + packet.fields[i].name + ": " + e.what());
+        }
+      }
+    }
+    packet.rows = std::move(rows);
+    return packet;
+  }
+
+  int64_t Execute(const std::string& sql, const Params& params) override {
+    sqlite3_stmt* stmt = Prepare(sql);
+    StatementUse use{stmt};
+    Bind(stmt, params);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) Fail();
+    return sqlite3_changes64(db_);
+  }
+
+  void ExecuteScript(const std::string& sql) override {
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+      std::string message = error ? error : "";
+      sqlite3_free(error);
+      Fail(message);
+    }
+  }
+
+  const std::vector<Column>& TableColumns(const std::string& table) override {
+    auto found = columns_.find(table);
+    if (found != columns_.end()) return found->second;
+    DataPacket info = Query("SELECT name, type FROM pragma_table_info(?1)", {Variant(table)});
+    if (info.rows.empty())
+      throw EStorageError(StorageFailure::Other, "Tabela desconhecida no banco de dados: " + table);
+    std::vector<Column> columns;
+    for (auto& row : info.rows) columns.push_back(ColumnFromDeclaration(row[0].ToText(), row[1].ToText()));
+    return columns_.emplace(table, std::move(columns)).first->second;
+  }
+
+  bool TableExists(const std::string& table) override {
+    return !Query("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", {Variant(table)})
+                .rows.empty();
+  }
+
+  void Transaction(TxMode mode, const std::function<void()>& work) override {
+    if (inTransaction_) throw EStorageError(StorageFailure::Other, "Transação já iniciada nesta conexão");
+    ExecuteScript(mode == TxMode::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+    inTransaction_ = true;
+    try {
+      work();
+      ExecuteScript("COMMIT");
+    } catch (...) {
+      sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+      inTransaction_ = false;
+      throw;
+    }
+    inTransaction_ = false;
+  }
+
+ private:
+  sqlite3_stmt* Prepare(const std::string& sql) {
+    auto found = cache_.find(sql);
+    if (found != cache_.end()) return found->second;
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail) != SQLITE_OK) Fail();
+    if (!stmt) throw EStorageError(StorageFailure::Other, "Comando SQL vazio");
+    if (tail && std::any_of(tail, sql.c_str() + sql.size(),
+                            [](char c) { return !std::isspace((unsigned char)c) && c != ';'; })) {
+      sqlite3_finalize(stmt);
+      throw EStorageError(StorageFailure::Other, "Apenas um comando SQL é aceito por vez: " + sql);
+    }
+    if (cache_.size() >= kMaxCachedStatements) {
+      for (auto& [text, old] : cache_) sqlite3_finalize(old);
+      cache_.clear();
+    }
+    cache_.emplace(sql, stmt);
+    return stmt;
+  }
+
+  void Bind(sqlite3_stmt* stmt, const Params& params) {
+    const int expected = sqlite3_bind_parameter_count(stmt);
+    if (static_cast<int>(params.size()) < expected)
+      throw EStorageError(StorageFailure::Other, "Comando SQL com " + std::to_string(expected) +
+                                                     " parâmetros recebeu " + std::to_string(params.size()));
+    for (int i = 1; i <= expected; ++i) {
+      const Variant& value = params[std::size_t(i - 1)];
+      int rc;
+      switch (value.Type()) {
+        case plat::VarType::Null:
+          rc = sqlite3_bind_null(stmt, i);
+          break;
+        case plat::VarType::Integer:
+        case plat::VarType::Boolean:
+          rc = sqlite3_bind_int64(stmt, i, value.ToInt());
+          break;
+        case plat::VarType::Float:
+          rc = sqlite3_bind_double(stmt, i, value.ToDouble());
+          break;
+        default: {
+          std::string text = StoredText(value);
+          rc = sqlite3_bind_text(stmt, i, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        }
+      }
+      if (rc != SQLITE_OK) Fail();
+    }
+  }
+
+  [[noreturn]] void Fail(const std::string& given = {}) {
+    const int code = sqlite3_extended_errcode(db_);
+    const std::string message = given.empty() ? sqlite3_errmsg(db_) : given;
+    switch (code) {
+      case SQLITE_CONSTRAINT_PRIMARYKEY:
+      case SQLITE_CONSTRAINT_UNIQUE:
+        throw EStorageError(StorageFailure::Duplicate, message, ConstraintColumns(message));
+      case SQLITE_CONSTRAINT_FOREIGNKEY:
+        throw EStorageError(StorageFailure::MissingParent, message);
+      case SQLITE_CONSTRAINT_NOTNULL:
+        throw EStorageError(StorageFailure::NotNull, message, ConstraintColumns(message));
+      default:
+        break;
+    }
+    if ((code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED)
+      throw EStorageError(StorageFailure::Busy,
+                          "O banco de dados está ocupado com a gravação de outro usuário; tente novamente.");
+    throw EStorageError(StorageFailure::Other, "Erro no banco de dados: " + message);
+  }
+
+  sqlite3* db_ = nullptr;
+  std::unordered_map<std::string, sqlite3_stmt*> cache_;
+  std::unordered_map<std::string, std::vector<Column>> columns_;
+  bool inTransaction_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Storage> OpenSqliteStorage(const std::string& path, int busyTimeoutMs) {
+  return std::make_unique<SqliteStorage>(path, busyTimeoutMs);
+}
+
+}  // namespace appsrv

@@ -1,0 +1,122 @@
+// The server's parts on their own: storage typing, number reservations,
+// frames that are not calls, and the command line.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "appserver/options.h"
+#include "appserver/session.h"
+#include "appserver/storage.h"
+#include "platform/data/errors.h"
+
+using plat::FieldType;
+using plat::Variant;
+
+namespace {
+
+class TempDatabase : public ::testing::Test {
+ protected:
+  TempDatabase()
+      : path_((std::filesystem::temp_directory_path() /
+               ("psr_storage_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".db"))
+                  .string()) {
+    Remove();
+    db_ = appsrv::OpenSqliteStorage(path_);
+    db_->ExecuteScript(
+        "CREATE TABLE T (K VARCHAR(5) PRIMARY KEY, D DATETIME, F FLOAT, N NUMERIC(32), X CLOB, U VARCHAR(3) UNIQUE)");
+  }
+  ~TempDatabase() override {
+    db_.reset();
+    Remove();
+  }
+  void Remove() {
+    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path_ + suffix);
+  }
+  std::string path_;
+  std::unique_ptr<appsrv::Storage> db_;
+};
+
+using Storage = TempDatabase;
+
+TEST_F(Storage, QueryTypesTableColumnsByDeclarationAndComputedOnesByValue) {
+  db_->Execute("INSERT INTO T VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
+               {Variant("a"), Variant(plat::DateTime::FromDate(2025, 1, 2)), Variant(1.5),
+                Variant(plat::Decimal::Parse("10.25")), Variant("texto"), Variant("u1")});
+  auto packet = db_->Query("SELECT K, D, F, N, X, F * 2 AS F2, LENGTH(K) AS L FROM T");
+  std::vector<std::pair<FieldType, int>> types;
+  for (const auto& field : packet.fields) types.emplace_back(field.type, field.size);
+  EXPECT_EQ(types, (std::vector<std::pair<FieldType, int>>{{FieldType::String, 5},
+                                                           {FieldType::DateTime, 0},
+                                                           {FieldType::Float, 0},
+                                                           {FieldType::Decimal, 32},
+                                                           {FieldType::Blob, 0},
+                                                           {FieldType::Float, 0},
+                                                           {FieldType::Integer, 0}}));
+  EXPECT_EQ(packet.rows[0][1], Variant(plat::DateTime::FromDate(2025, 1, 2)));
+  EXPECT_EQ(packet.rows[0][3].ToDecimal(), plat::Decimal::Parse("10.25"));
+}
+
+TEST(NumberReservations, HandsEachConnectionItsOwnNumberUntilOneIsStored) {
+  appsrv::NumberReservations numbers;
+  EXPECT_EQ(numbers.Next("P|1", 1, 4), 5);
+  EXPECT_EQ(numbers.Next("P|1", 1, 4), 5);
+  EXPECT_EQ(numbers.Next("P|1", 2, 4), 6);
+  EXPECT_EQ(numbers.Next("Q|1", 2, 0), 1);  // scopes are apart
+  EXPECT_EQ(numbers.Next("P|1", 1, 5), 7);  // 5 stored; 6 is held by connection 2
+  numbers.Release(2);
+  EXPECT_EQ(numbers.Next("P|1", 3, 5), 8);  // 7 is still held by connection 1
+  numbers.Release(1);
+  EXPECT_EQ(numbers.Next("P|1", 4, 5), 9);  // connection 3 holds 8
+}
+
+TEST_F(TempDatabase, FramesThatAreNotCallsGetAnErrorAnswer) {
+  appsrv::ServerContext context(path_, false);
+  appsrv::Session session(context, 1);
+  auto garbled = appsrv::AnswerFrame(session, "{not json");
+  EXPECT_EQ(garbled.kind, plat::RpcAnswer::Kind::Error);
+  EXPECT_EQ(garbled.id, 0);
+  auto incomplete = appsrv::AnswerFrame(session, R"({"id": 7, "object": "Host"})");
+  EXPECT_EQ(incomplete.kind, plat::RpcAnswer::Kind::Error);
+  EXPECT_EQ(incomplete.id, 7);
+  EXPECT_NE(incomplete.error.find("Chamada inválida"), std::string::npos) << incomplete.error;
+}
+
+TEST(CommandLine, OptionsAreReadWithTheirValues) {
+  auto line = appsrv::ParseCommandLine(
+      {"--db", "x.db", "--listen=0.0.0.0:0", "--demo-proposals", "10000", "--test-options", "--create-only"});
+  EXPECT_EQ(line.server.dbPath, "x.db");
+  EXPECT_EQ(line.server.host, "0.0.0.0");
+  EXPECT_EQ(line.server.port, 0);
+  EXPECT_TRUE(line.server.setup.demo);
+  EXPECT_EQ(line.server.setup.extraProposals, 10000);
+  EXPECT_TRUE(line.server.testOptions);
+  EXPECT_TRUE(line.createOnly);
+  auto defaults = appsrv::ParseCommandLine({"--db=y.db"});
+  EXPECT_EQ(defaults.server.host, "127.0.0.1");
+  EXPECT_EQ(defaults.server.port, 47130);
+  EXPECT_FALSE(defaults.server.setup.demo);
+  EXPECT_EQ(appsrv::ParseListenAddress("[::1]:5000"), (std::pair<std::string, int>{"::1", 5000}));
+}
+
+TEST(CommandLine, BadCommandLinesAreRefusedWithAReason) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"--listen", "1.2.3.4:0"}, "--db FILE is required"},
+      {{"--db"}, "--db needs a value"},
+      {{"--db", "x", "--listen", "localhost"}, "HOST:PORT"},
+      {{"--db", "x", "--listen", "h:70000"}, "from 0 to 65535"},
+      {{"--db", "x", "--demo-proposals", "-1"}, "--demo-proposals expects"},
+      {{"--db", "x", "--demo=1"}, "takes no value"},
+      {{"--db", "x", "--verbose"}, "unknown option '--verbose'"},
+  };
+  for (const auto& [args, reason] : cases) {
+    try {
+      appsrv::ParseCommandLine(args);
+      ADD_FAILURE() << "accepted " << args.back();
+    } catch (const plat::EError& e) {
+      EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
+    }
+  }
+}
+
+}  // namespace
