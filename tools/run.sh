@@ -1,6 +1,21 @@
 #!/bin/sh
-# Installs what is missing, builds, and runs the main job.
+# Installs what is missing, builds, creates the demo database when missing,
+# starts the application server on a free loopback port, and opens the
+# proposal-request screen in the scripted host, printing what it shows.
 set -eu
 cd "$(dirname "$0")/.."
 sh tools/build.sh >/dev/null
-exec build/platform_demo "$@"
+DB=build/demo.db
+[ -f "$DB" ] || build/psr_appserver --db "$DB" --demo --create-only >/dev/null
+LOG=$(mktemp)
+build/psr_appserver --db "$DB" --listen 127.0.0.1:0 >"$LOG" &
+PID=$!
+trap 'kill $PID 2>/dev/null || true; rm -f "$LOG"' EXIT INT TERM
+i=0
+until grep -q '^listening on ' "$LOG"; do
+  i=$((i + 1))
+  if [ $i -gt 100 ] || ! kill -0 $PID 2>/dev/null; then echo "the application server did not start" >&2; exit 1; fi
+  sleep 0.1
+done
+ADDRESS=$(sed -n 's/^listening on //p' "$LOG")
+build/psr_host --server "$ADDRESS" --dump "$@"
