@@ -176,7 +176,13 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void dbgPadraoDrawColumnCell(plat::TDBGrid& sender, const plat::TRect& rect, int dataCol, plat::TColumn& column,
                                plat::TGridDrawState state);
   void dbgPadraoEnter(plat::TComponent& sender);
-  // (the overrides of the base's record commands and state handler follow here)
+  // The standard screen's list-source state handler and record commands, overridden.
+  void dtsPadraoStateChange(plat::TComponent& sender) override;
+  void sbtIncluirClick(plat::TComponent& sender) override;
+  void sbtAlterarClick(plat::TComponent& sender) override;
+  void sbtExcluirClick(plat::TComponent& sender) override;
+  void sbtConfirmarClick(plat::TComponent& sender) override;
+  void sbtCancelarClick(plat::TComponent& sender) override;
 
  private:
   // Binding of the record, look-up and validation events (header/) and of

@@ -34,6 +34,7 @@ void TfrmSolicitaProposta::FormCreate(TComponent& sender) {
   }
   host::Showavi::DeactiveShowAvi();
   pgcPadrao->SetActivePage(tshFolhaDados);
+  dtsPropostaStateChange(*dtsProposta);
 }
 
 void TfrmSolicitaProposta::netPropostaBeforeConnect(TComponent&) {

@@ -42,6 +42,9 @@ const DataSourceSpec kDataSources[] = {
 }  // namespace
 
 void TfrmSolicitaProposta::CreateDataSources() {
+  // The list source is attached to the proposals before dtsProposta: the
+  // data sources hear a state change in attach order, so the header lock of
+  // dtsProposta's handler comes after the list source's judgement and stays.
   dtsPadrao->SetDataSet(cdsProposta);
   for (const DataSourceSpec& row : kDataSources)
     this->*row.member = &Create<plat::TDataSource>(row.name, &Get<plat::TDataSet>(row.dataSet));

@@ -1,0 +1,41 @@
+// How the record commands follow the state of one data set: the screen has
+// one toolbar and one maintenance menu for all its editable data sets, so
+// each state handler judges one of them by the same rule and differs only in
+// what it locks once the proposal is accepted and in which buttons it copies.
+#pragma once
+
+#include "Cli_psr41300/frm_solicita_proposta.h"
+
+namespace cli_psr41300::commands {
+
+using T = TfrmSolicitaProposta;
+
+// What a handler locks while the proposal is accepted.
+enum class AcceptanceLock {
+  None,    // nothing
+  Header,  // sbtAceite, sbtExcluir, sbtAlterar and the header panel
+  Detail,  // the handler's detail grid and the Incluir, Alterar, Excluir items
+};
+
+// Which buttons take their menu item's flag.
+enum class ButtonCopy {
+  All,
+  AllButIncluir,  // the list source's handler leaves sbtIncluir as it is
+};
+
+struct StateRule {
+  plat::TClientDataSet* T::*dataSet;  // the data set judged
+  AcceptanceLock lock;
+  ButtonCopy copy;
+  plat::TDBGrid* T::*grid = nullptr;  // the detail grid, for AcceptanceLock::Detail
+};
+
+// The common rule on the rule's data set, its acceptance lock and its button
+// copy, in the order the rule's lock requires.
+void ApplyStateRule(T& screen, const StateRule& rule);
+
+// A proposal counts as accepted when the text of the current record's
+// acceptance date is not empty.
+bool ProposalAccepted(const T& screen);
+
+}  // namespace cli_psr41300::commands
