@@ -2,6 +2,7 @@
 // knows the main form and holds the screen cursor (0 default, -11 hourglass).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ class TApplication : public plat::TComponent {
     T& form = Create<T>();
     reference = &form;
     try {
+      if (OnFormCreating) OnFormCreating(form);
       form.DoCreate();
     } catch (...) {
       reference = nullptr;
@@ -40,6 +42,10 @@ class TApplication : public plat::TComponent {
   void Release(plat::TForm& form);
   // Destroys the screens released so far.
   void ProcessMessages();
+
+  // Runs for each screen made by CreateForm once its components exist and
+  // before its creation event: a host may attach observers here.
+  std::function<void(plat::TForm&)> OnFormCreating;
 
   plat::TForm* MainForm = nullptr;
   int Cursor = crDefault;  // the screen cursor

@@ -75,9 +75,4 @@ bool ScenarioDialogs::Search(plat::TDataSource& source, const std::string& title
   return ScriptedDialogs::Search(source, title, emptyText);
 }
 
-void ScenarioDialogs::WaitStart() {
-  ScriptedDialogs::WaitStart();
-  if (OnWaitStart) OnWaitStart();
-}
-
 }  // namespace hostapp

@@ -38,10 +38,7 @@ class ScenarioDialogs : public host::ScriptedDialogs {
   const host::DialogRecord* NextUnchecked();
   void MarkChecked() { ++checked_; }
 
-  std::function<void()> OnWaitStart;
-
   bool Search(plat::TDataSource& source, const std::string& title, const std::string& emptyText) override;
-  void WaitStart() override;
 
  private:
   std::deque<SearchPick> picks_;

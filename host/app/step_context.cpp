@@ -14,11 +14,13 @@ void Fail(std::string expected, std::string got) { throw StepFailure(std::move(e
 
 StepContext::StepContext(ScenarioHost& host_, ScenarioDialogs& dialogs_, std::ostream& out_)
     : host(host_), dialogs(dialogs_), out(out_) {
-  dialogs.OnWaitStart = [this] { RecordScreenCalls(); };
+  // The screen's first calls run inside its creation: observe its connection
+  // as soon as the screen exists.
+  host::TApplication::Current().OnFormCreating = [this](plat::TForm&) { RecordScreenCalls(); };
 }
 
 StepContext::~StepContext() {
-  dialogs.OnWaitStart = nullptr;
+  host::TApplication::Current().OnFormCreating = nullptr;
   host::TNetConnection* connection = Connection();
   if (connection && connection == recorded_) {
     connection->OnCall = nullptr;
