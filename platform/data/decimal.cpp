@@ -97,7 +97,10 @@ std::string Decimal::ToString() const {
   std::string out = IsNegative() ? "-" : "";
   std::size_t intDigits = digits_.size() - static_cast<std::size_t>(scale_);
   out += digits_.substr(0, intDigits);
-  if (scale_ > 0) out += "." + digits_.substr(intDigits);
+  if (scale_ > 0) {
+    out += '.';
+    out += digits_.substr(intDigits);
+  }
   return out;
 }
 

@@ -165,7 +165,9 @@ std::string FormatFloat(std::string_view pattern, double value) {
   if (digits.IsZero() && sections.size() > 2 && !sections[2].empty()) return FormatWith(sections[2], value);
   if (value < 0 && sections.size() > 1 && !sections[1].empty()) return FormatWith(sections[1], value);
   const bool showSign = value < 0 && !digits.IsZero() && positive.hasNumber;
-  return (showSign ? "-" : "") + Compose(positive, digits);
+  std::string text = Compose(positive, digits);
+  if (showSign) text.insert(text.begin(), '-');
+  return text;
 }
 
 }  // namespace plat
