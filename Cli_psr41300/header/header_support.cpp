@@ -1,0 +1,85 @@
+#include "Cli_psr41300/header/header_support.h"
+
+#include "host/consiste.h"
+
+namespace cli_psr41300::header {
+
+void EndWith(const T& form, const char* code) { host::Consiste::MensErro(form.msgPadrao->Msg(code), true); }
+
+void FocusAndEndWith(const T& form, plat::TControl& control, const char* code) {
+  control.SetFocus();
+  EndWith(form, code);
+}
+
+bool Empty(const std::string& text) { return host::Consiste::EmptyString(text); }
+
+std::string Text(const plat::TDataSet& dataSet, const char* field) { return dataSet.FieldByName(field).AsString(); }
+
+void SetText(plat::TDataSet& dataSet, const char* field, const std::string& value) {
+  dataSet.FieldByName(field).SetAsString(value);
+}
+
+void Copy(plat::TDataSet& to, const char* toField, const plat::TDataSet& from, const char* fromField) {
+  to.FieldByName(toField).SetValue(from.FieldByName(fromField).Value());
+}
+
+void EditUnlessEditing(plat::TDataSet& dataSet) {
+  if (!dataSet.Editing()) dataSet.Edit();
+}
+
+void ClearNameWhenTyped(const T& form, const plat::TDBFieldControl& code, const char* nameField) {
+  if (form.cdsProposta->Editing() && code.Modified()) form.cdsProposta->FieldByName(nameField).Clear();
+}
+
+void OpenLookup(plat::TADOIBQuery& query, const char* keyParam, const std::string& keyValue, const char* allParam,
+                const std::string& allValue) {
+  query.Close();
+  query.ParamByName(keyParam).SetAsString(keyValue);
+  query.ParamByName(allParam).SetAsString(allValue);
+  query.Open();
+}
+
+void Load(plat::TClientDataSet& dataSet, const host::ServerResult& answer) {
+  dataSet.SetData(host::Consiste::CheckResultServ(answer, true, 0));
+}
+
+server::ProposalKey CurrentProposal(const T& form) {
+  return {Text(*form.cdsProposta, "NRPROPOSFAS"), Text(*form.cdsProposta, "NRVERPROPFAS")};
+}
+
+bool CustomerChosen(const T& form) { return form.dbrClieProsp->ItemIndex() == 0; }
+
+namespace {
+
+const PartyLookup kCustomer = {.kind = "C",
+                               .query = &T::qryCliente,
+                               .source = &T::dtsPesqCliente,
+                               .numberParam = "P_NRINSJURCLIE",
+                               .allParam = "P_TNRINSJURCLIE",
+                               .numberField = "NRINSJURCLIE",
+                               .nameField = "NMFANTCLIE",
+                               .personTypeField = "IDTPIJURCLIE",
+                               .codeField = "CDCLIENTE",
+                               .notFoundCode = "CLI_N_CAD"};
+
+const PartyLookup kProspect = {.kind = "P",
+                               .query = &T::qryProspect,
+                               .source = &T::dtsPesqProspect,
+                               .numberParam = "P_NRINSJURPROS",
+                               .allParam = "P_TNRINSJURPROS",
+                               .numberField = "NRINSJURPROS",
+                               .nameField = "NMFANTPROS",
+                               .personTypeField = "IDTPIJURPROS",
+                               .codeField = "CDPROSPECT",
+                               .notFoundCode = "PROS_N_CAD"};
+
+}  // namespace
+
+const PartyLookup& ChosenParty(const T& form) { return CustomerChosen(form) ? kCustomer : kProspect; }
+
+PartyCodes CodesForKind(const T& form, const std::string& code) {
+  if (CustomerChosen(form)) return {code, ""};
+  return {"", code};
+}
+
+}  // namespace cli_psr41300::header

@@ -1,0 +1,59 @@
+// Posting a proposal: the header's required entries in a fixed order, the
+// data taken from the host on every post, the checks of the number, party,
+// operator and contact, and the sending of each post and delete to the
+// server at once. Cancelling discards whatever is still unsent.
+#include <utility>
+
+#include "Cli_psr41300/header/header_support.h"
+#include "host/vogalis.h"
+
+namespace cli_psr41300 {
+
+using namespace header;
+
+void TfrmSolicitaProposta::cdsPropostaBeforePost(plat::TDataSet&) {
+  // The header's required entries, in this order; only the first one
+  // missing is reported, on the form page.
+  const std::pair<plat::TDBFieldControl*, const char*> required[] = {
+      {dbeProposta, "PROP_INF"}, {depValidade, "DEPVALID"}, {depProposta, "DTCAD"}, {dbeCdClienteProsp, "CLI_INF"}};
+  for (const auto& [control, code] : required) {
+    if (!Empty(control->Text())) continue;
+    pgcPadrao->SetActivePage(tshFormulario);
+    FocusAndEndWith(*this, *control, code);
+  }
+
+  // Who posts, from where, for whom: taken again on every post.
+  SetText(*cdsProposta, "CDFILIAL", host::Vogalis::FiliProc());
+  SetText(*cdsProposta, "CDOPERINCL", host::Vogalis::Operador());
+  SetText(*cdsProposta, "NMOPERADOR", host::Vogalis::NomeOperador());
+  SetText(*cdsProposta, "CDOPERSOLI", dbeCdOperSoli->Text());
+  SetText(*cdsProposta, "IDCLIENPROSP", CustomerChosen(*this) ? "C" : "P");
+
+  if (dtsProposta->State() == plat::DataSetState::Insert) Vd_Proposta(true);
+  Vd_ClientePros(true);
+  Vd_Operador(true);
+  Vd_Contato(true);
+
+  // The party's code goes in the place of its kind. A code of the other kind
+  // left from a party chosen before the kind was switched does not belong to
+  // this proposal and is not kept with it.
+  const bool customer = CustomerChosen(*this);
+  SetText(*cdsProposta, customer ? "CDCLIENTE" : "CDPROSPECT", Text(*cdsProposta, "CODIGO"));
+  cdsProposta->FieldByName(customer ? "CDPROSPECT" : "CDCLIENTE").Clear();
+  dtsPropostaStateChange(*dtsProposta);
+}
+
+void TfrmSolicitaProposta::cdsPropostaAfterPost(plat::TDataSet&) {
+  SendChanges(*cdsProposta, "SetProposta", "PROPOSTAFAS");
+}
+
+void TfrmSolicitaProposta::cdsPropostaAfterDelete(plat::TDataSet&) {
+  SendChanges(*cdsProposta, "SetProposta", "PROPOSTAFAS");
+}
+
+void TfrmSolicitaProposta::cdsPropostaAfterCancel(plat::TDataSet&) {
+  cdsProposta->CancelUpdates();
+  pgcPadrao->SetActivePage(tshFolhaDados);
+}
+
+}  // namespace cli_psr41300
