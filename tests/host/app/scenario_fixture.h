@@ -100,12 +100,14 @@ class FakeHost : public hostapp::ScenarioHost {
   }
   void StopServer() override { settings += "stop;"; }
   void StartServer() override { settings += "start;"; }
-  // Like the real entry: the screen is made once; its creation shows the
-  // wait animation around its first call (which, made before connecting,
-  // fails at once), then connects to a listener that never answers.
+  // Like the real entry: the screen is made once, announced by the
+  // application's creation hook; its creation shows the wait animation around
+  // its first call (which, made before connecting, fails at once), then
+  // connects to a listener that never answers.
   void OpenScreen() override {
     if (screen) return;
     screen = std::make_unique<TestScreen>();
+    if (auto& creating = host::TApplication::Current().OnFormCreating) creating(*screen->form);
     host::Showavi::ActiveShowAvi(nullptr, 1);
     screen->net->AppServer("GetProposta", {"0001", "ADMIN"});
     host::Showavi::DeactiveShowAvi();
