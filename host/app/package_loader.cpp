@@ -5,6 +5,7 @@
 
 #include <climits>
 
+#include "host/app/program_dir.h"
 #include "platform/data/errors.h"
 
 namespace hostapp {
@@ -38,14 +39,7 @@ void PackageLoader::CallIniProc() {
 }
 
 std::string PackageLoader::DefaultPath() {
-  char self[PATH_MAX];
-  ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-  std::string dir = ".";
-  if (n > 0) {
-    std::string exe(self, static_cast<std::size_t>(n));
-    dir = exe.substr(0, exe.rfind('/'));
-  }
-  return dir + "/Pkg_psr41300.so";
+  return ProgramDir() + "/Pkg_psr41300.so";
 }
 
 }  // namespace hostapp

@@ -13,6 +13,8 @@
 #include <sstream>
 #include <thread>
 
+#include "host/app/program_dir.h"
+
 #include "platform/data/errors.h"
 
 namespace hostapp {
@@ -128,14 +130,7 @@ std::vector<std::string> AppServerArguments(const std::string& database, bool de
 }
 
 std::string DefaultAppServerPath() {
-  char self[PATH_MAX];
-  ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-  std::string dir = ".";
-  if (n > 0) {
-    std::string exe(self, static_cast<std::size_t>(n));
-    dir = exe.substr(0, exe.rfind('/'));
-  }
-  return dir + "/psr_appserver";
+  return ProgramDir() + "/psr_appserver";
 }
 
 }  // namespace hostapp
