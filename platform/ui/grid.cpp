@@ -356,7 +356,6 @@ void TDBGrid::Paint(int topRow, int visibleRows) {
   if (!link_.Active()) return;
   TDataSet& dataSet = *DataSet();
   const auto& columns = ColumnList();
-  int current = dataSet.ViewCurrentRow();
   int first = std::max(topRow, 0);
   int last = first + std::clamp(visibleRows, 0, std::max(dataSet.ViewRowCount() - first, 0));
   bool focused = Focused();
@@ -369,15 +368,29 @@ void TDBGrid::Paint(int topRow, int visibleRows) {
         if (!column.Visible) continue;
         TRect rect{left, top, left + column.Width(), top + DefaultRowHeight};
         left = rect.right;
-        TGridDrawState state{row == current, row == current && col == selected_ && focused};
-        Canvas.Brush.Color = state.selected ? clr::Highlight : clr::Window;
-        Canvas.Font.Color = state.selected ? clr::HighlightText : clr::WindowText;
-        Canvas.Font.Bold = false;
-        DefaultDrawColumnCell(rect, col, column, state);
-        if (OnDrawColumnCell) OnDrawColumnCell(*this, rect, col, column, state);
+        DrawCell(row, col, column, rect, focused);
       }
     });
   }
+}
+
+void TDBGrid::PaintCell(int row, int column, const TRect& rect) {
+  Canvas.Clear();
+  const auto& columns = ColumnList();
+  if (row < 0 || row >= RowCount() || column < 0 || column >= static_cast<int>(columns.size()) ||
+      !columns[column]->Visible)
+    return;
+  DataSet()->ReadViewRow(row, [&] { DrawCell(row, column, *columns[column], rect, Focused()); });
+}
+
+void TDBGrid::DrawCell(int row, int col, TColumn& column, const TRect& rect, bool focused) {
+  bool current = row == DataSet()->ViewCurrentRow();
+  TGridDrawState state{current, current && col == selected_ && focused};
+  Canvas.Brush.Color = state.selected ? clr::Highlight : clr::Window;
+  Canvas.Font.Color = state.selected ? clr::HighlightText : clr::WindowText;
+  Canvas.Font.Bold = false;
+  DefaultDrawColumnCell(rect, col, column, state);
+  if (OnDrawColumnCell) OnDrawColumnCell(*this, rect, col, column, state);
 }
 
 void TDBGrid::DefaultDrawColumnCell(const TRect& rect, int dataCol, TColumn& column, TGridDrawState state) {

@@ -123,6 +123,12 @@ class TDBGrid : public TControl {
   // Lays out and draws the visible rows starting at topRow (at most
   // visibleRows of them) on Canvas, which is cleared first.
   void Paint(int topRow = 0, int visibleRows = 30);
+  // Draws one cell (a view row and an index among Columns()) into rect on
+  // Canvas, which is cleared first, as Paint draws it: the default drawing,
+  // then OnDrawColumnCell. A front-end that lays the cells out itself calls
+  // this for each cell it shows. Nothing is drawn for a row or column out of
+  // range, or for a hidden column.
+  void PaintCell(int row, int column, const TRect& rect);
   // The classic default drawing of a cell: fills the rectangle and writes the
   // field's display text with the canvas's current brush and font, which
   // Paint sets before each cell (window colours, highlight on the current row).
@@ -156,6 +162,8 @@ class TDBGrid : public TControl {
   RowStep StepUp() const;
   void TakeStep(RowStep step, int delta);
   void DeleteRecord();
+  // Prepares the canvas for the cell and draws it; the row is being read.
+  void DrawCell(int row, int col, TColumn& column, const TRect& rect, bool focused);
 
   std::unique_ptr<Link> linkImpl_;
   TDataLink& link_;
