@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds, creates the demo database when missing,
-# starts the application server on a free loopback port, and opens the
-# proposal-request screen in the scripted host, printing what it shows.
+# starts the application server on a free loopback port, and opens the host's
+# window on it; without a display, the scripted host prints the screen instead.
 set -eu
 cd "$(dirname "$0")/.."
 sh tools/build.sh >/dev/null
@@ -18,4 +18,9 @@ until grep -q '^listening on ' "$LOG"; do
   sleep 0.1
 done
 ADDRESS=$(sed -n 's/^listening on //p' "$LOG")
-build/psr_host --server "$ADDRESS" --dump "$@"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  build/psr_desktop --server "$ADDRESS" "$@"
+else
+  echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): printing the screen from the scripted host instead."
+  build/psr_host --server "$ADDRESS" --dump "$@"
+fi

@@ -1,0 +1,88 @@
+#include "desktop/main_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "desktop/busy_indicator.h"
+#include "desktop/qt_text.h"
+#include "desktop/screen_window.h"
+#include "host/app/host_runtime.h"
+#include "host/application.h"
+#include "platform/ui/user_actions.h"
+
+namespace desk {
+
+namespace {
+
+constexpr int kWidth = 1200, kHeight = 790;  // room for a screen of 990 x 605 at 187, 110
+
+}  // namespace
+
+MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidget* parent)
+    : QMainWindow(parent), runtime_(runtime), busy_(busy), area_(new QMdiArea(this)) {
+  setObjectName("MainWindow");
+  const hostapp::HostConfig& config = runtime.Config();
+  setWindowTitle(QStringLiteral("Vogalis — %1 — Filial %2").arg(ToQt(config.nomeOperador), ToQt(config.filial)));
+  area_->setObjectName("Documents");
+  setCentralWidget(area_);
+
+  QMenu* system = menuBar()->addMenu(QStringLiteral("&Sistema"));
+  QAction* quit = system->addAction(QStringLiteral("Sai&r"));
+  connect(quit, &QAction::triggered, this, &QWidget::close);
+  QMenu* sales = menuBar()->addMenu(QStringLiteral("&Vendas"));
+  open_ = sales->addAction(QStringLiteral("&Solicitação de Proposta"));
+  open_->setObjectName("OpenProposalScreen");
+  connect(open_, &QAction::triggered, this, &MainWindow::OpenProposalScreen);
+  QMenu* windows = menuBar()->addMenu(QStringLiteral("&Janela"));
+  connect(windows->addAction(QStringLiteral("&Cascata")), &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
+  connect(windows->addAction(QStringLiteral("&Lado a lado")), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+
+  auto* sign = new QLabel(QStringLiteral("⏳ Aguarde: consultando o servidor…"), this);
+  sign->setObjectName("WaitSign");
+  statusBar()->addPermanentWidget(sign);
+  statusBar()->showMessage(
+      QStringLiteral("Operador %1 · servidor %2:%3").arg(ToQt(config.operador), ToQt(config.serverHost)).arg(config.serverPort));
+  busy_.SetSign(sign);
+  resize(kWidth, kHeight);
+}
+
+MainWindow::~MainWindow() { busy_.SetSign(nullptr); }
+
+void MainWindow::OpenProposalScreen() {
+  plat::RunEvent([this] {
+    runtime_.OpenScreen();
+    return true;
+  });
+  host::TApplication::Current().ProcessMessages();
+  plat::TForm* form = runtime_.Screen();
+  if (!form || form == form_) return;  // not made, or already open: nothing more
+  ShowScreen(*form);
+}
+
+void MainWindow::ShowScreen(plat::TForm& form) {
+  auto* window = new ScreenWindow(form);
+  QMdiSubWindow* frame = area_->addSubWindow(window);
+  frame->setObjectName("ScreenFrame");
+  frame->setAttribute(Qt::WA_DeleteOnClose);
+  frame->setGeometry(form.Left, form.Top, form.Width, form.Height);
+  screen_ = window;
+  form_ = &form;
+  connect(window, &ScreenWindow::Closing, this, [this] {
+    screen_ = nullptr;
+    form_ = nullptr;
+  });
+  frame->show();
+  emit ScreenOpened(window);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // Each screen closes through its own close handler first.
+  area_->closeAllSubWindows();
+  event->accept();
+}
+
+}  // namespace desk

@@ -1,0 +1,55 @@
+// MainWindow: the host application's main window: a multiple-document area
+// for the screens, the menu from which the user opens the proposal-request
+// screen, and the place of the wait sign. Opening the screen calls the
+// package's entry as one event of the message loop (the package is loaded
+// the first time); when the screen is already open nothing happens.
+#pragma once
+
+#include <QMainWindow>
+
+#include "platform/ui/form.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace hostapp {
+class HostRuntime;
+}
+
+namespace desk {
+
+class BusyIndicator;
+class ScreenWindow;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  QMdiArea* Area() const { return area_; }
+  QAction* OpenAction() const { return open_; }
+  // The window of the open screen, or nullptr.
+  ScreenWindow* Screen() const { return screen_; }
+
+  void OpenProposalScreen();
+
+ signals:
+  void ScreenOpened(ScreenWindow* window);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ShowScreen(plat::TForm& form);
+
+  hostapp::HostRuntime& runtime_;
+  BusyIndicator& busy_;
+  QMdiArea* area_;
+  QAction* open_;
+  ScreenWindow* screen_ = nullptr;
+  plat::TForm* form_ = nullptr;  // the screen shown in screen_
+};
+
+}  // namespace desk

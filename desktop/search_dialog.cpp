@@ -1,0 +1,67 @@
+#include "desktop/search_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "desktop/qt_text.h"
+#include "platform/data/dataset.h"
+
+namespace desk {
+
+SearchDialog::SearchDialog(const plat::TDataSet& dataSet, const QString& title, QWidget* parent)
+    : QDialog(parent), model_(new QStandardItemModel(this)), table_(new QTableView(this)) {
+  setObjectName("SearchDialog");
+  setWindowTitle(title);
+  table_->setObjectName("SearchTable");
+  table_->setModel(model_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setStretchLastSection(true);
+  Fill(dataSet);
+  table_->resizeColumnsToContents();
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+  connect(buttons, &QDialogButtonBox::accepted, this, &SearchDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &SearchDialog::reject);
+  connect(table_, &QTableView::doubleClicked, this, &SearchDialog::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(table_);
+  layout->addWidget(buttons);
+  resize(560, 360);
+  table_->setFocus();
+}
+
+void SearchDialog::Fill(const plat::TDataSet& dataSet) {
+  std::vector<plat::TField*> shown;
+  for (plat::TField* field : dataSet.Fields())
+    if (field->Visible()) shown.push_back(field);
+  model_->setColumnCount(static_cast<int>(shown.size()));
+  for (std::size_t c = 0; c < shown.size(); ++c)
+    model_->setHeaderData(static_cast<int>(c), Qt::Horizontal, ToQt(shown[c]->DisplayLabel()));
+  int rows = dataSet.ViewRowCount();
+  model_->setRowCount(rows);
+  for (int row = 0; row < rows; ++row)
+    dataSet.ReadViewRow(row, [&] {
+      for (std::size_t c = 0; c < shown.size(); ++c)
+        model_->setItem(row, static_cast<int>(c), new QStandardItem(ToQt(shown[c]->DisplayText())));
+    });
+  int current = std::max(0, dataSet.ViewCurrentRow());
+  if (rows > 0) table_->setCurrentIndex(model_->index(std::min(current, rows - 1), 0));
+}
+
+void SearchDialog::accept() {
+  QModelIndex current = table_->currentIndex();
+  if (!current.isValid()) return;  // nothing to pick yet
+  picked_ = current.row();
+  QDialog::accept();
+}
+
+}  // namespace desk

@@ -1,0 +1,186 @@
+// End to end, on a real display (run_under_xvfb.sh starts one): a real
+// application server on the demo data, the host's main window, the
+// proposal-request screen opened from its menu, and a new proposal made
+// with the mouse and the keyboard as a user would: focus the list, Incluir,
+// the customer's registration number, Tab, the requesting operator, Tab,
+// Confirmar. The server's database
+// then holds it. Pictures of the list page and the form page are saved in
+// the folder named by PSR_SCREENSHOT_DIR.
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+#include "desktop/form_bridge.h"
+#include "desktop/main_window.h"
+#include "desktop/qt_dialogs.h"
+#include "desktop/screen_window.h"
+#include "host/app/host_runtime.h"
+#include "host/app/server_process.h"
+#include "host/app/temp_dir.h"
+#include "host/application.h"
+
+namespace {
+
+// Closes any message box that comes up, keeping its text: none is expected.
+class DialogWatch : public QObject {
+ public:
+  DialogWatch() {
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen << box->text();
+        box->reject();
+      }
+    });
+    timer_.start(50);
+  }
+  QStringList seen;
+
+ private:
+  QTimer timer_;
+};
+
+}  // namespace
+
+class EndToEndTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY2(QGuiApplication::platformName() == "xcb", "runs on a real display: see run_under_xvfb.sh");
+    server_ = std::make_unique<hostapp::ServerProcess>(hostapp::DefaultAppServerPath(), dir_.File("server.log"));
+    server_->Start(hostapp::AppServerArguments(dir_.File("server.db"), true));
+    hostapp::HostConfig config;
+    config.Set("server", server_->Address());
+    runtime_ = std::make_unique<hostapp::HostRuntime>(config);
+    runtime_->Start();
+    plat::Dialogs::Install(&dialogs_);
+    window_ = std::make_unique<desk::MainWindow>(*runtime_, dialogs_.Busy());
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  void theScreenOpensFromTheMenuOnce() {
+    OpenFromMenu();
+    QTRY_VERIFY(window_->Screen());
+    desk::ScreenWindow* screen = window_->Screen();
+    QCOMPARE(screen->windowTitle(), QString("Solicitação de Proposta"));
+    QMdiSubWindow* frame = window_->Area()->subWindowList().value(0);
+    QCOMPARE(frame->geometry(), QRect(187, 110, 990, 605));
+    QTRY_VERIFY(W("dbgPadrao")->isVisible());
+    OpenFromMenu();  // a second time: nothing happens
+    QCOMPARE(window_->Area()->subWindowList().size(), 1);
+    QCOMPARE(window_->Screen(), screen);
+    Save("list.png");
+  }
+
+  void aNewProposalIsMadeWithMouseAndKeyboard() {
+    QVERIFY(window_->Screen());
+    // Focus the list, then Incluir from the toolbar.
+    QWidget* list = W("dbgPadrao");
+    QWidget* cells = list->findChild<QWidget*>("qt_scrollarea_viewport");
+    QTest::mouseClick(cells ? cells : list, Qt::LeftButton, Qt::NoModifier, QPoint(40, 10));
+    QTRY_COMPARE(Active(), std::string("dbgPadrao"));
+    QTest::mouseClick(W("sbtIncluir"), Qt::LeftButton);
+    QTRY_VERIFY(W("dbeProposta")->isVisible());
+    QCOMPARE(Edit("dbeProposta")->text(), QString("1008"));
+
+    // The customer's registration number, typed, and Tab to leave it.
+    QLineEdit* party = Edit("dbeCdClienteProsp");
+    QTest::mouseClick(party, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTRY_COMPARE(Active(), std::string("dbeCdClienteProsp"));
+    QTest::keyClicks(party, "11222333000181");
+    QTest::keyClick(party, Qt::Key_Tab);
+    QTRY_COMPARE(Edit("dbeClienteProsp")->text(), QString("Metalúrgica Horizonte"));
+    // Tab went on to the requesting operator, whom a proposal needs too.
+    QTRY_COMPARE(Active(), std::string("dbeCdOperSoli"));
+    QTest::keyClicks(QApplication::focusWidget(), "1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(!Edit("dbeNmOperSoli")->text().isEmpty());
+    Save("form.png");
+
+    // Confirmar: the proposal is posted and sent at once.
+    QTest::mouseClick(W("sbtConfirmar"), Qt::LeftButton);
+    QTRY_COMPARE(Bridge().Form().Get<plat::TDataSet>("cdsProposta").State(), plat::DataSetState::Browse);
+    QVERIFY2(watch_.seen.isEmpty(), qPrintable(watch_.seen.join(" / ")));
+    host::ServerResult stored = runtime_->HostConnection().Call(
+        "Host", "Sql", {"SELECT NRVERPROPFAS, IDCLIENPROSP, CDCLIENTE FROM PROPOSTAFAS WHERE NRPROPOSFAS = '1008'"});
+    QVERIFY2(!stored.Failed(), stored.error.c_str());
+    QCOMPARE(stored.packet.rows.size(), std::size_t{1});
+    const plat::Row& row = stored.packet.rows[0];
+    QCOMPARE(row[0].ToText(), std::string("1"));
+    QCOMPARE(row[1].ToText(), std::string("C"));
+    QCOMPARE(row[2].ToText(), std::string("11222333000181"));
+  }
+
+  void closingTheScreenTakesItsWindowDown() {
+    QVERIFY(window_->Screen());
+    QTest::mouseClick(W("sbtFechar"), Qt::LeftButton);
+    QTRY_VERIFY(!window_->Screen());
+    QTRY_COMPARE(window_->Area()->subWindowList().size(), 0);
+    QTRY_VERIFY(!runtime_->Screen());  // released by the application
+    // It opens again, with the proposal made above in its list.
+    OpenFromMenu();
+    QTRY_VERIFY(window_->Screen());
+    QCOMPARE(Bridge().Form().Get<plat::TDataSet>("cdsProposta").RecordCount(), 6);
+    QVERIFY2(watch_.seen.isEmpty(), qPrintable(watch_.seen.join(" / ")));
+  }
+
+  void cleanupTestCase() {
+    window_.reset();
+    host::TApplication::Current().ProcessMessages();
+    if (plat::TForm* screen = runtime_ ? runtime_->Screen() : nullptr) host::TApplication::Current().Destroy(*screen);
+    plat::Dialogs::Install(nullptr);
+    if (server_) server_->Stop();
+  }
+
+ private:
+  void OpenFromMenu() {
+    QMenuBar* bar = window_->menuBar();
+    QMenu* sales = nullptr;
+    for (QAction* action : bar->actions())
+      if (action->menu() && action->menu()->actions().contains(window_->OpenAction())) sales = action->menu();
+    QVERIFY(sales);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(sales->menuAction()).center());
+    QTRY_VERIFY(sales->isVisible());
+    QTest::mouseClick(sales, Qt::LeftButton, Qt::NoModifier, sales->actionGeometry(window_->OpenAction()).center());
+    QTRY_VERIFY(!sales->isVisible());
+  }
+  desk::FormBridge& Bridge() { return window_->Screen()->Bridge(); }
+  QWidget* W(const char* name) { return Bridge().WidgetOf(name); }
+  QLineEdit* Edit(const char* name) {
+    QWidget* widget = W(name);
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    return edit ? edit : widget->findChild<QLineEdit*>();
+  }
+  std::string Active() {
+    plat::TControl* active = Bridge().Form().ActiveControl();
+    return active ? active->Name() : "(none)";
+  }
+  void Save(const char* name) {
+    QTest::qWait(300);  // let the window finish painting
+    QString dir = qEnvironmentVariable("PSR_SCREENSHOT_DIR", QDir::tempPath());
+    QDir().mkpath(dir);
+    QVERIFY(window_->grab().save(dir + "/" + name, "PNG"));
+  }
+
+  hostapp::TempDir dir_{"psr_desktop_e2e"};
+  std::unique_ptr<hostapp::ServerProcess> server_;
+  std::unique_ptr<hostapp::HostRuntime> runtime_;
+  desk::QtDialogs dialogs_;
+  std::unique_ptr<desk::MainWindow> window_;
+  DialogWatch watch_;
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "test_end_to_end.moc"
