@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   try {
     runtime.Start();
   } catch (const std::exception& e) {
-    QMessageBox::critical(nullptr, QStringLiteral("Vogalis"), QString::fromStdString(e.what()));
+    QMessageBox::critical(nullptr, QStringLiteral("Gestão Comercial"), QString::fromStdString(e.what()));
     std::cerr << "psr_desktop: " << e.what() << "\n";
     return 1;
   }

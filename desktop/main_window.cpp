@@ -9,6 +9,7 @@
 
 #include "desktop/busy_indicator.h"
 #include "desktop/qt_text.h"
+#include "desktop/menu_bridge.h"
 #include "desktop/screen_window.h"
 #include "host/app/host_runtime.h"
 #include "host/application.h"
@@ -26,7 +27,7 @@ MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidg
     : QMainWindow(parent), runtime_(runtime), busy_(busy), area_(new QMdiArea(this)) {
   setObjectName("MainWindow");
   const hostapp::HostConfig& config = runtime.Config();
-  setWindowTitle(QStringLiteral("Vogalis — %1 — Filial %2").arg(ToQt(config.nomeOperador), ToQt(config.filial)));
+  setWindowTitle(QStringLiteral("Gestão Comercial — %1 — Filial %2").arg(ToQt(config.nomeOperador), ToQt(config.filial)));
   area_->setObjectName("Documents");
   setCentralWidget(area_);
 
@@ -37,7 +38,7 @@ MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidg
   open_ = sales->addAction(QStringLiteral("&Solicitação de Proposta"));
   open_->setObjectName("OpenProposalScreen");
   connect(open_, &QAction::triggered, this, &MainWindow::OpenProposalScreen);
-  QMenu* windows = menuBar()->addMenu(QStringLiteral("&Janela"));
+  QMenu* windows = windows_ = menuBar()->addMenu(QStringLiteral("&Janela"));
   connect(windows->addAction(QStringLiteral("&Cascata")), &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
   connect(windows->addAction(QStringLiteral("&Lado a lado")), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
 
@@ -72,11 +73,20 @@ void MainWindow::ShowScreen(plat::TForm& form) {
   screen_ = window;
   form_ = &form;
   connect(window, &ScreenWindow::Closing, this, [this] {
+    for (QAction* action : merged_) menuBar()->removeAction(action);
+    merged_.clear();
     screen_ = nullptr;
     form_ = nullptr;
   });
+  MergeMenus(window);
   frame->show();
   emit ScreenOpened(window);
+}
+
+void MainWindow::MergeMenus(ScreenWindow* window) {
+  if (!window->Menu()) return;
+  merged_ = window->Menu()->Bar()->actions();
+  menuBar()->insertActions(windows_->menuAction(), merged_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

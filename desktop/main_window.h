@@ -5,10 +5,13 @@
 // the first time); when the screen is already open nothing happens.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 
 #include "platform/ui/form.h"
 
+class QAction;
+class QMenu;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -43,12 +46,16 @@ class MainWindow : public QMainWindow {
 
  private:
   void ShowScreen(plat::TForm& form);
+  // Puts the screen's menus into the host's menu bar, before "Janela".
+  void MergeMenus(ScreenWindow* window);
 
   hostapp::HostRuntime& runtime_;
   BusyIndicator& busy_;
   QMdiArea* area_;
   QAction* open_;
   ScreenWindow* screen_ = nullptr;
+  QMenu* windows_ = nullptr;     // the host's "Janela" menu
+  QList<QAction*> merged_;       // the screen's menus shown in the host's bar
   plat::TForm* form_ = nullptr;  // the screen shown in screen_
 };
 

@@ -80,6 +80,12 @@ void MenuBridge::Detach() {
   for (plat::TMenuItem* item : hooked_) item->OnChanged = nullptr;
 }
 
+QList<QAction*> MenuBridge::ItemActions() const {
+  QList<QAction*> actions;
+  for (auto& [item, action] : actions_) actions.append(action);
+  return actions;
+}
+
 bool MenuBridge::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::ShortcutOverride) return false;
   auto* widget = qobject_cast<QWidget*>(watched);

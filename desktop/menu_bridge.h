@@ -30,6 +30,8 @@ class MenuBridge : public QObject {
 
   QMenuBar* Bar() const { return bar_; }
   QAction* ActionOf(const plat::TMenuItem& item) const;
+  // The actions of all items, for the window whose shortcuts they are.
+  QList<QAction*> ItemActions() const;
   // Stops following the items (their hooks are taken off).
   void Detach();
 

@@ -21,8 +21,12 @@ ScreenWindow::ScreenWindow(plat::TForm& form, QWidget* parent) : QWidget(parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   if (plat::TMenuItem* mainMenu = MenuBridge::MainMenuOf(form)) {
+    // The host shows the screen's menus in its own menu bar while the screen
+    // is open (the classic multiple-document way), so the controls keep the
+    // whole window.
     menu_ = new MenuBridge(*mainMenu, *bridge_, this);
-    layout->setMenuBar(menu_->Bar());
+    menu_->Bar()->hide();
+    addActions(menu_->ItemActions());  // the shortcuts work wherever the bar is shown
   }
   // The controls keep their places; a window made smaller than they need scrolls.
   auto* area = new QScrollArea(this);

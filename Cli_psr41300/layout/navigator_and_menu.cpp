@@ -7,7 +7,7 @@ namespace cli_psr41300 {
 using layout::Place;
 
 void TfrmSolicitaProposta::CreateNavigatorAndMenu() {
-  Place(*panNavigator, {0, 548, 982, 30});
+  Place(*panNavigator, {0, 542, 982, 30});
   Place(*dbnPadrao, {4, 3, 240, 24});
   dbtNome = &Create<plat::TDBText>("dbtNome", panNavigator);
   Place(*dbtNome, {252, 8, 600, 17});

@@ -56,7 +56,7 @@ void TfrmSolicitaProposta::CreateWindowAndToolbar() {
   Place(*imgConcluida, {left, 7, 17, 19});
   imgConcluida->SetVisible(false);
 
-  Place(*pgcPadrao, {0, 34, 982, 514});
+  Place(*pgcPadrao, {0, 34, 982, 508});
   tshFolhaDados->SetCaption("Folha de Dados(Grade)");
   tshFormulario->SetCaption("Proposta");
   Place(*tshFolhaDados, kSheet);
