@@ -14,7 +14,7 @@ void TfrmSolicitaProposta::CreateNavigatorAndMenu() {
   dbtNome->Bind(*dtsProposta, "PROPOSTA");
 
   mnuSepFiltro = &Create<plat::TMenuItem>("mnuSepFiltro", mnuManutencao);
-  mnuSepFiltro->Caption = "-";
+  mnuSepFiltro->Caption.assign(1, '-');  // a separator
   mnuFiltro = &Create<plat::TMenuItem>("mnuFiltro", mnuManutencao);
   mnuFiltro->Caption = "Filtrar in&voices";
   mnuFiltro->ShortCut = "Ctrl+V";
