@@ -21,7 +21,7 @@ std::string Pad(std::string text, int width) {
   return text;
 }
 
-void DumpGrid(std::ostream& out, const plat::TDBGrid& grid, int indent, int maxRows) {
+void DumpGrid(std::ostream& out, plat::TDBGrid& grid, int indent, int maxRows) {
   std::string margin(static_cast<std::size_t>(indent), ' ');
   std::vector<int> shown;  // indexes of the visible columns
   std::vector<plat::TColumn*> all = grid.Columns();
@@ -40,7 +40,12 @@ void DumpGrid(std::ostream& out, const plat::TDBGrid& grid, int indent, int maxR
   int rows = std::min(dataSet->ViewRowCount(), maxRows);
   for (int row = 0; row < rows; ++row) {
     out << margin << (row == dataSet->ViewCurrentRow() ? "> " : "  ");
+    bool grey = false;  // drawn in the greyed text colour (accepted proposals in the list)
     for (int i : shown) {
+      if (!grey) {
+        grid.PaintCell(row, i, plat::TRect{0, 0, all[i]->Width(), grid.DefaultRowHeight});
+        for (auto& op : grid.Canvas.Ops()) grey = grey || (op.kind == plat::TDrawOp::TextRect && op.fontColor == plat::clr::GrayText);
+      }
       std::string text = grid.CellText(row, i);
       if (text.size() > static_cast<std::size_t>(width(i) * 2)) {
         text.resize(static_cast<std::size_t>(width(i) * 2));
@@ -48,12 +53,12 @@ void DumpGrid(std::ostream& out, const plat::TDBGrid& grid, int indent, int maxR
       }
       out << Pad(text, width(i)) << " ";
     }
-    out << "\n";
+    out << (grey ? " (grey)" : "") << "\n";
   }
   if (dataSet->ViewRowCount() > rows) out << margin << "  ... " << dataSet->ViewRowCount() - rows << " more\n";
 }
 
-void Dump(std::ostream& out, const plat::TControl& control, int indent, int maxRows) {
+void Dump(std::ostream& out, plat::TControl& control, int indent, int maxRows) {
   if (!control.Visible()) return;
   std::string margin(static_cast<std::size_t>(indent), ' ');
   if (auto* pages = dynamic_cast<const plat::TPageControl*>(&control)) {
@@ -66,7 +71,7 @@ void Dump(std::ostream& out, const plat::TControl& control, int indent, int maxR
     if (pages->ActivePage()) Dump(out, *pages->ActivePage(), indent + 2, maxRows);
     return;
   }
-  if (auto* grid = dynamic_cast<const plat::TDBGrid*>(&control)) {
+  if (auto* grid = dynamic_cast<plat::TDBGrid*>(&control)) {
     DumpGrid(out, *grid, indent, maxRows);
     return;
   }
