@@ -21,6 +21,15 @@ std::string Pad(std::string text, int width) {
   return text;
 }
 
+// The text cut to at most n characters (never in the middle of one).
+std::string Cut(const std::string& text, int n) {
+  std::size_t end = 0;
+  for (int chars = 0; end < text.size(); ++end) {
+    if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && chars++ == n) break;
+  }
+  return text.substr(0, end);
+}
+
 void DumpGrid(std::ostream& out, plat::TDBGrid& grid, int indent, int maxRows) {
   std::string margin(static_cast<std::size_t>(indent), ' ');
   std::vector<int> shown;  // indexes of the visible columns
@@ -46,12 +55,7 @@ void DumpGrid(std::ostream& out, plat::TDBGrid& grid, int indent, int maxRows) {
         grid.PaintCell(row, i, plat::TRect{0, 0, all[i]->Width(), grid.DefaultRowHeight});
         for (auto& op : grid.Canvas.Ops()) grey = grey || (op.kind == plat::TDrawOp::TextRect && op.fontColor == plat::clr::GrayText);
       }
-      std::string text = grid.CellText(row, i);
-      if (text.size() > static_cast<std::size_t>(width(i) * 2)) {
-        text.resize(static_cast<std::size_t>(width(i) * 2));
-        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0x80)) text.pop_back();  // no half characters
-      }
-      out << Pad(text, width(i)) << " ";
+      out << Pad(Cut(grid.CellText(row, i), width(i) * 2), width(i)) << " ";
     }
     out << (grey ? " (grey)" : "") << "\n";
   }
