@@ -82,9 +82,12 @@ class TfrmPadrao : public plat::TForm {
 
   void DoCreate() override;
 
- protected:
-  // The common enabling rule for one data set, and the copy of each menu
-  // item's flag to its button (without sbtIncluir when includeIncluir is false).
+  // The common enabling rule for one data set (a null or closed one is
+  // neither editing nor browsing): Confirmar, Cancelar while editing; Incluir
+  // while not editing; Alterar, Excluir, Anterior, Próximo while browsing with
+  // records, set in that order. Then the copy of each menu item's flag to its
+  // button, sbtIncluir first (left out when includeIncluir is false).
+  // Screens that judge several data sets build their state handlers on these.
   void JudgeCommands(const plat::TDataSet* dataSet);
   void CopyMenuToButtons(bool includeIncluir = true);
 

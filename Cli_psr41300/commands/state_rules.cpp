@@ -1,8 +1,6 @@
-// The common enabling rule of the record commands, the copy of the menu
-// items' flags to their buttons, and the two acceptance locks.
+// The state rule of one data set: the base's common enabling rule and button
+// copy, with the two acceptance locks between and after them.
 #include "Cli_psr41300/commands/state_rules.h"
-
-#include <span>
 
 #include "host/consiste.h"
 
@@ -13,63 +11,11 @@ namespace {
 using P = host::TfrmPadrao;
 using plat::DataSetState;
 
-// When a menu item of the common rule is enabled, by the judged data set.
-enum class EnabledWhen { Editing, NotEditing, BrowsingWithRecords };
-
-struct MenuRule {
-  plat::TMenuItem* P::*item;
-  EnabledWhen when;
-};
-
-// The common rule, item by item in the order they are set. A closed data set
-// is neither editing nor browsing: only Incluir stays enabled.
-const MenuRule kCommonRule[] = {
-    {&P::mnuConfirmar, EnabledWhen::Editing},           {&P::mnuCancelar, EnabledWhen::Editing},
-    {&P::mnuIncluir, EnabledWhen::NotEditing},          {&P::mnuAlterar, EnabledWhen::BrowsingWithRecords},
-    {&P::mnuExcluir, EnabledWhen::BrowsingWithRecords}, {&P::mnuAnterior, EnabledWhen::BrowsingWithRecords},
-    {&P::mnuProximo, EnabledWhen::BrowsingWithRecords},
-};
-
-struct ButtonOfItem {
-  plat::TSpeedButton* P::*button;
-  plat::TMenuItem* P::*item;
-};
-
-// The button copy in its order; sbtIncluir comes first so that the list
-// source's handler can leave it out.
-const ButtonOfItem kButtonCopy[] = {
-    {&P::sbtIncluir, &P::mnuIncluir}, {&P::sbtConfirmar, &P::mnuConfirmar}, {&P::sbtCancelar, &P::mnuCancelar},
-    {&P::sbtAlterar, &P::mnuAlterar}, {&P::sbtExcluir, &P::mnuExcluir},     {&P::sbtAnterior, &P::mnuAnterior},
-    {&P::sbtProximo, &P::mnuProximo},
-};
-
 // The menu items a detail lock disables on an accepted proposal.
 plat::TMenuItem* P::*const kDetailLockedItems[] = {&P::mnuIncluir, &P::mnuAlterar, &P::mnuExcluir};
 
 bool BrowsingWithRecords(const plat::TDataSet& dataSet) {
   return dataSet.State() == DataSetState::Browse && !dataSet.IsEmpty();
-}
-
-bool Holds(EnabledWhen when, const plat::TDataSet& dataSet) {
-  switch (when) {
-    case EnabledWhen::Editing:
-      return dataSet.Editing();
-    case EnabledWhen::NotEditing:
-      return !dataSet.Editing();
-    case EnabledWhen::BrowsingWithRecords:
-      return BrowsingWithRecords(dataSet);
-  }
-  return false;
-}
-
-void ApplyCommonRule(T& screen, const plat::TDataSet& dataSet) {
-  for (const MenuRule& rule : kCommonRule) (screen.*rule.item)->SetEnabled(Holds(rule.when, dataSet));
-}
-
-void CopyMenuToButtons(T& screen, ButtonCopy copy) {
-  std::span<const ButtonOfItem> rows(kButtonCopy);
-  if (copy == ButtonCopy::AllButIncluir) rows = rows.subspan(1);
-  for (const ButtonOfItem& row : rows) (screen.*row.button)->SetEnabled((screen.*row.item)->Enabled());
 }
 
 // The header follows the acceptance of the proposal being browsed; the menu
@@ -110,9 +56,9 @@ bool ProposalAccepted(const T& screen) {
 // it; the header lock sets buttons of its own and comes after.
 void ApplyStateRule(T& screen, const StateRule& rule) {
   const plat::TDataSet& dataSet = *(screen.*rule.dataSet);
-  ApplyCommonRule(screen, dataSet);
+  screen.JudgeCommands(&dataSet);
   if (rule.lock == AcceptanceLock::Detail) ApplyDetailLock(screen, dataSet, *(screen.*rule.grid));
-  CopyMenuToButtons(screen, rule.copy);
+  screen.CopyMenuToButtons(rule.copy == ButtonCopy::All);
   if (rule.lock == AcceptanceLock::Header) ApplyHeaderLock(screen);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/data/clientdataset.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/data/errors.h"
 
@@ -102,13 +103,17 @@ Delta TClientDataSet::GetDelta() const {
   std::vector<const std::pair<const uint64_t, LogEntry>*> entries;
   for (auto& entry : log_) entries.push_back(&entry);
   std::sort(entries.begin(), entries.end(), [](auto* a, auto* b) { return a->second.order < b->second.order; });
+  // The changed records' current values, found in one pass over the content.
+  std::unordered_map<uint64_t, const Record*> current;
+  for (auto& record : Records())
+    if (log_.count(record.id)) current[record.id] = &record;
   for (auto* entry : entries) {
     DeltaEntry change;
     change.kind = entry->second.kind;
     if (change.kind != ChangeKind::Insert) change.original = DataRow(entry->second.original);
     if (change.kind != ChangeKind::Delete) {
-      auto it = std::find_if(Records().begin(), Records().end(), [&](const Record& r) { return r.id == entry->first; });
-      if (it != Records().end()) change.current = DataRow(*it);
+      auto it = current.find(entry->first);
+      if (it != current.end()) change.current = DataRow(*it->second);
     }
     delta.changes.push_back(std::move(change));
   }
