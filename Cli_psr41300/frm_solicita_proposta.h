@@ -19,6 +19,7 @@
 #include "platform/ui/dbchoice.h"
 #include "platform/ui/dbedit.h"
 #include "platform/ui/grid.h"
+#include "platform/ui/number_edit.h"
 #include "platform/ui/pages.h"
 
 namespace cli_psr41300 {
@@ -31,6 +32,8 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
     BindLifecycleEvents();
     BindHeaderEvents();
     BindCommandEvents();
+    BindDetailEvents();
+    BindContractEvents();
   }
 
   // ---- connection to the application server ----------------------------------
@@ -89,8 +92,8 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   plat::TSplitter* splPedidosLinhaProd;
   plat::TPanel *panPedidosSistVenc, *panTotaisPedidos;
   plat::TLabel *lblSomaTotalLu, *lblSomaTotalMensal, *lblValor_LU, *lblValor_Mensal;
-  plat::TEdit *edtValor_LU, *edtValor_Mensal, *edtSomaTotalLu_, *edtSomaTotalMensal_, *edtSomaTotalLu,
-      *edtSomaTotalMensal;
+  plat::TEdit *edtValor_LU, *edtValor_Mensal, *edtSomaTotalLu_, *edtSomaTotalMensal_;
+  plat::TNumberEdit *edtSomaTotalLu, *edtSomaTotalMensal;
   plat::TGroupBox* grpObservacao;
   plat::TDBRichEdit* dbrObs;
 
@@ -183,12 +186,88 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void sbtExcluirClick(plat::TComponent& sender) override;
   void sbtConfirmarClick(plat::TComponent& sender) override;
   void sbtCancelarClick(plat::TComponent& sender) override;
+  void sbtVerificarClick(plat::TComponent& sender) override;
+
+  // ---- page navigation (commands/) -------------------------------------------------
+  void pgcPadraoChange(plat::TComponent& sender) override;
+  void pgcDadosCont_Ped_MensChange(plat::TComponent& sender);
+  void pgcDadosCont_LinhaProd_ServChange(plat::TComponent& sender);
+  void PageControl5Change(plat::TComponent& sender);
+
+  // ---- contract product lines (contract/) --------------------------------------------
+  void cdsDadosContLinhaProdAfterInsert(plat::TDataSet& dataSet);
+  void cdsDadosContLinhaProdBeforePost(plat::TDataSet& dataSet);
+  void cdsDadosContLinhaProdAfterPost(plat::TDataSet& dataSet);
+  void cdsDadosContLinhaProdAfterCancel(plat::TDataSet& dataSet);
+  void cdsDadosContLinhaProdAfterDelete(plat::TDataSet& dataSet);
+  void cdsDadosContLinhaProdAfterScroll(plat::TDataSet& dataSet);
+  void dbgDadosContLinhaProdEditButtonClick(plat::TComponent& sender);
+  void dbgDadosContLinhaProdKeyPress(plat::TComponent& sender, char32_t& key);
+  void dbgDadosContLinhaProdEnter(plat::TComponent& sender);
+  void dbgDadosContLinhaProdExit(plat::TComponent& sender);
+  void Vd_DadosCont_LinhaProd(bool must);
+
+  // ---- product-line systems (contract/) -------------------------------------------------
+  void cdsSistLinhaProdAfterInsert(plat::TDataSet& dataSet);
+  void cdsSistLinhaProdBeforePost(plat::TDataSet& dataSet);
+  void cdsSistLinhaProdAfterPost(plat::TDataSet& dataSet);
+  void cdsSistLinhaProdAfterCancel(plat::TDataSet& dataSet);
+  void cdsSistLinhaProdAfterDelete(plat::TDataSet& dataSet);
+  void cdsSistLinhaProdAfterScroll(plat::TDataSet& dataSet);
+  void dbgDadosContSistemaEditButtonClick(plat::TComponent& sender);
+  void dbgDadosContSistemaColExit(plat::TComponent& sender);
+  void dbgDadosContSistemaEnter(plat::TComponent& sender);
+  void dbgDadosContSistemaExit(plat::TComponent& sender);
+  void Vd_Sistema(bool must);
+
+  // ---- contract services (contract/) ------------------------------------------------------
+  void cdsDadosContServicoAfterInsert(plat::TDataSet& dataSet);
+  void cdsDadosContServicoBeforePost(plat::TDataSet& dataSet);
+  void cdsDadosContServicoAfterPost(plat::TDataSet& dataSet);
+  void cdsDadosContServicoAfterCancel(plat::TDataSet& dataSet);
+  void cdsDadosContServicoAfterDelete(plat::TDataSet& dataSet);
+  void cdsDadosContServicoAfterScroll(plat::TDataSet& dataSet);
+  void dbgDadosContServicoEditButtonClick(plat::TComponent& sender);
+  void dbgDadosContServicoColExit(plat::TComponent& sender);
+  void dbgDadosContServicoEnter(plat::TComponent& sender);
+  void dbgDadosContServicoExit(plat::TComponent& sender);
+  void Vd_Servico(bool must);
+
+  // ---- coded-field display translations (contract/) ---------------------------------------
+  void cdsDadosContLinhaProdIDAMBLINPPGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsDadosContLinhaProdIDAMBLINPPSetText(plat::TField& sender, const std::string& text);
+  void cdsDadosContLinhaProdIDTIPLINPPGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsDadosContLinhaProdIDTIPLINPPSetText(plat::TField& sender, const std::string& text);
+  void cdsDadosContLinhaProdIDTPPGTLINPPGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsDadosContLinhaProdIDTPPGTLINPPSetText(plat::TField& sender, const std::string& text);
+  void cdsDadosContLinhaProdIDMPROCLINPPGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsDadosContLinhaProdIDMPROCLINPPSetText(plat::TField& sender, const std::string& text);
+  void cdsDadosContLinhaProdIDLPROCLINPPGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsDadosContLinhaProdIDLPROCLINPPSetText(plat::TField& sender, const std::string& text);
+  void cdsPedidosLinhaProdPLATAFORMAGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsPedidosLinhaProdPLATAFORMASetText(plat::TField& sender, const std::string& text);
+  void cdsPedidosLinhaProdTP_LINHAPRODGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsPedidosLinhaProdTP_LINHAPRODSetText(plat::TField& sender, const std::string& text);
+  void cdsPedidosLinhaProdTP_PAGGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsPedidosLinhaProdTP_PAGSetText(plat::TField& sender, const std::string& text);
+  void cdsPedidosLinhaProdMODO_PROCESSAMENTOGetText(plat::TField& sender, std::string& text, bool displayText);
+  void cdsPedidosLinhaProdLOCAL_PROCESSAMENTOGetText(plat::TField& sender, std::string& text, bool displayText);
+
+  // ---- order values (orders/) ---------------------------------------------------------------
+  // The order totals: two walks over the ordered lines, leaving the last current.
+  void Calcula_Valores();
+  // The current ordered line's quantity times its unit values, in the two displays.
+  void MostraValoresLinha();
 
  private:
   // Binding of the record, look-up and validation events (header/) and of
   // the state handlers, commands and list drawing (commands/).
   void BindHeaderEvents();
   void BindCommandEvents();
+  // The detail rows' data-set, data-source and grid events (data/), and the
+  // page controls and coded fields (contract/).
+  void BindDetailEvents();
+  void BindContractEvents();
 
   // data/: data sets with their fields, queries, data sources, catalogues.
   void CreateDataModel();

@@ -1,5 +1,6 @@
 // The screen's life: creation with the first load of the proposal list,
 // activation, and closing; and the toolbar commands that do nothing.
+#include "Cli_psr41300/bind_support.h"
 #include "Cli_psr41300/cli_psr41300.h"
 #include "Cli_psr41300/frm_solicita_proposta.h"
 #include "host/application.h"
@@ -14,10 +15,12 @@ using plat::TComponent;
 
 void TfrmSolicitaProposta::BindLifecycleEvents() {
   netProposta->BeforeConnect = [this](host::TNetConnection& sender) { netPropostaBeforeConnect(sender); };
+  Bindings.Add(netProposta->Name(), "BeforeConnect", "netPropostaBeforeConnect");
   OnActivate = [this](plat::TControl& sender) { FormActivate(sender); };
-  cdsProposta->AfterOpen = [this](plat::TDataSet& dataSet) { cdsPropostaAfterOpen(dataSet); };
-  sbtFiltro->OnClick = [this](plat::TControl& sender) { sbtFiltroClick(sender); };
-  sbtCopiar->OnClick = [this](plat::TControl& sender) { sbtCopiarClick(sender); };
+  Bindings.Add(Name(), "OnActivate", "FormActivate");
+  binding::OnDataSet(*this, *cdsProposta, &plat::TDataSet::AfterOpen, "AfterOpen", PSR_HANDLER(cdsPropostaAfterOpen));
+  binding::OnControl(*this, *sbtFiltro, &plat::TControl::OnClick, "OnClick", PSR_HANDLER(sbtFiltroClick));
+  binding::OnControl(*this, *sbtCopiar, &plat::TControl::OnClick, "OnClick", PSR_HANDLER(sbtCopiarClick));
 }
 
 void TfrmSolicitaProposta::FormCreate(TComponent& sender) {

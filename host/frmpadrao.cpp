@@ -50,6 +50,8 @@ void TfrmPadrao::AddCommands() {
     auto& button = Create<TSpeedButton>(command.button, panMenu);
     button.SetHint(command.hint);
     button.OnClick = [this, handler](TControl& sender) { (this->*handler)(sender); };
+    const std::string handlerName = std::string(command.button) + "Click";
+    Bindings.Add(command.button, "OnClick", handlerName);
     this->*command.buttonMember = &button;
     if (!command.item) continue;
     auto& item = Create<TMenuItem>(command.item, mnuManutencao);
@@ -57,6 +59,7 @@ void TfrmPadrao::AddCommands() {
     item.ShortCut = command.shortCut;
     item.Hint = command.hint;
     item.OnClick = [this, handler](TMenuItem& sender) { (this->*handler)(sender); };
+    Bindings.Add(command.item, "OnClick", handlerName);
     this->*command.itemMember = &item;
   }
 }
@@ -73,6 +76,7 @@ TfrmPadrao::TfrmPadrao(TComponent* owner, std::string name) : TForm(owner, std::
 
   dtsPadrao = &Create<TDataSource>("dtsPadrao");
   dtsPadrao->OnStateChange = [this](TDataSource& sender) { dtsPadraoStateChange(sender); };
+  Bindings.Add("dtsPadrao", "OnStateChange", "dtsPadraoStateChange");
 
   pgcPadrao = &Create<TPageControl>("pgcPadrao", this);
   tshFolhaDados = &Create<TTabSheet>("tshFolhaDados", pgcPadrao);
@@ -80,6 +84,7 @@ TfrmPadrao::TfrmPadrao(TComponent* owner, std::string name) : TForm(owner, std::
   tshFormulario = &Create<TTabSheet>("tshFormulario", pgcPadrao);
   tshFormulario->SetCaption("Formulário");
   pgcPadrao->OnChange = [this](TControl& sender) { pgcPadraoChange(sender); };
+  Bindings.Add("pgcPadrao", "OnChange", "pgcPadraoChange");
 
   dbgPadrao = &Create<TDBGrid>("dbgPadrao", tshFolhaDados);
   dbgPadrao->SetDataSource(dtsPadrao);
@@ -93,6 +98,8 @@ TfrmPadrao::TfrmPadrao(TComponent* owner, std::string name) : TForm(owner, std::
   msgMensagensPadroes = &Create<TMessages>("msgMensagensPadroes");
 
   OnClose = [this](TForm& sender, int& action) { FormClose(sender, action); };
+  Bindings.Add(Name(), "OnClose", "FormClose");
+  Bindings.Add(Name(), "OnCreate", "FormCreate");
 }
 
 void TfrmPadrao::DoCreate() {

@@ -19,6 +19,7 @@
 
 #include <string>
 
+#include "host/bound_events.h"
 #include "host/messages.h"
 #include "platform/data/datasource.h"
 #include "platform/ui/buttons.h"
@@ -75,6 +76,9 @@ class TfrmPadrao : public plat::TForm {
   virtual void sbtImprimirClick(plat::TComponent& sender);
   virtual void sbtAjudaClick(plat::TComponent& sender);
   virtual void sbtFecharClick(plat::TComponent& sender);
+
+  // Every event the base and the screen bound, with its handler's name.
+  TBoundEvents Bindings;
 
   // Closes the screen through FormClose; a screen freed by its close action
   // is released by the application after the running event.

@@ -8,7 +8,7 @@ namespace cli_psr41300 {
 using plat::TComponent;
 
 void TfrmSolicitaProposta::sbtIncluirClick(TComponent&) {
-  const commands::CommandTarget& target = commands::TargetOf(*this, commands::kIncluir);
+  const commands::CommandTarget target = commands::TargetOf(*this, commands::kIncluir);
   if (target.OnDetail()) {
     plat::TClientDataSet& detail = *(this->*target.dataSet);
     if (!detail.Active() || cdsProposta->IsEmpty()) {

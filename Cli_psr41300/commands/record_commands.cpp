@@ -16,7 +16,7 @@ bool Confirmed(const TfrmSolicitaProposta& screen, const char* code) {
 using plat::TComponent;
 
 void TfrmSolicitaProposta::sbtAlterarClick(TComponent& sender) {
-  const commands::CommandTarget& target = commands::TargetOf(*this, commands::kAlterar);
+  const commands::CommandTarget target = commands::TargetOf(*this, commands::kAlterar);
   switch (target.edit) {
     case commands::EditRoute::DataSet:
       commands::FocusTargetField(*this, target);

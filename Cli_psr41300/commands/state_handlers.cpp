@@ -1,7 +1,8 @@
 // The data-source state handlers: each judges one data set by the common
 // rule of the record commands. They are bound to their data sources' state
 // changes and called again wherever the user enters a grid, a page or a
-// record, so the handler that ran last decides what is enabled.
+// record, so the handler that ran last decides what is enabled. A detail's
+// handler takes its lock from the detail's row.
 #include "Cli_psr41300/commands/state_rules.h"
 
 namespace cli_psr41300 {
@@ -15,16 +16,6 @@ using T = TfrmSolicitaProposta;
 
 const StateRule kProposta{&T::cdsProposta, AcceptanceLock::Header, ButtonCopy::All};
 const StateRule kPadrao{&T::cdsProposta, AcceptanceLock::None, ButtonCopy::AllButIncluir};
-const StateRule kMensagem{&T::cdsMensagem, AcceptanceLock::None, ButtonCopy::All};
-const StateRule kDadosContLinhaProd{&T::cdsDadosContLinhaProd, AcceptanceLock::Detail, ButtonCopy::All,
-                                    &T::dbgDadosContLinhaProd};
-const StateRule kSistLinhaProd{&T::cdsSistLinhaProd, AcceptanceLock::Detail, ButtonCopy::All, &T::dbgDadosContSistema};
-const StateRule kDadosContServico{&T::cdsDadosContServico, AcceptanceLock::Detail, ButtonCopy::All,
-                                  &T::dbgDadosContServico};
-const StateRule kPedidosLinhaProd{&T::cdsPedidosLinhaProd, AcceptanceLock::Detail, ButtonCopy::All,
-                                  &T::dbgPedidosLinhaProd};
-const StateRule kPedidosServico{&T::cdsPedidosServico, AcceptanceLock::Detail, ButtonCopy::All, &T::dbgPedidosServico};
-const StateRule kVenc_Valor{&T::cdsVenc_Valor, AcceptanceLock::Detail, ButtonCopy::All, &T::dbgVenc_Valor};
 
 }  // namespace
 
@@ -41,26 +32,32 @@ void TfrmSolicitaProposta::dtsPadraoStateChange(TComponent& sender) {
   commands::ApplyStateRule(*this, kPadrao);
 }
 
-void TfrmSolicitaProposta::dtsMensagemStateChange(TComponent&) { commands::ApplyStateRule(*this, kMensagem); }
-
-void TfrmSolicitaProposta::dtsDadosContLinhaProdStateChange(TComponent&) {
-  commands::ApplyStateRule(*this, kDadosContLinhaProd);
+void TfrmSolicitaProposta::dtsMensagemStateChange(TComponent&) {
+  commands::ApplyDetailStateRule(*this, *cdsMensagem);
 }
 
-void TfrmSolicitaProposta::dtsSistLinhaProdStateChange(TComponent&) { commands::ApplyStateRule(*this, kSistLinhaProd); }
+void TfrmSolicitaProposta::dtsDadosContLinhaProdStateChange(TComponent&) {
+  commands::ApplyDetailStateRule(*this, *cdsDadosContLinhaProd);
+}
+
+void TfrmSolicitaProposta::dtsSistLinhaProdStateChange(TComponent&) {
+  commands::ApplyDetailStateRule(*this, *cdsSistLinhaProd);
+}
 
 void TfrmSolicitaProposta::dtsDadosContServicoStateChange(TComponent&) {
-  commands::ApplyStateRule(*this, kDadosContServico);
+  commands::ApplyDetailStateRule(*this, *cdsDadosContServico);
 }
 
 void TfrmSolicitaProposta::dtsPedidosLinhaProdStateChange(TComponent&) {
-  commands::ApplyStateRule(*this, kPedidosLinhaProd);
+  commands::ApplyDetailStateRule(*this, *cdsPedidosLinhaProd);
 }
 
 void TfrmSolicitaProposta::dtsPedidosServicoStateChange(TComponent&) {
-  commands::ApplyStateRule(*this, kPedidosServico);
+  commands::ApplyDetailStateRule(*this, *cdsPedidosServico);
 }
 
-void TfrmSolicitaProposta::dtsVenc_ValorStateChange(TComponent&) { commands::ApplyStateRule(*this, kVenc_Valor); }
+void TfrmSolicitaProposta::dtsVenc_ValorStateChange(TComponent&) {
+  commands::ApplyDetailStateRule(*this, *cdsVenc_Valor);
+}
 
 }  // namespace cli_psr41300

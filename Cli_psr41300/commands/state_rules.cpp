@@ -48,6 +48,11 @@ void ApplyDetailLock(T& screen, const plat::TDataSet& detail, plat::TDBGrid& gri
 
 }  // namespace
 
+void ApplyDetailStateRule(T& screen, const plat::TDataSet& detail) {
+  const details::Detail& row = details::DetailOf(screen, detail);
+  ApplyStateRule(screen, {row.dataSet, row.lock, ButtonCopy::All, row.grid});
+}
+
 bool ProposalAccepted(const T& screen) {
   return !host::Consiste::EmptyString(screen.cdsProposta->FieldByName("DTACEPROPFAS").Text());
 }

@@ -4,18 +4,12 @@
 // what it locks once the proposal is accepted and in which buttons it copies.
 #pragma once
 
-#include "Cli_psr41300/frm_solicita_proposta.h"
+#include "Cli_psr41300/data/detail_grids.h"
 
 namespace cli_psr41300::commands {
 
 using T = TfrmSolicitaProposta;
-
-// What a handler locks while the proposal is accepted.
-enum class AcceptanceLock {
-  None,    // nothing
-  Header,  // sbtAceite, sbtExcluir, sbtAlterar and the header panel
-  Detail,  // the handler's detail grid and the Incluir, Alterar, Excluir items
-};
+using details::AcceptanceLock;
 
 // Which buttons take their menu item's flag.
 enum class ButtonCopy {
@@ -33,6 +27,10 @@ struct StateRule {
 // The common rule on the rule's data set, its acceptance lock and its button
 // copy, in the order the rule's lock requires.
 void ApplyStateRule(T& screen, const StateRule& rule);
+
+// The rule of a detail's state handler, from its detail row: its own data
+// set and lock, every button copied.
+void ApplyDetailStateRule(T& screen, const plat::TDataSet& detail);
 
 // A proposal counts as accepted when the text of the current record's
 // acceptance date is not empty.

@@ -1,120 +1,112 @@
 // Binds the proposal record's events and the header's look-up and
 // validation handlers to their components.
-#include "Cli_psr41300/frm_solicita_proposta.h"
+#include "Cli_psr41300/bind_support.h"
 
 namespace cli_psr41300 {
 
 namespace {
 
+using namespace binding;
 using T = TfrmSolicitaProposta;
-using DataSetHandler = void (T::*)(plat::TDataSet&);
-using ControlHandler = void (T::*)(plat::TComponent&);
-using GetTextHandler = void (T::*)(plat::TField&, std::string&, bool);
 using BeforeSearchHandler = void (T::*)(plat::TComponent&, bool&);
 
 struct DataSetEvent {
   plat::TDataSet::Event plat::TDataSet::*event;
-  DataSetHandler handler;
+  const char* eventName;
+  Handler<DataSetHandler> handler;
 };
 
 // The proposal's record events (its after-open belongs to the screen's start).
 const DataSetEvent kProposalEvents[] = {
-    {&plat::TDataSet::BeforeInsert, &T::cdsPropostaBeforeInsert},
-    {&plat::TDataSet::AfterInsert, &T::cdsPropostaAfterInsert},
-    {&plat::TDataSet::BeforePost, &T::cdsPropostaBeforePost},
-    {&plat::TDataSet::AfterPost, &T::cdsPropostaAfterPost},
-    {&plat::TDataSet::AfterCancel, &T::cdsPropostaAfterCancel},
-    {&plat::TDataSet::AfterDelete, &T::cdsPropostaAfterDelete},
-    {&plat::TDataSet::AfterScroll, &T::cdsPropostaAfterScroll},
-    {&plat::TDataSet::OnCalcFields, &T::cdsPropostaCalcFields},
+    {&plat::TDataSet::BeforeInsert, "BeforeInsert", PSR_HANDLER(cdsPropostaBeforeInsert)},
+    {&plat::TDataSet::AfterInsert, "AfterInsert", PSR_HANDLER(cdsPropostaAfterInsert)},
+    {&plat::TDataSet::BeforePost, "BeforePost", PSR_HANDLER(cdsPropostaBeforePost)},
+    {&plat::TDataSet::AfterPost, "AfterPost", PSR_HANDLER(cdsPropostaAfterPost)},
+    {&plat::TDataSet::AfterCancel, "AfterCancel", PSR_HANDLER(cdsPropostaAfterCancel)},
+    {&plat::TDataSet::AfterDelete, "AfterDelete", PSR_HANDLER(cdsPropostaAfterDelete)},
+    {&plat::TDataSet::AfterScroll, "AfterScroll", PSR_HANDLER(cdsPropostaAfterScroll)},
+    {&plat::TDataSet::OnCalcFields, "OnCalcFields", PSR_HANDLER(cdsPropostaCalcFields)},
 };
 
 // Display translations: data set, field, handler.
 struct FieldText {
   const char* dataSet;
   const char* field;
-  GetTextHandler handler;
+  Handler<GetTextHandler> handler;
 };
 
 const FieldText kGetTexts[] = {
-    {"cdsProposta", "CODIGO", &T::cdsPropostaCODIGOGetText},
-    {"cdsProposta", "NRINSJURCLIE", &T::cdsPropostaNRINSJURCLIEGetText},
-    {"cdsProposta", "IDSOLPROPFAS", &T::cdsPropostaIDSOLPROPFASGetText},
-    {"qryCliente", "NRINSJURCLIE", &T::qryClienteNRINSJURCLIEGetText},
-    {"qryProspect", "NRINSJURPROS", &T::qryProspectNRINSJURPROSGetText},
+    {"cdsProposta", "CODIGO", PSR_HANDLER(cdsPropostaCODIGOGetText)},
+    {"cdsProposta", "NRINSJURCLIE", PSR_HANDLER(cdsPropostaNRINSJURCLIEGetText)},
+    {"cdsProposta", "IDSOLPROPFAS", PSR_HANDLER(cdsPropostaIDSOLPROPFASGetText)},
+    {"qryCliente", "NRINSJURCLIE", PSR_HANDLER(qryClienteNRINSJURCLIEGetText)},
+    {"qryProspect", "NRINSJURPROS", PSR_HANDLER(qryProspectNRINSJURPROSGetText)},
 };
 
 struct ControlEvent {
   const char* control;
-  ControlHandler handler;
+  Handler<ControlHandler> handler;
 };
 
 // Changes of the header's entries.
 const ControlEvent kChanges[] = {
-    {"dbrClieProsp", &T::dbrClieProspChange},
-    {"dbeCdClienteProsp", &T::dbeCdClienteProspChange},
-    {"dbeContato", &T::dbeContatoChange},
-    {"dbeCdOperSoli", &T::dbeCdOperSoliChange},
+    {"dbrClieProsp", PSR_HANDLER(dbrClieProspChange)},
+    {"dbeCdClienteProsp", PSR_HANDLER(dbeCdClienteProspChange)},
+    {"dbeContato", PSR_HANDLER(dbeContatoChange)},
+    {"dbeCdOperSoli", PSR_HANDLER(dbeCdOperSoliChange)},
 };
 
 // Leaving the header's entries, and the header panel itself.
 const ControlEvent kExits[] = {
-    {"dbeCdClienteProsp", &T::dbeCdClienteProspExit},
-    {"dbeContato", &T::dbeContatoExit},
-    {"dbeCdOperSoli", &T::dbeCdOperSoliExit},
-    {"depProposta", &T::depPropostaExit},
-    {"depValidade", &T::depValidadeExit},
-    {"depAceite", &T::depAceiteExit},
-    {"panEmpresa", &T::panEmpresaExit},
+    {"dbeCdClienteProsp", PSR_HANDLER(dbeCdClienteProspExit)},
+    {"dbeContato", PSR_HANDLER(dbeContatoExit)},
+    {"dbeCdOperSoli", PSR_HANDLER(dbeCdOperSoliExit)},
+    {"depProposta", PSR_HANDLER(depPropostaExit)},
+    {"depValidade", PSR_HANDLER(depValidadeExit)},
+    {"depAceite", PSR_HANDLER(depAceiteExit)},
+    {"panEmpresa", PSR_HANDLER(panEmpresaExit)},
 };
 
 const ControlEvent kEnters[] = {
-    {"panEmpresa", &T::panEmpresaEnter},
+    {"panEmpresa", PSR_HANDLER(panEmpresaEnter)},
 };
 
 // The search buttons: before the list, after a pick.
 struct SearchEvents {
   const char* button;
-  BeforeSearchHandler before;
-  ControlHandler after;
+  Handler<BeforeSearchHandler> before;
+  Handler<ControlHandler> after;
 };
 
 const SearchEvents kSearches[] = {
-    {"btpClienteProsp", &T::btpClienteProspBeforePesq, &T::btpClienteProspAfterPesq},
-    {"btnProposta", &T::btnPropostaBeforePesq, &T::btnPropostaAfterPesq},
-    {"btnPesqOperador", &T::btnPesqOperadorBeforePesq, &T::btnPesqOperadorAfterPesq},
+    {"btpClienteProsp", PSR_HANDLER(btpClienteProspBeforePesq), PSR_HANDLER(btpClienteProspAfterPesq)},
+    {"btnProposta", PSR_HANDLER(btnPropostaBeforePesq), PSR_HANDLER(btnPropostaAfterPesq)},
+    {"btnPesqOperador", PSR_HANDLER(btnPesqOperadorBeforePesq), PSR_HANDLER(btnPesqOperadorAfterPesq)},
 };
-
-plat::TNotifyEvent Notify(T& form, ControlHandler handler) {
-  return [&form, handler](plat::TControl& sender) { (form.*handler)(sender); };
-}
 
 }  // namespace
 
 void TfrmSolicitaProposta::BindHeaderEvents() {
-  for (const DataSetEvent& row : kProposalEvents)
-    cdsProposta->*row.event = [this, handler = row.handler](plat::TDataSet& dataSet) { (this->*handler)(dataSet); };
+  for (const DataSetEvent& row : kProposalEvents) OnDataSet(*this, *cdsProposta, row.event, row.eventName, row.handler);
 
   for (const FieldText& row : kGetTexts)
-    Get<plat::TDataSet>(row.dataSet).FieldByName(row.field).OnGetText =
-        [this, handler = row.handler](plat::TField& sender, std::string& text, bool displayText) {
-          (this->*handler)(sender, text, displayText);
-        };
-  cdsProposta->FieldByName("IDSOLPROPFAS").OnSetText = [this](plat::TField& sender, const std::string& text) {
-    cdsPropostaIDSOLPROPFASSetText(sender, text);
-  };
+    OnGetText(*this, Get<plat::TDataSet>(row.dataSet).FieldByName(row.field), row.handler);
+  OnSetText(*this, cdsProposta->FieldByName("IDSOLPROPFAS"), PSR_HANDLER(cdsPropostaIDSOLPROPFASSetText));
 
-  for (const ControlEvent& row : kChanges)
-    Get<plat::TDBFieldControl>(row.control).OnChange = Notify(*this, row.handler);
-  for (const ControlEvent& row : kExits) Get<plat::TControl>(row.control).OnExit = Notify(*this, row.handler);
-  for (const ControlEvent& row : kEnters) Get<plat::TControl>(row.control).OnEnter = Notify(*this, row.handler);
+  for (const ControlEvent& row : kChanges) OnChange(*this, Get<plat::TDBFieldControl>(row.control), row.handler);
+  for (const ControlEvent& row : kExits)
+    OnControl(*this, Get<plat::TControl>(row.control), &plat::TControl::OnExit, "OnExit", row.handler);
+  for (const ControlEvent& row : kEnters)
+    OnControl(*this, Get<plat::TControl>(row.control), &plat::TControl::OnEnter, "OnEnter", row.handler);
 
   for (const SearchEvents& row : kSearches) {
     auto& button = Get<plat::TBtnPesquisa>(row.button);
-    button.OnBeforePesq = [this, before = row.before](plat::TControl& sender, bool& proceed) {
+    button.OnBeforePesq = [this, before = row.before.method](plat::TControl& sender, bool& proceed) {
       (this->*before)(sender, proceed);
     };
-    button.OnAfterPesq = Notify(*this, row.after);
+    Bindings.Add(row.button, "OnBeforePesq", row.before.name);
+    button.OnAfterPesq = [this, after = row.after.method](plat::TControl& sender) { (this->*after)(sender); };
+    Bindings.Add(row.button, "OnAfterPesq", row.after.name);
   }
 }
 

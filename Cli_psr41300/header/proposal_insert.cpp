@@ -1,6 +1,7 @@
 // A new proposal: the details of the previous one are closed, and the new
 // record starts with the operator, the server's date, a validity of thirty
 // days, a customer request, the next number from the server and version 1.
+#include "Cli_psr41300/data/detail_grids.h"
 #include "Cli_psr41300/header/header_support.h"
 #include "host/vogalis.h"
 #include "platform/data/errors.h"
@@ -31,10 +32,7 @@ void TfrmSolicitaProposta::cdsPropostaBeforeInsert(plat::TDataSet&) {
 }
 
 void TfrmSolicitaProposta::cdsPropostaAfterInsert(plat::TDataSet&) {
-  for (plat::TClientDataSet* detail :
-       {cdsDadosContLinhaProd, cdsDadosContServico, cdsSistLinhaProd, cdsPedidosLinhaProd, cdsPedidosServico,
-        cdsVenc_Valor, cdsPedidosSist, cdsMensagem})
-    detail->Close();
+  for (const details::Detail* detail : details::ClosingOrder()) (this->*detail->dataSet)->Close();
   panEmpresa->SetFocus();
   SetText(*cdsProposta, "NMOPERADOR", host::Vogalis::NomeOperador());
   depProposta->SetDate(host::Lib90500::DtServ(""));

@@ -2,6 +2,7 @@
 // yet, a contract product-line code not yet in the party's contract, and a
 // prospect being accepted that is not already a customer. Each failure
 // leaves the focus on the entry it concerns.
+#include "Cli_psr41300/data/record_steps.h"
 #include "Cli_psr41300/header/header_support.h"
 #include "host/vogalis.h"
 
@@ -25,18 +26,18 @@ void TfrmSolicitaProposta::Vd_Proposta(bool must) {
 }
 
 void TfrmSolicitaProposta::Vd_Contrato(bool must) {
-  plat::TField& line = cdsDadosContLinhaProd->FieldByName("CDLINPPROP");
-  FocusOnFailure(
-      [&] {
-        if (Empty(line.AsString())) {
-          if (must) EndWith(*this, "CODDADOLIN");
-          return;
-        }
-        Load(*cdsValidaContrato,
-             server::RdmSolicitaProposta(*netProposta).Valida_Contrato(line.AsString(), Text(*cdsProposta, "CODIGO")));
-        if (!cdsValidaContrato->IsEmpty()) EndWith(*this, "CDCONTRATO");
-      },
-      [&] { line.FocusControl(); });
+  steps::CheckDuplicate(*this, must,
+                        {.dataSet = cdsDadosContLinhaProd,
+                         .field = "CDLINPPROP",
+                         .missingCode = "CODDADOLIN",
+                         .ask =
+                             [this] {
+                               return server::RdmSolicitaProposta(*netProposta)
+                                   .Valida_Contrato(Text(*cdsDadosContLinhaProd, "CDLINPPROP"),
+                                                    Text(*cdsProposta, "CODIGO"));
+                             },
+                         .answer = cdsValidaContrato,
+                         .duplicateCode = "CDCONTRATO"});
 }
 
 void TfrmSolicitaProposta::Vd_GeraCliente(bool must) {

@@ -95,9 +95,18 @@ struct PlainEditSpec {
 
 // The order totals are number edits in the menu colour; the current line's
 // values are read-only.
+struct NumberEditSpec {
+  const char* name;
+  plat::TNumberEdit* T::*member;
+  Bounds at;
+};
+
+const NumberEditSpec kTotalsNumbers[] = {
+    {"edtSomaTotalLu", &T::edtSomaTotalLu, {8, 19, 120, 21}},
+    {"edtSomaTotalMensal", &T::edtSomaTotalMensal, {136, 19, 120, 21}},
+};
+
 const PlainEditSpec kTotalsEdits[] = {
-    {"edtSomaTotalLu", &T::edtSomaTotalLu, {8, 19, 120, 21}, false, "menu"},
-    {"edtSomaTotalMensal", &T::edtSomaTotalMensal, {136, 19, 120, 21}, false, "menu"},
     {"edtValor_LU", &T::edtValor_LU, {264, 19, 110, 21}, true, kNeutral},
     {"edtValor_Mensal", &T::edtValor_Mensal, {382, 19, 110, 21}, true, kNeutral},
     {"edtSomaTotalLu_", &T::edtSomaTotalLu_, {500, 19, 120, 21}, true, kNeutral},
@@ -127,6 +136,13 @@ void TfrmSolicitaProposta::CreateOrderPages() {
   CreateControls<plat::TPanel>(*this, kPanels);
   CreateGrids(*this, kSistVencGrids);
   CreateControls<plat::TLabel>(*this, kTotalsLabels);
+  for (const NumberEditSpec& row : kTotalsNumbers) {
+    auto& edit = Create<plat::TNumberEdit>(row.name, panTotaisPedidos);
+    Place(edit, row.at);
+    edit.ColorRole = "menu";
+    edit.SetValue(0);
+    this->*row.member = &edit;
+  }
   for (const PlainEditSpec& row : kTotalsEdits) {
     auto& edit = Create<plat::TEdit>(row.name, panTotaisPedidos);
     Place(edit, row.at);

@@ -61,7 +61,7 @@ class TEdit : public TControl {
   using TControl::TControl;
   const std::string& Text() const { return text_; }
   void SetText(const std::string& text);
-  bool UserEdit(const std::string& text);  // false when read-only
+  virtual bool UserEdit(const std::string& text);  // false when read-only
   bool ReadOnly = false;
   TNotifyEvent OnChange;
 

@@ -56,6 +56,13 @@ void TPageControl::SetActivePage(TTabSheet* page) {
 bool TPageControl::UserSelect(TTabSheet& page) {
   if (&page.PageControl() != this || !page.TabVisible() || !page.Visible() || !Enabled()) return false;
   if (&page == active_) return true;
+  // The click gives the page control the focus before the page changes, as
+  // the classic tab control does: the focused control's exit runs first, and
+  // a veto there keeps the page and the focus where they were.
+  if (TForm* form = ParentForm(); form && CanFocus() && form->ActiveControl() != this) {
+    form->FocusControl(*this);
+    if (form->ActiveControl() != this) return false;
+  }
   bool allow = true;
   if (OnChanging) OnChanging(*this, allow);
   if (!allow) return false;

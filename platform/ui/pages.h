@@ -6,6 +6,10 @@
 // page (running the exits of the controls left; an exception there keeps the
 // old page) and, after the change, to the new page. OnChange runs when the
 // user changes the tab (UserSelect), never when a program sets the page.
+//
+// A click on a tab first gives the page control itself the focus (the exits
+// of the control left run; a veto keeps the old page), so while OnChange
+// runs for a click the page control is the form's active control.
 #pragma once
 
 #include <string>

@@ -55,8 +55,9 @@ TEST_F(TotalsAndTexts, OrderLineValuesAreReadOnlyAndOrderTotalsAreNot) {
     EXPECT_FALSE(edit->ReadOnly) << edit->Name();
     EXPECT_EQ(edit->ColorRole, "menu") << edit->Name();
   }
-  for (plat::TEdit* edit : {screen.edtValor_LU, screen.edtValor_Mensal, screen.edtSomaTotalLu_,
-                            screen.edtSomaTotalMensal_, screen.edtSomaTotalLu, screen.edtSomaTotalMensal})
+  for (plat::TEdit* edit : std::initializer_list<plat::TEdit*>{screen.edtValor_LU, screen.edtValor_Mensal,
+                                                               screen.edtSomaTotalLu_, screen.edtSomaTotalMensal_,
+                                                               screen.edtSomaTotalLu, screen.edtSomaTotalMensal})
     EXPECT_TRUE(edit->HasAncestor(*screen.tshPedidosLinhaProd)) << edit->Name();
 }
 

@@ -1,0 +1,96 @@
+// The detail rows. The handlers of the details whose record rules are not
+// built yet are left empty: their data sets follow the platform's defaults.
+#include "Cli_psr41300/data/detail_grids.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/data/errors.h"
+
+namespace cli_psr41300::details {
+
+namespace {
+
+// clang-format off
+const Detail kDetails[] = {
+    {.dataSet = &T::cdsDadosContLinhaProd, .dataSource = &T::dtsDadosContLinhaProd, .grid = &T::dbgDadosContLinhaProd,
+     .focusField = "CDLINPPROP", .edit = EditRoute::DataSet, .lock = AcceptanceLock::Detail,
+     .setMethod = "SetDadosContLinhaProd", .cacheTable = "PROPOSTALINP", .closingRank = 0,
+     .stateChange = PSR_HANDLER(dtsDadosContLinhaProdStateChange),
+     .events = {PSR_HANDLER(cdsDadosContLinhaProdAfterInsert), PSR_HANDLER(cdsDadosContLinhaProdBeforePost),
+                PSR_HANDLER(cdsDadosContLinhaProdAfterPost), PSR_HANDLER(cdsDadosContLinhaProdAfterCancel),
+                PSR_HANDLER(cdsDadosContLinhaProdAfterDelete), PSR_HANDLER(cdsDadosContLinhaProdAfterScroll)},
+     .gridEvents = {.enter = PSR_HANDLER(dbgDadosContLinhaProdEnter), .exit = PSR_HANDLER(dbgDadosContLinhaProdExit),
+                    .editButtonClick = PSR_HANDLER(dbgDadosContLinhaProdEditButtonClick),
+                    .keyPress = PSR_HANDLER(dbgDadosContLinhaProdKeyPress)},
+     .exitPost = ExitPost::Insert},
+    {.dataSet = &T::cdsSistLinhaProd, .dataSource = &T::dtsSistLinhaProd, .grid = &T::dbgDadosContSistema,
+     .focusField = "NMSISTEMA", .edit = EditRoute::DataSet, .lock = AcceptanceLock::Detail,
+     .setMethod = "SetSistLinhaProd", .cacheTable = "SISTPROPLINP", .closingRank = 2,
+     .stateChange = PSR_HANDLER(dtsSistLinhaProdStateChange),
+     .events = {PSR_HANDLER(cdsSistLinhaProdAfterInsert), PSR_HANDLER(cdsSistLinhaProdBeforePost),
+                PSR_HANDLER(cdsSistLinhaProdAfterPost), PSR_HANDLER(cdsSistLinhaProdAfterCancel),
+                PSR_HANDLER(cdsSistLinhaProdAfterDelete), PSR_HANDLER(cdsSistLinhaProdAfterScroll)},
+     .gridEvents = {.enter = PSR_HANDLER(dbgDadosContSistemaEnter), .exit = PSR_HANDLER(dbgDadosContSistemaExit),
+                    .editButtonClick = PSR_HANDLER(dbgDadosContSistemaEditButtonClick),
+                    .colExit = PSR_HANDLER(dbgDadosContSistemaColExit)},
+     .exitPost = ExitPost::EditOrInsert},
+    {.dataSet = &T::cdsDadosContServico, .dataSource = &T::dtsDadosContServico, .grid = &T::dbgDadosContServico,
+     .focusField = "NMTIPOSERV", .edit = EditRoute::DataSet, .lock = AcceptanceLock::Detail,
+     .setMethod = "SetDadosContServico", .cacheTable = "PROPOSTASERV", .closingRank = 1,
+     .stateChange = PSR_HANDLER(dtsDadosContServicoStateChange),
+     .events = {PSR_HANDLER(cdsDadosContServicoAfterInsert), PSR_HANDLER(cdsDadosContServicoBeforePost),
+                PSR_HANDLER(cdsDadosContServicoAfterPost), PSR_HANDLER(cdsDadosContServicoAfterCancel),
+                PSR_HANDLER(cdsDadosContServicoAfterDelete), PSR_HANDLER(cdsDadosContServicoAfterScroll)},
+     .gridEvents = {.enter = PSR_HANDLER(dbgDadosContServicoEnter), .exit = PSR_HANDLER(dbgDadosContServicoExit),
+                    .editButtonClick = PSR_HANDLER(dbgDadosContServicoEditButtonClick),
+                    .colExit = PSR_HANDLER(dbgDadosContServicoColExit)},
+     .exitPost = ExitPost::EditOrInsert},
+    {.dataSet = &T::cdsPedidosLinhaProd, .dataSource = &T::dtsPedidosLinhaProd, .grid = &T::dbgPedidosLinhaProd,
+     .focusField = "CDLINPPROP", .edit = EditRoute::DataSource, .lock = AcceptanceLock::Detail,
+     .setMethod = "SetPedidosLinhaProd", .cacheTable = "PEDILINPPROP", .closingRank = 3,
+     .stateChange = PSR_HANDLER(dtsPedidosLinhaProdStateChange)},
+    {.dataSet = &T::cdsPedidosServico, .dataSource = &T::dtsPedidosServico, .grid = &T::dbgPedidosServico,
+     .focusField = nullptr, .edit = EditRoute::DataSource, .lock = AcceptanceLock::Detail,
+     .setMethod = "SetPedidosServico", .cacheTable = "PEDISERVPROP", .closingRank = 4,
+     .stateChange = PSR_HANDLER(dtsPedidosServicoStateChange)},
+    {.dataSet = &T::cdsVenc_Valor, .dataSource = &T::dtsVenc_Valor, .grid = &T::dbgVenc_Valor,
+     .focusField = "DTVELUSOPEDP", .edit = EditRoute::DataSource, .lock = AcceptanceLock::Detail,
+     .setMethod = "SetVenc_Valor", .cacheTable = "VENCLUSOPROP", .closingRank = 5,
+     .stateChange = PSR_HANDLER(dtsVenc_ValorStateChange)},
+    {.dataSet = &T::cdsMensagem, .dataSource = &T::dtsMensagem, .grid = &T::dbgMensagem,
+     .focusField = "CDTXTPROPFAS", .edit = EditRoute::DataSet, .lock = AcceptanceLock::None,
+     .setMethod = "SetMensagem", .cacheTable = "TXTPROPFAS", .closingRank = 7,
+     .stateChange = PSR_HANDLER(dtsMensagemStateChange)},
+    // The systems of the current ordered line: shown, never edited; it has
+    // no state handler of its own.
+    {.dataSet = &T::cdsPedidosSist, .dataSource = &T::dtsPedidosSist, .grid = &T::dbgPediLinhaProdSist,
+     .focusField = nullptr, .edit = EditRoute::None, .lock = AcceptanceLock::None,
+     .setMethod = nullptr, .cacheTable = nullptr, .closingRank = 6},
+};
+// clang-format on
+
+constexpr std::size_t kCount = std::size(kDetails);
+
+std::array<const Detail*, kCount> SortedByClosingRank() {
+  std::array<const Detail*, kCount> rows;
+  for (std::size_t i = 0; i < kCount; ++i) rows[i] = &kDetails[i];
+  std::sort(rows.begin(), rows.end(), [](const Detail* a, const Detail* b) { return a->closingRank < b->closingRank; });
+  return rows;
+}
+
+const std::array<const Detail*, kCount> kClosingOrder = SortedByClosingRank();
+
+}  // namespace
+
+std::span<const Detail> Details() { return kDetails; }
+
+std::span<const Detail* const> ClosingOrder() { return kClosingOrder; }
+
+const Detail& DetailOf(const T& form, const plat::TDataSet& dataSet) {
+  for (const Detail& row : kDetails)
+    if (form.*row.dataSet == &dataSet) return row;
+  throw plat::EError("The data set " + dataSet.Name() + " is not one of the proposal's details.");
+}
+
+}  // namespace cli_psr41300::details

@@ -1,0 +1,79 @@
+// The steps the detail grids' record rules share, each one piece of code
+// that a handler calls with its own names: sending a detail's changes after
+// a post or delete, the required fields of a post, a duplicate check against
+// the server, a picker over a search list, the grid exit that posts, and the
+// proposal key copied into a detail row.
+//
+// Every failure ends the running operation as the checks of the header do:
+// a catalogue message (MensErro) and the silent abort, with the focus on the
+// field concerned.
+#pragma once
+
+#include <functional>
+#include <span>
+
+#include "Cli_psr41300/data/detail_grids.h"
+#include "host/server_result.h"
+
+namespace cli_psr41300::steps {
+
+using T = TfrmSolicitaProposta;
+
+// Sends the detail's logged changes with its row's Set method and refreshes
+// the host's copy of its table; nothing is sent when nothing is logged.
+void SendDetailChanges(T& form, plat::TClientDataSet& detail);
+
+// A field that must be informed before a post, with the message shown when
+// it is not.
+struct Required {
+  const char* field;
+  const char* code;
+};
+// The first field whose text is empty (host test EmptyString) gets the focus
+// and ends the post with its message.
+void CheckRequired(const T& form, const plat::TDataSet& dataSet, std::span<const Required> fields);
+
+// A check that the row's value is not already stored: the server's answer is
+// loaded into a data set used only for that test, and any row in it is a
+// duplicate.
+struct DuplicateCheck {
+  plat::TDataSet* dataSet;         // the row checked
+  const char* field;               // tested for emptiness; focused on any failure
+  const char* missingCode;         // an empty field when it must be informed
+  std::function<host::ServerResult()> ask;
+  plat::TClientDataSet* answer;    // where the server's answer is loaded
+  const char* duplicateCode;       // the answer holds a row
+};
+// An empty field fails with missingCode when must is true and passes
+// otherwise. Whatever fails (the two messages, a refused server answer)
+// first moves the focus to the field, then goes on.
+void CheckDuplicate(const T& form, bool must, const DuplicateCheck& check);
+
+// A field copied from the picked row of a search list into the edited row.
+struct PickCopy {
+  const char* to;
+  const char* from;
+};
+struct Picker {
+  plat::TDBGrid* grid;
+  const char* column;             // the picker runs only while this column's field is selected
+  std::function<void()> refresh;  // fetches or reopens the list first
+  plat::TDataSource* list;        // the search lists this source's data set
+  const char* titleCode;          // msgPadrao texts "title|empty text"
+  const char* emptyCode;
+  plat::TDataSet* target;         // the row that takes the pick
+  std::span<const PickCopy> copies;
+};
+// The host's search over the refreshed list; a pick puts a browsing target
+// into edit and copies the fields in the given order. Returns whether a row
+// was picked (false also when another column is selected).
+bool RunPicker(const T& form, const Picker& picker);
+
+// Leaving a detail grid: posts its row in the states the detail's row names.
+void PostOnExit(T& form, plat::TClientDataSet& detail);
+
+// Copies the current proposal's number and version into the row, while it
+// is being edited or inserted.
+void CopyProposalKey(const T& form, plat::TDataSet& row);
+
+}  // namespace cli_psr41300::steps
