@@ -9,5 +9,8 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   build/psr_desktop --server "$ADDRESS" "$@"
 else
   echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): printing the screen from the scripted host instead."
+  # By default: the list, then the first proposal's contract product lines
+  # with their systems, and its contract services.
+  [ $# -gt 0 ] || set -- --page tshFolhaDados --page tshDadosContLinhaProd --page tshDadosContServicos
   build/psr_host --server "$ADDRESS" --dump "$@"
 fi

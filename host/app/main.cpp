@@ -8,10 +8,15 @@
 #include <iostream>
 
 #include "host/app/host_runtime.h"
+#include "host/app/live_host.h"
 #include "host/app/scenario_file.h"
 #include "host/app/screen_dump.h"
 #include "host/application.h"
+#include "host/frmpadrao.h"
 #include "host/scripted_dialogs.h"
+#include "platform/data/errors.h"
+#include "platform/ui/grid.h"
+#include "platform/ui/pages.h"
 #include "platform/ui/user_actions.h"
 
 namespace {
@@ -19,6 +24,9 @@ namespace {
 void Usage() {
   std::cout << "usage: psr_host [options] FILE...   run scenario files, each against a server of its own\n"
                "       psr_host [options] --dump    open the screen on the configured server and print it\n"
+               "       psr_host [options] --bindings\n"
+               "                                    list the screen's bound events, one 'component.event handler'\n"
+               "                                    line each (opens the screen on a server of its own)\n"
                "  --config FILE         read settings from FILE (key = value lines)\n"
                "  --server HOST:PORT    application server for --dump (default 127.0.0.1:47130)\n"
                "  --operator CODE       operator code (default ADMIN)\n"
@@ -30,10 +38,46 @@ void Usage() {
                "  --keep-going          run a scenario on after a failed step\n"
                "  --verbose             print each scenario step as it starts\n"
                "  --list-steps          print the steps a scenario file may use\n"
-               "  --dump                open the screen and print it\n";
+               "  --dump                open the screen and print it\n"
+               "  --proposal N[/V]      with --dump: make proposal N (version V) current in the list first\n"
+               "  --page PAGE           with --dump: bring the page forward (clicking the tabs that lead\n"
+               "                        to it) and print the screen; may be given several times\n";
 }
 
-int DumpScreen(const hostapp::HostConfig& config) {
+// Makes the first listed proposal with that number (and version) current,
+// as a click on its row in the list would.
+void SelectProposal(plat::TForm& screen, const std::string& wanted) {
+  const std::size_t slash = wanted.find('/');
+  const std::string number = wanted.substr(0, slash);
+  const std::string version = slash == std::string::npos ? "" : wanted.substr(slash + 1);
+  auto& grid = dynamic_cast<plat::TDBGrid&>(screen.Get<plat::TControl>("dbgPadrao"));
+  plat::TDataSet& list = *grid.DataSet();
+  for (int row = 0; row < list.ViewRowCount(); ++row) {
+    bool match = false;
+    list.ReadViewRow(row, [&] {
+      match = list.FieldByName("NRPROPOSFAS").AsString() == number &&
+              (version.empty() || list.FieldByName("NRVERPROPFAS").AsString() == version);
+    });
+    if (!match) continue;
+    plat::TUserActions(screen).GridSelect(grid, row, -1);
+    return;
+  }
+  throw plat::EError("The list holds no proposal " + wanted + ".");
+}
+
+// Brings a page forward as a user would: the tabs from the outermost page
+// control inwards, each clicked unless already shown.
+void ShowPage(plat::TForm& screen, const std::string& name) {
+  auto* page = dynamic_cast<plat::TTabSheet*>(&screen.Get<plat::TControl>(name));
+  if (!page) throw plat::EError(name + " is not a page of the screen.");
+  std::vector<plat::TTabSheet*> chain;
+  for (plat::TControl* c = page; c; c = c->Parent())
+    if (auto* sheet = dynamic_cast<plat::TTabSheet*>(c)) chain.insert(chain.begin(), sheet);
+  for (plat::TTabSheet* sheet : chain)
+    if (sheet->PageControl().ActivePage() != sheet) plat::TUserActions(screen).SelectTab(sheet->PageControl(), *sheet);
+}
+
+int DumpScreen(const hostapp::HostConfig& config, const std::string& proposal, const std::vector<std::string>& pages) {
   host::ScriptedDialogs dialogs;
   plat::Dialogs::Install(&dialogs);
   hostapp::HostRuntime runtime(config);
@@ -43,10 +87,39 @@ int DumpScreen(const hostapp::HostConfig& config) {
     runtime.OpenScreen();
     return true;
   });
-  for (auto& text : dialogs.Messages()) std::cout << "message: " << text << "\n";
-  if (plat::TForm* screen = runtime.Screen()) std::cout << hostapp::DumpScreen(*screen);
+  plat::TForm* screen = runtime.Screen();
+  if (screen && !proposal.empty()) SelectProposal(*screen, proposal);
+  auto print = [&] {
+    for (auto& text : dialogs.Messages()) std::cout << "message: " << text << "\n";
+    dialogs.Clear();
+    if (runtime.Screen()) std::cout << hostapp::DumpScreen(*runtime.Screen());
+  };
+  if (pages.empty()) print();
+  for (const std::string& page : pages) {
+    if (!runtime.Screen()) break;
+    ShowPage(*runtime.Screen(), page);
+    print();
+  }
   host::TApplication::Current().ProcessMessages();
   return runtime.Screen() ? 0 : 1;
+}
+
+int ListBindings(const hostapp::HostConfig& config, const std::string& appServerPath) {
+  host::ScriptedDialogs dialogs;
+  plat::Dialogs::Install(&dialogs);
+  hostapp::LiveHost live(config, appServerPath.empty() ? hostapp::DefaultAppServerPath() : appServerPath);
+  plat::RunEvent([&] {
+    live.OpenScreen();
+    return true;
+  });
+  auto* screen = dynamic_cast<host::TfrmPadrao*>(live.Screen());
+  if (!screen) {
+    for (auto& text : dialogs.Messages()) std::cerr << "psr_host: " << text << "\n";
+    return 1;
+  }
+  for (const host::BoundEvent& bound : screen->Bindings.List())
+    std::cout << bound.component << "." << bound.event << " " << bound.handler << "\n";
+  return 0;
 }
 
 }  // namespace
@@ -55,6 +128,9 @@ int main(int argc, char** argv) {
   signal(SIGPIPE, SIG_IGN);  // a server that went away is a failed call, not the end of the host
   hostapp::ScenarioOptions options;
   bool dump = false;
+  bool bindings = false;
+  std::string proposal;
+  std::vector<std::string> pages;
   static const option longOptions[] = {{"config", required_argument, nullptr, 'c'},
                                        {"server", required_argument, nullptr, 's'},
                                        {"operator", required_argument, nullptr, 'o'},
@@ -67,6 +143,9 @@ int main(int argc, char** argv) {
                                        {"verbose", no_argument, nullptr, 'v'},
                                        {"list-steps", no_argument, nullptr, 'l'},
                                        {"dump", no_argument, nullptr, 'd'},
+                                       {"bindings", no_argument, nullptr, 'B'},
+                                       {"proposal", required_argument, nullptr, 'P'},
+                                       {"page", required_argument, nullptr, 'g'},
                                        {"help", no_argument, nullptr, 'h'},
                                        {nullptr, 0, nullptr, 0}};
   try {
@@ -86,13 +165,17 @@ int main(int argc, char** argv) {
         case 'v': options.run.verbose = true; break;
         case 'l': hostapp::PrintSteps(std::cout); return 0;
         case 'd': dump = true; break;
+        case 'B': bindings = true; break;
+        case 'P': proposal = optarg; break;
+        case 'g': pages.push_back(optarg); break;
         case 'h': Usage(); return 0;
         default: Usage(); return 2;
       }
     }
     std::vector<std::string> files(argv + optind, argv + argc);
     if (!files.empty()) return hostapp::RunScenarioFiles(files, options) ? 0 : 1;
-    if (dump) return DumpScreen(config);
+    if (bindings) return ListBindings(config, options.appServerPath);
+    if (dump) return DumpScreen(config, proposal, pages);
     Usage();
     return 2;
   } catch (const std::exception& e) {
