@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "desktop/form_bridge.h"
+#include "desktop/grid_view.h"
 #include "desktop/main_window.h"
 #include "desktop/qt_dialogs.h"
 #include "desktop/screen_window.h"
@@ -136,6 +137,68 @@ class EndToEndTest : public QObject {
     QVERIFY2(watch_.seen.isEmpty(), qPrintable(watch_.seen.join(" / ")));
   }
 
+  // A contract product line of 1001/2 added in its grid: Insert, the cells
+  // typed and left with Tab, a letter in the platform column that the grid
+  // does not take, mode and place from their drop-down pick lists, and the
+  // grid left for the systems' grid, which posts and sends the line.
+  void aContractLineIsAddedWithMouseAndKeyboard() {
+    QVERIFY(window_->Screen());
+    desk::GridView* list = Grid("dbgPadrao");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->CellRect(1, 0).center());
+    QTRY_COMPARE(Field("cdsProposta", "NRVERPROPFAS"), std::string("2"));
+    QTabBar* pages = W("pgcPadrao")->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(pages);
+    QTest::mouseClick(pages, Qt::LeftButton, Qt::NoModifier, pages->tabRect(1).center());
+    desk::GridView* lines = Grid("dbgDadosContLinhaProd");
+    QTRY_VERIFY(lines->isVisible());
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, Qt::NoModifier, lines->CellRect(0, 1).center());
+    QTRY_COMPARE(Active(), std::string("dbgDadosContLinhaProd"));
+
+    QTest::keyClick(lines, Qt::Key_Insert);
+    QTRY_COMPARE(State("cdsDadosContLinhaProd"), plat::DataSetState::Insert);
+    auto typeAndTab = [&](const char* text) {
+      QTest::keyClicks(lines, text);
+      QTest::keyClick(lines, Qt::Key_Tab);
+    };
+    typeAndTab("12");                  // Código
+    typeAndTab("Linha da janela");     // Linha de Produto
+    typeAndTab("Folha de Pagamento");  // Prod. Comercial, as listed
+    typeAndTab("x");                   // Plataforma: the letter is not taken
+    QCOMPARE(Field("cdsDadosContLinhaProd", "IDAMBLINPP"), std::string("WEB"));
+    typeAndTab("4");                   // N° Usuários
+    typeAndTab("");                    // Pontos Acesso
+    typeAndTab("");                    // Tp. Linha Prod.
+    typeAndTab("");                    // Tp. Pagamento
+    typeAndTab("4");                   // Qt. Licenças
+    typeAndTab("250");                 // Vr. Unit. LU
+    typeAndTab("25");                  // Vr. Unit. Mensal
+    typeAndTab("5");                   // Dia Fat.
+    ChooseFromPickList(lines, "Matriz");  // Modo
+    QTest::keyClick(lines, Qt::Key_Tab);
+    ChooseFromPickList(lines, "Filial");  // Local
+    Save("contract-line.png");
+
+    desk::GridView* systems = Grid("dbgDadosContSistema");
+    QTest::mouseClick(systems->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+    QTRY_COMPARE(State("cdsDadosContLinhaProd"), plat::DataSetState::Browse);
+    QVERIFY2(watch_.seen.isEmpty(), qPrintable(watch_.seen.join(" / ")));
+    host::ServerResult stored = runtime_->HostConnection().Call(
+        "Host", "Sql",
+        {"SELECT IDAMBLINPP, IDTIPLINPP, IDTPPGTLINPP, CDPROCOMERCI, IDMPROCLINPP, IDLPROCLINPP, QTLINPPROP "
+         "FROM PROPOSTALINP WHERE NRPROPOSFAS = '1001' AND NRVERPROPFAS = '2' AND CDLINPPROP = '12'"});
+    QVERIFY2(!stored.Failed(), stored.error.c_str());
+    QCOMPARE(stored.packet.rows.size(), std::size_t{1});
+    std::vector<std::string> values;
+    for (const plat::Variant& value : stored.packet.rows[0]) values.push_back(value.ToText());
+    QCOMPARE(values, (std::vector<std::string>{"WEB", "M", "A", "FOLHA", "M", "F", "4"}));
+    // The list came again from the server, on its first line, whose totals
+    // the edits under the grid show.
+    QCOMPARE(Field("cdsDadosContLinhaProd", "CDLINPPROP"), std::string("10"));
+    QCOMPARE(Edit("edtValorTotalLu")->text().toStdString(),
+             Bridge().Form().Get<plat::TDataSet>("cdsDadosContLinhaProd").FieldByName("VALORTOTALLU").DisplayText());
+    Save("contract.png");
+  }
+
   void cleanupTestCase() {
     window_.reset();
     host::TApplication::Current().ProcessMessages();
@@ -162,6 +225,27 @@ class EndToEndTest : public QObject {
     QWidget* widget = W(name);
     auto* edit = qobject_cast<QLineEdit*>(widget);
     return edit ? edit : widget->findChild<QLineEdit*>();
+  }
+  desk::GridView* Grid(const char* name) {
+    QWidget* widget = W(name);
+    auto* grid = qobject_cast<desk::GridView*>(widget);
+    return grid ? grid : widget->findChild<desk::GridView*>();
+  }
+  std::string Field(const char* dataSet, const char* field) {
+    return Bridge().Form().Get<plat::TDataSet>(dataSet).FieldByName(field).AsString();
+  }
+  plat::DataSetState State(const char* dataSet) { return Bridge().Form().Get<plat::TDataSet>(dataSet).State(); }
+  // Drops the current cell's pick list down with F4 and clicks the entry.
+  void ChooseFromPickList(desk::GridView* grid, const char* entry) {
+    QTest::keyClick(grid, Qt::Key_F4);
+    QTRY_VERIFY(grid->PickList());
+    QAction* chosen = nullptr;
+    for (QAction* action : grid->PickList()->actions())
+      if (action->text() == QString::fromUtf8(entry)) chosen = action;
+    QVERIFY(chosen);
+    QTest::mouseClick(grid->PickList(), Qt::LeftButton, Qt::NoModifier,
+                      grid->PickList()->actionGeometry(chosen).center());
+    QTRY_VERIFY(!grid->PickList());
   }
   std::string Active() {
     plat::TControl* active = Bridge().Form().ActiveControl();
