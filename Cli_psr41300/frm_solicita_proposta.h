@@ -253,6 +253,9 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void cdsPedidosLinhaProdMODO_PROCESSAMENTOGetText(plat::TField& sender, std::string& text, bool displayText);
   void cdsPedidosLinhaProdLOCAL_PROCESSAMENTOGetText(plat::TField& sender, std::string& text, bool displayText);
 
+  // ---- ordered product lines (orders/) ------------------------------------------------------
+  void cdsPedidosLinhaProdAfterScroll(plat::TDataSet& dataSet);
+
   // ---- order values (orders/) ---------------------------------------------------------------
   // The order totals: two walks over the ordered lines, leaving the last current.
   void Calcula_Valores();

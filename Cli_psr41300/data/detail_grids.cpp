@@ -1,5 +1,7 @@
 // The detail rows. The handlers of the details whose record rules are not
 // built yet are left empty: their data sets follow the platform's defaults.
+// Of the ordered lines only the scroll handling is bound, which the page
+// changes and the totals walk rely on.
 #include "Cli_psr41300/data/detail_grids.h"
 
 #include <algorithm>
@@ -49,7 +51,8 @@ const Detail kDetails[] = {
     {.dataSet = &T::cdsPedidosLinhaProd, .dataSource = &T::dtsPedidosLinhaProd, .grid = &T::dbgPedidosLinhaProd,
      .focusField = "CDLINPPROP", .edit = EditRoute::DataSource, .lock = AcceptanceLock::Detail,
      .setMethod = "SetPedidosLinhaProd", .cacheTable = "PEDILINPPROP", .closingRank = 3,
-     .stateChange = PSR_HANDLER(dtsPedidosLinhaProdStateChange)},
+     .stateChange = PSR_HANDLER(dtsPedidosLinhaProdStateChange),
+     .events = {.afterScroll = PSR_HANDLER(cdsPedidosLinhaProdAfterScroll)}},
     {.dataSet = &T::cdsPedidosServico, .dataSource = &T::dtsPedidosServico, .grid = &T::dbgPedidosServico,
      .focusField = nullptr, .edit = EditRoute::DataSource, .lock = AcceptanceLock::Detail,
      .setMethod = "SetPedidosServico", .cacheTable = "PEDISERVPROP", .closingRank = 4,
