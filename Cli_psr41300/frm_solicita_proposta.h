@@ -253,8 +253,39 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void cdsPedidosLinhaProdMODO_PROCESSAMENTOGetText(plat::TField& sender, std::string& text, bool displayText);
   void cdsPedidosLinhaProdLOCAL_PROCESSAMENTOGetText(plat::TField& sender, std::string& text, bool displayText);
 
-  // ---- ordered product lines (orders/) ------------------------------------------------------
+  // ---- ordered product lines and their picker (orders/) ----------------------------------
+  void cdsPedidosLinhaProdAfterInsert(plat::TDataSet& dataSet);
+  void cdsPedidosLinhaProdBeforePost(plat::TDataSet& dataSet);
+  void cdsPedidosLinhaProdAfterPost(plat::TDataSet& dataSet);
+  void cdsPedidosLinhaProdAfterCancel(plat::TDataSet& dataSet);
+  void cdsPedidosLinhaProdAfterDelete(plat::TDataSet& dataSet);
   void cdsPedidosLinhaProdAfterScroll(plat::TDataSet& dataSet);
+  void dbgPedidosLinhaProdEditButtonClick(plat::TComponent& sender);
+  void dbgPedidosLinhaProdKeyPress(plat::TComponent& sender, char32_t& key);
+  void dbgPedidosLinhaProdEnter(plat::TComponent& sender);
+  void dbgPedidosLinhaProdExit(plat::TComponent& sender);
+  void dbgPediLinhaProdSistEnter(plat::TComponent& sender);
+  void Vd_Pedidos_LinhaProd(bool must);
+
+  // ---- ordered services (orders/) ------------------------------------------------------------
+  void cdsPedidosServicoBeforePost(plat::TDataSet& dataSet);
+  void cdsPedidosServicoAfterPost(plat::TDataSet& dataSet);
+  void cdsPedidosServicoAfterCancel(plat::TDataSet& dataSet);
+  void cdsPedidosServicoAfterDelete(plat::TDataSet& dataSet);
+  void cdsPedidosServicoAfterScroll(plat::TDataSet& dataSet);
+  void dbgPedidosServicoEditButtonClick(plat::TComponent& sender);
+  void dbgPedidosServicoColExit(plat::TComponent& sender);
+  void dbgPedidosServicoEnter(plat::TComponent& sender);
+  void dbgPedidosServicoExit(plat::TComponent& sender);
+  void Vd_ServPed(bool must);
+
+  // ---- due dates and values (orders/) --------------------------------------------------------
+  void cdsVenc_ValorBeforePost(plat::TDataSet& dataSet);
+  void cdsVenc_ValorAfterPost(plat::TDataSet& dataSet);
+  void cdsVenc_ValorAfterCancel(plat::TDataSet& dataSet);
+  void cdsVenc_ValorAfterDelete(plat::TDataSet& dataSet);
+  void cdsVenc_ValorAfterScroll(plat::TDataSet& dataSet);
+  void dbgVenc_ValorExit(plat::TComponent& sender);
 
   // ---- order values (orders/) ---------------------------------------------------------------
   // The order totals: two walks over the ordered lines, leaving the last current.

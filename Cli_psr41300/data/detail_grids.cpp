@@ -1,7 +1,5 @@
 // The detail rows. The handlers of the details whose record rules are not
 // built yet are left empty: their data sets follow the platform's defaults.
-// Of the ordered lines only the scroll handling is bound, which the page
-// changes and the totals walk rely on.
 #include "Cli_psr41300/data/detail_grids.h"
 
 #include <algorithm>
@@ -52,24 +50,48 @@ const Detail kDetails[] = {
      .focusField = "CDLINPPROP", .edit = EditRoute::DataSource, .lock = AcceptanceLock::Detail,
      .setMethod = "SetPedidosLinhaProd", .cacheTable = "PEDILINPPROP", .closingRank = 3,
      .stateChange = PSR_HANDLER(dtsPedidosLinhaProdStateChange),
-     .events = {.afterScroll = PSR_HANDLER(cdsPedidosLinhaProdAfterScroll)}},
+     .events = {PSR_HANDLER(cdsPedidosLinhaProdAfterInsert), PSR_HANDLER(cdsPedidosLinhaProdBeforePost),
+                PSR_HANDLER(cdsPedidosLinhaProdAfterPost), PSR_HANDLER(cdsPedidosLinhaProdAfterCancel),
+                PSR_HANDLER(cdsPedidosLinhaProdAfterDelete), PSR_HANDLER(cdsPedidosLinhaProdAfterScroll)},
+     .gridEvents = {.enter = PSR_HANDLER(dbgPedidosLinhaProdEnter), .exit = PSR_HANDLER(dbgPedidosLinhaProdExit),
+                    .editButtonClick = PSR_HANDLER(dbgPedidosLinhaProdEditButtonClick),
+                    .keyPress = PSR_HANDLER(dbgPedidosLinhaProdKeyPress)},
+     .exitPost = ExitPost::EditOrInsert},
+    // No after-insert: a new service starts empty until the picker fills it.
     {.dataSet = &T::cdsPedidosServico, .dataSource = &T::dtsPedidosServico, .grid = &T::dbgPedidosServico,
      .focusField = nullptr, .edit = EditRoute::DataSource, .lock = AcceptanceLock::Detail,
      .setMethod = "SetPedidosServico", .cacheTable = "PEDISERVPROP", .closingRank = 4,
-     .stateChange = PSR_HANDLER(dtsPedidosServicoStateChange)},
+     .stateChange = PSR_HANDLER(dtsPedidosServicoStateChange),
+     .events = {.beforePost = PSR_HANDLER(cdsPedidosServicoBeforePost),
+                .afterPost = PSR_HANDLER(cdsPedidosServicoAfterPost),
+                .afterCancel = PSR_HANDLER(cdsPedidosServicoAfterCancel),
+                .afterDelete = PSR_HANDLER(cdsPedidosServicoAfterDelete),
+                .afterScroll = PSR_HANDLER(cdsPedidosServicoAfterScroll)},
+     .gridEvents = {.enter = PSR_HANDLER(dbgPedidosServicoEnter), .exit = PSR_HANDLER(dbgPedidosServicoExit),
+                    .editButtonClick = PSR_HANDLER(dbgPedidosServicoEditButtonClick),
+                    .colExit = PSR_HANDLER(dbgPedidosServicoColExit)},
+     .exitPost = ExitPost::EditOrInsert},
     {.dataSet = &T::cdsVenc_Valor, .dataSource = &T::dtsVenc_Valor, .grid = &T::dbgVenc_Valor,
      .focusField = "DTVELUSOPEDP", .edit = EditRoute::DataSource, .lock = AcceptanceLock::Detail,
      .setMethod = "SetVenc_Valor", .cacheTable = "VENCLUSOPROP", .closingRank = 5,
-     .stateChange = PSR_HANDLER(dtsVenc_ValorStateChange)},
+     .stateChange = PSR_HANDLER(dtsVenc_ValorStateChange),
+     .events = {.beforePost = PSR_HANDLER(cdsVenc_ValorBeforePost), .afterPost = PSR_HANDLER(cdsVenc_ValorAfterPost),
+                .afterCancel = PSR_HANDLER(cdsVenc_ValorAfterCancel),
+                .afterDelete = PSR_HANDLER(cdsVenc_ValorAfterDelete),
+                .afterScroll = PSR_HANDLER(cdsVenc_ValorAfterScroll)},
+     .gridEvents = {.exit = PSR_HANDLER(dbgVenc_ValorExit)},
+     .exitPost = ExitPost::EditOrInsert},
     {.dataSet = &T::cdsMensagem, .dataSource = &T::dtsMensagem, .grid = &T::dbgMensagem,
      .focusField = "CDTXTPROPFAS", .edit = EditRoute::DataSet, .lock = AcceptanceLock::None,
      .setMethod = "SetMensagem", .cacheTable = "TXTPROPFAS", .closingRank = 7,
      .stateChange = PSR_HANDLER(dtsMensagemStateChange)},
     // The systems of the current ordered line: shown, never edited; it has
-    // no state handler of its own.
+    // no state handler of its own; entering its grid judges the contract
+    // systems.
     {.dataSet = &T::cdsPedidosSist, .dataSource = &T::dtsPedidosSist, .grid = &T::dbgPediLinhaProdSist,
      .focusField = nullptr, .edit = EditRoute::None, .lock = AcceptanceLock::None,
-     .setMethod = nullptr, .cacheTable = nullptr, .closingRank = 6},
+     .setMethod = nullptr, .cacheTable = nullptr, .closingRank = 6,
+     .gridEvents = {.enter = PSR_HANDLER(dbgPediLinhaProdSistEnter)}},
 };
 // clang-format on
 

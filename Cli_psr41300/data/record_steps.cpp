@@ -32,7 +32,7 @@ void CheckDuplicate(const T& form, bool must, const DuplicateCheck& check) {
         header::Load(*check.answer, check.ask());
         if (!check.answer->IsEmpty()) EndWith(form, check.duplicateCode);
       },
-      [&] { field.FocusControl(); });
+      [&] { check.dataSet->FieldByName(check.focusField ? check.focusField : check.field).FocusControl(); });
 }
 
 bool RunPicker(const T& form, const Picker& picker) {
@@ -44,6 +44,7 @@ bool RunPicker(const T& form, const Picker& picker) {
   header::EditUnlessEditing(*picker.target);
   const plat::TDataSet& chosen = *picker.list->DataSet();
   for (const PickCopy& copy : picker.copies) header::Copy(*picker.target, copy.to, chosen, copy.from);
+  if (picker.fill) picker.fill(chosen);
   return true;
 }
 

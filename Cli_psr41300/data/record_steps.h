@@ -43,6 +43,7 @@ struct DuplicateCheck {
   std::function<host::ServerResult()> ask;
   plat::TClientDataSet* answer;    // where the server's answer is loaded
   const char* duplicateCode;       // the answer holds a row
+  const char* focusField = nullptr;  // focused instead of field, when the code tested has no column
 };
 // An empty field fails with missingCode when must is true and passes
 // otherwise. Whatever fails (the two messages, a refused server answer)
@@ -62,11 +63,14 @@ struct Picker {
   const char* titleCode;          // msgPadrao texts "title|empty text"
   const char* emptyCode;
   plat::TDataSet* target;         // the row that takes the pick
-  std::span<const PickCopy> copies;
+  std::span<const PickCopy> copies = {};
+  // Fills the row from the picked one, after the copies, where a plain copy
+  // is not enough.
+  std::function<void(const plat::TDataSet& picked)> fill = {};
 };
 // The host's search over the refreshed list; a pick puts a browsing target
-// into edit and copies the fields in the given order. Returns whether a row
-// was picked (false also when another column is selected).
+// into edit, copies the fields in the given order and runs fill. Returns
+// whether a row was picked (false also when another column is selected).
 bool RunPicker(const T& form, const Picker& picker);
 
 // Leaving a detail grid: posts its row in the states the detail's row names.

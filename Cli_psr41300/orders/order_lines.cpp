@@ -1,15 +1,112 @@
-// The ordered product lines: the systems and due dates shown under the grid
-// always belong to the current line, so every change of line fetches them
-// again and shows the line's values.
+// The ordered product lines: a new line's grace date, the checks and the
+// numbering before a line is stored, the value update and the sending after
+// it with the order totals, and the systems and due dates that always belong
+// to the current line.
+#include "Cli_psr41300/cli_psr41300.h"
 #include "Cli_psr41300/data/detail_fetches.h"
+#include "Cli_psr41300/data/record_steps.h"
+#include "Cli_psr41300/header/header_support.h"
+#include "host/consiste.h"
+#include "host/vogalis.h"
 
 namespace cli_psr41300 {
 
-void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterScroll(plat::TDataSet&) {
+using namespace header;
+using plat::TComponent;
+using plat::TDataSet;
+
+namespace {
+
+// The grace date, then the billing day.
+const steps::Required kOrderRequired[] = {{"DTCALUSOPEDP", "DtCarencia"}, {"DIA_FATURAMENTO", "DIAFAT"}};
+
+}  // namespace
+
+// A new line has no systems and no due dates yet.
+void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterInsert(TDataSet& dataSet) {
+  cdsPedidosSist->Close();
+  cdsVenc_Valor->Close();
+  dataSet.FieldByName("DTCALUSOPEDP").SetAsDateTime(host::Lib90500::DtServ(""));
+}
+
+// The number comes from the server at every post; only a new line takes it,
+// as the server hands it out ("1" when the answer has no row).
+void TfrmSolicitaProposta::cdsPedidosLinhaProdBeforePost(TDataSet& dataSet) {
+  Load(*cdsseqPedidosLinhaProd, server::RdmSolicitaProposta(*netProposta).seqPedidosLinhaProd());
+  const bool inserting = dtsPedidosLinhaProd->State() == plat::DataSetState::Insert;
+  if (inserting) Vd_Pedidos_LinhaProd(true);
+  inCountPed = cdsseqPedidosLinhaProd->RecordCount();
+  if (dataSet.State() == plat::DataSetState::Insert)
+    SetText(dataSet, "NRLINPPEDP", inCountPed < 1 ? "1" : Text(*cdsseqPedidosLinhaProd, "NRLINPPEDP"));
+  steps::CheckRequired(*this, dataSet, kOrderRequired);
+  if (CustomerChosen(*this)) Copy(dataSet, "CDCLIENTE", *cdsProposta, "CODIGO");
+  MostraValoresLinha();
+}
+
+void TfrmSolicitaProposta::Vd_Pedidos_LinhaProd(bool must) {
+  steps::CheckDuplicate(*this, must,
+                        {.dataSet = cdsPedidosLinhaProd,
+                         .field = "CDLIN",
+                         .missingCode = "LINPROD",
+                         .ask =
+                             [this] {
+                               return server::RdmSolicitaProposta(*netProposta)
+                                   .ValidaLinhaProd_Pedidos(CurrentProposal(*this), Text(*cdsPedidosLinhaProd, "CDLIN"));
+                             },
+                         .answer = cdsValidaLinhaProd_Pedidos,
+                         .duplicateCode = "LINPRODJCAD"});
+}
+
+// The due dates are fetched and the server's values updated before the line
+// is sent; the totals follow a successful send only.
+void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterPost(TDataSet& dataSet) {
+  fetch::DueValues(*this);
+  const std::string line = Text(dataSet, "CDLIN");
+  host::Consiste::CheckResultServ(server::RdmSolicitaProposta(*netProposta)
+                                      .GetUpDateValor(dataSet.FieldByName("QTLINPPEDP").AsFloat(),
+                                                      CurrentProposal(*this), line, line),
+                                  true, 0);
+  if (cdsPedidosLinhaProd->ChangeCount() > 0) {
+    steps::SendDetailChanges(*this, *cdsPedidosLinhaProd);
+    Calcula_Valores();
+  }
+  fetch::OrderLineSystems(*this);
+  dtsPedidosLinhaProdStateChange(*dtsPedidosLinhaProd);
+}
+
+void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterDelete(TDataSet&) {
+  steps::SendDetailChanges(*this, *cdsPedidosLinhaProd);
+  Calcula_Valores();
+  MostraValoresLinha();
+  if (cdsPedidosLinhaProd->IsEmpty()) {
+    cdsPedidosSist->Close();
+    cdsVenc_Valor->Close();
+  }
+}
+
+void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterCancel(TDataSet&) { cdsPedidosLinhaProd->CancelUpdates(); }
+
+void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterScroll(TDataSet&) {
   fetch::OrderLineSystems(*this);
   fetch::DueValues(*this);
   MostraValoresLinha();
   dtsPedidosLinhaProdStateChange(*dtsPedidosLinhaProd);
 }
+
+// The line type comes with the picked line: the column takes no key.
+void TfrmSolicitaProposta::dbgPedidosLinhaProdKeyPress(TComponent&, char32_t& key) {
+  const plat::TField* field = dbgPedidosLinhaProd->SelectedField();
+  if (field && field->FieldName() == "TP_LINHAPROD") key = 0;
+}
+
+void TfrmSolicitaProposta::dbgPedidosLinhaProdEnter(TComponent&) {
+  dtsPedidosLinhaProdStateChange(*dtsPedidosLinhaProd);
+}
+
+void TfrmSolicitaProposta::dbgPedidosLinhaProdExit(TComponent&) { steps::PostOnExit(*this, *cdsPedidosLinhaProd); }
+
+// The ordered line's systems are only shown: entering them judges the
+// commands of the contract systems.
+void TfrmSolicitaProposta::dbgPediLinhaProdSistEnter(TComponent&) { dtsSistLinhaProdStateChange(*dtsSistLinhaProd); }
 
 }  // namespace cli_psr41300

@@ -111,6 +111,14 @@ const Variant& TDataSet::ReadValue(int index) const {
   return record->values[index];
 }
 
+const Variant& TDataSet::ReadOldValue(int index) const {
+  static const Variant null;
+  if (state_ != DataSetState::Edit || cursor_ < 0 || reading_) return ReadValue(index);
+  const Record& stored = records_[cursor_];
+  if (index < 0 || index >= static_cast<int>(stored.values.size())) return null;
+  return stored.values[index];
+}
+
 void TDataSet::WriteValue(TField& field, const Variant& value) {
   if (calculating_) {
     if (!field.Calculated()) Fail("Field '" + field.FieldName() + "' cannot be modified while calculating");

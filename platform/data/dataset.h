@@ -129,6 +129,9 @@ class TDataSet : public TComponent {
 
   // Used by TField.
   const Variant& ReadValue(int index) const;
+  // The value as stored before the current edit: while editing a record, the
+  // stored record's; otherwise (a new record included) the current value.
+  const Variant& ReadOldValue(int index) const;
   void WriteValue(TField& field, const Variant& value);
   void RequestFocus(TField& field);
 

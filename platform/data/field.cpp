@@ -39,6 +39,7 @@ TField& TField::SetRange(double minValue, double maxValue) {
 // ---- reading ----------------------------------------------------------------
 
 const Variant& TField::Value() const { return dataSet_->ReadValue(index_); }
+const Variant& TField::OldValue() const { return dataSet_->ReadOldValue(index_); }
 bool TField::IsNull() const { return Value().IsNull(); }
 std::string TField::AsString() const { return ValueText(Value()); }
 double TField::AsFloat() const { return Value().ToDouble(); }

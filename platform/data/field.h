@@ -69,6 +69,9 @@ class TField : public TComponent {
 
   // Reading. A closed data set reads as null.
   const Variant& Value() const;
+  // While the record is being edited, the value it had when the edit began
+  // (the stored one); at any other time, in a new record too, Value().
+  const Variant& OldValue() const;
   bool IsNull() const;
   std::string AsString() const;
   double AsFloat() const;

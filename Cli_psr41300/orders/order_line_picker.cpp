@@ -1,0 +1,81 @@
+// The order-line picker: the product lines the proposal can order, from its
+// own contract or from the customer's, picked in the host's search. The pick
+// fills the current line (a browsing one is put into edit, a new one started
+// on an empty list) and stores it at once, so the line's checks, numbering
+// and sending all run.
+#include "Cli_psr41300/data/record_steps.h"
+#include "Cli_psr41300/header/header_support.h"
+
+namespace cli_psr41300 {
+
+using namespace header;
+
+namespace {
+
+// Texts copied as stored, codes and not display texts.
+const steps::PickCopy kTextCopies[] = {
+    {"CDLIN", "CDLINPCLIE"}, {"NMLIN", "NMLINPCLIE"}, {"PLATAFORMA", "PLATAFORMA"},
+    {"TP_LINHAPROD", "TP_LINHA_PROD"}, {"TP_PAG", "TP_PAGAMENTO"},
+};
+
+// Decimals as four-place currency values.
+void CopyCurrency(plat::TDataSet& line, const char* to, const plat::TDataSet& picked, const char* from) {
+  line.FieldByName(to).SetValue(
+      plat::Variant(plat::Decimal::FromDouble(picked.FieldByName(from).AsCurrency())));
+}
+
+// Where the picked line comes from: "1" one of the proposal's contract
+// lines, anything else a line the customer holds.
+void FillReferences(plat::TDataSet& line, const plat::TDataSet& picked) {
+  if (Text(picked, "IDENTIFICADOR") == "1") {
+    Copy(line, "CDLINPPROP", picked, "CDLINPCLIE");
+    Copy(line, "NMLINPPROP", picked, "NMLINPCLIE");
+    line.FieldByName("CDLINPCLIE").Clear();
+  } else {
+    line.FieldByName("CDLINPPROP").Clear();
+    line.FieldByName("NMLINPPROP").Clear();
+    Copy(line, "CDLINPCLIE", picked, "CDLINPCLIE");
+  }
+}
+
+void FillValues(plat::TDataSet& line, const plat::TDataSet& picked) {
+  for (const steps::PickCopy& copy : kTextCopies) Copy(line, copy.to, picked, copy.from);
+  CopyCurrency(line, "NR_USUARIO", picked, "NR_USUARIO");
+  CopyCurrency(line, "NR_ACESSO", picked, "NR_ACESSO");
+  line.FieldByName("QTLINPPEDP").SetAsFloat(picked.FieldByName("QUANTIDADE").AsCurrency());
+  CopyCurrency(line, "VALOR_LU", picked, "VALOR_LU");
+  CopyCurrency(line, "VALOR_MENSAL", picked, "VALOR_MENSAL");
+  CopyCurrency(line, "DIA_FATURAMENTO", picked, "DIA_FATURAMENTO");
+  Copy(line, "MODO_PROCESSAMENTO", picked, "MODO_PROCESSAMENTO");
+  Copy(line, "LOCAL_PROCESSAMENTO", picked, "LOCAL_PROCESSAMENTO");
+  // The line totals, from the values now in the line.
+  const double quantity = line.FieldByName("QTLINPPEDP").AsFloat();
+  line.FieldByName("VALORTOTALLU").SetAsFloat(quantity * line.FieldByName("VALOR_LU").AsFloat());
+  line.FieldByName("VALORTOTALMENSAL").SetAsFloat(quantity * line.FieldByName("VALOR_MENSAL").AsFloat());
+}
+
+}  // namespace
+
+void TfrmSolicitaProposta::dbgPedidosLinhaProdEditButtonClick(plat::TComponent&) {
+  const bool picked = steps::RunPicker(
+      *this, {.grid = dbgPedidosLinhaProd,
+              .column = "CDLIN",
+              .refresh =
+                  [this] {
+                    Load(*cdsPesqPedidos, server::RdmSolicitaProposta(*netProposta)
+                                              .PesqPedidos(CurrentProposal(*this), Text(*cdsProposta, "CODIGO")));
+                  },
+              .list = dtsPesqPedidos,
+              .titleCode = "LINHAPROD",
+              .emptyCode = "LINHAPRODNCAD",
+              .target = cdsPedidosLinhaProd,
+              .fill =
+                  [this](const plat::TDataSet& chosen) {
+                    steps::CopyProposalKey(*this, *cdsPedidosLinhaProd);
+                    FillReferences(*cdsPedidosLinhaProd, chosen);
+                    FillValues(*cdsPedidosLinhaProd, chosen);
+                  }});
+  if (picked) cdsPedidosLinhaProd->Post();
+}
+
+}  // namespace cli_psr41300
