@@ -286,3 +286,25 @@ TEST_F(DataSetStates, PostInBrowseDoesNothing) {
 
 }  // namespace
 }  // namespace plat::testing
+
+namespace plat::testing {
+namespace {
+
+// What a field held before the current edit: the stored value while the
+// record is edited, the current one in any other state.
+TEST_F(DataSetStates, AFieldsOldValueIsTheStoredOneWhileEditing) {
+  const std::string stored = Name().AsString();
+  cds.Edit();
+  Name().SetAsString("Outro");
+  EXPECT_EQ(Name().ValueText(Name().OldValue()), stored);
+  EXPECT_EQ(Name().AsString(), "Outro");
+  cds.Post();
+  EXPECT_EQ(Name().ValueText(Name().OldValue()), "Outro");
+  cds.Append();
+  Name().SetAsString("Novo");
+  EXPECT_EQ(Name().ValueText(Name().OldValue()), "Novo");
+  cds.Cancel();
+}
+
+}  // namespace
+}  // namespace plat::testing
