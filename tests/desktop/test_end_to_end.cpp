@@ -4,8 +4,9 @@
 // with the mouse and the keyboard as a user would: focus the list, Incluir,
 // the customer's registration number, Tab, the requesting operator, Tab,
 // Confirmar. The server's database
-// then holds it. Pictures of the list page and the form page are saved in
-// the folder named by PSR_SCREENSHOT_DIR.
+// then holds it. Then a contract line, an ordered line picked from it and a
+// due date, each checked in the database. Pictures of the pages are saved
+// in the folder named by PSR_SCREENSHOT_DIR.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -15,9 +16,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 #include "desktop/form_bridge.h"
@@ -199,6 +202,49 @@ class EndToEndTest : public QObject {
     Save("contract.png");
   }
 
+  // An order for 1001/2: the "Pedidos" page, the order-line picker from the
+  // "Código" column (Ctrl+Enter, the first line of the search list), which
+  // stores the line at once; then a due date typed into its grid and posted
+  // by leaving it.
+  void anOrderLineIsPickedAndGivenADueDate() {
+    QVERIFY(window_->Screen());
+    QTabBar* details = W("pgcDadosCont_Ped_Mens")->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(details);
+    QTest::mouseClick(details, Qt::LeftButton, Qt::NoModifier, details->tabRect(1).center());
+    desk::GridView* lines = Grid("dbgPedidosLinhaProd");
+    QTRY_VERIFY(lines->isVisible());
+    // The page change leaves the focus on the ordered lines' code.
+    QTRY_COMPARE(Active(), std::string("dbgPedidosLinhaProd"));
+    WhenModal([](QWidget* dialog) { QTest::keyClick(dialog->findChild<QTableView*>("SearchTable"), Qt::Key_Return); });
+    QTest::keyClick(lines, Qt::Key_Return, Qt::ControlModifier);
+    QTRY_COMPARE(Bridge().Form().Get<plat::TDataSet>("cdsPedidosLinhaProd").RecordCount(), 1);
+    QCOMPARE(State("cdsPedidosLinhaProd"), plat::DataSetState::Browse);
+    QVERIFY2(watch_.seen.isEmpty(), qPrintable(watch_.seen.join(" / ")));
+    QCOMPARE(Stored("SELECT CDLIN, CDLINPPROP, NRLINPPEDP FROM PEDILINPPROP WHERE NRPROPOSFAS = '1001' AND "
+                    "NRVERPROPFAS = '2'"),
+             (std::vector<std::string>{"10", "10", "1"}));
+
+    // The search window gone, the main window is the active one again.
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    desk::GridView* due = Grid("dbgVenc_Valor");
+    QTest::mouseClick(due->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+    QTRY_COMPARE(Active(), std::string("dbgVenc_Valor"));
+    QTest::keyClick(due, Qt::Key_Insert);
+    QTRY_COMPARE(State("cdsVenc_Valor"), plat::DataSetState::Insert);
+    // The cell takes the date as written; its mask is the window issue's.
+    QTest::keyClicks(due, "15/01/2027");
+    QTest::keyClick(due, Qt::Key_Tab);
+    QTest::keyClicks(due, "1000");
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, Qt::NoModifier, lines->CellRect(0, 1).center());
+    QTRY_COMPARE(State("cdsVenc_Valor"), plat::DataSetState::Browse);
+    QVERIFY2(watch_.seen.isEmpty(), qPrintable(watch_.seen.join(" / ")));
+    QCOMPARE(Stored("SELECT NRLINPPEDP, DTVELUSOPEDP, VRVELUSOPEDP FROM VENCLUSOPROP WHERE NRPROPOSFAS = '1001' "
+                    "AND NRVERPROPFAS = '2'"),
+             (std::vector<std::string>{"1", "15/01/2027", "1000"}));
+    Save("orders.png");
+  }
+
   void cleanupTestCase() {
     window_.reset();
     host::TApplication::Current().ProcessMessages();
@@ -225,6 +271,24 @@ class EndToEndTest : public QObject {
     QWidget* widget = W(name);
     auto* edit = qobject_cast<QLineEdit*>(widget);
     return edit ? edit : widget->findChild<QLineEdit*>();
+  }
+  // The one row a query on the server's database answers, as text.
+  std::vector<std::string> Stored(const char* sql) {
+    host::ServerResult stored = runtime_->HostConnection().Call("Host", "Sql", {sql});
+    if (stored.Failed()) return {stored.error};
+    if (stored.packet.rows.size() != 1) return {std::to_string(stored.packet.rows.size()) + " rows"};
+    std::vector<std::string> values;
+    for (const plat::Variant& value : stored.packet.rows[0]) values.push_back(value.ToText());
+    return values;
+  }
+  // Runs act on the next modal window once it is up.
+  static void WhenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
+    QTimer::singleShot(10, [act = std::move(act), triesLeft] {
+      if (QWidget* modal = QApplication::activeModalWidget())
+        act(modal);
+      else if (triesLeft > 0)
+        WhenModal(act, triesLeft - 1);
+    });
   }
   desk::GridView* Grid(const char* name) {
     QWidget* widget = W(name);
