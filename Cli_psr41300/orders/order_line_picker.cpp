@@ -18,10 +18,15 @@ const steps::PickCopy kTextCopies[] = {
     {"TP_LINHAPROD", "TP_LINHA_PROD"}, {"TP_PAG", "TP_PAGAMENTO"},
 };
 
-// Decimals as four-place currency values.
+// Decimals as four-place currency values. A value the picked line does not
+// have stays empty, so that a line without billing day is refused by its
+// check instead of being stored with day 0.
 void CopyCurrency(plat::TDataSet& line, const char* to, const plat::TDataSet& picked, const char* from) {
-  line.FieldByName(to).SetValue(
-      plat::Variant(plat::Decimal::FromDouble(picked.FieldByName(from).AsCurrency())));
+  const plat::TField& source = picked.FieldByName(from);
+  if (source.IsNull())
+    line.FieldByName(to).Clear();
+  else
+    line.FieldByName(to).SetValue(plat::Variant(plat::Decimal::FromDouble(source.AsCurrency())));
 }
 
 // Where the picked line comes from: "1" one of the proposal's contract
@@ -42,7 +47,10 @@ void FillValues(plat::TDataSet& line, const plat::TDataSet& picked) {
   for (const steps::PickCopy& copy : kTextCopies) Copy(line, copy.to, picked, copy.from);
   CopyCurrency(line, "NR_USUARIO", picked, "NR_USUARIO");
   CopyCurrency(line, "NR_ACESSO", picked, "NR_ACESSO");
-  line.FieldByName("QTLINPPEDP").SetAsFloat(picked.FieldByName("QUANTIDADE").AsCurrency());
+  if (picked.FieldByName("QUANTIDADE").IsNull())
+    line.FieldByName("QTLINPPEDP").Clear();
+  else
+    line.FieldByName("QTLINPPEDP").SetAsFloat(picked.FieldByName("QUANTIDADE").AsCurrency());
   CopyCurrency(line, "VALOR_LU", picked, "VALOR_LU");
   CopyCurrency(line, "VALOR_MENSAL", picked, "VALOR_MENSAL");
   CopyCurrency(line, "DIA_FATURAMENTO", picked, "DIA_FATURAMENTO");
