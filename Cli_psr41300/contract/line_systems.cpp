@@ -59,9 +59,7 @@ void TfrmSolicitaProposta::Vd_Sistema(bool must) {
 // A duplicate is reported as soon as the user leaves the system's column of
 // a new row; an empty name waits for the post.
 void TfrmSolicitaProposta::dbgDadosContSistemaColExit(TComponent&) {
-  const plat::TField* field = dbgDadosContSistema->SelectedField();
-  if (cdsSistLinhaProd->State() == plat::DataSetState::Insert && field && field->FieldName() == "NMSISTEMA")
-    Vd_Sistema(false);
+  if (steps::LeavingNewRowColumn(*this, *cdsSistLinhaProd, "NMSISTEMA")) Vd_Sistema(false);
 }
 
 // A system belongs to a product line: with no line in the contract there is

@@ -59,9 +59,7 @@ void TfrmSolicitaProposta::Vd_Servico(bool must) {
 // As for systems: a duplicate is reported when the service's column of a new
 // row is left; an empty service waits for the post.
 void TfrmSolicitaProposta::dbgDadosContServicoColExit(TComponent&) {
-  const plat::TField* field = dbgDadosContServico->SelectedField();
-  if (cdsDadosContServico->State() == plat::DataSetState::Insert && field && field->FieldName() == "NMTIPOSERV")
-    Vd_Servico(false);
+  if (steps::LeavingNewRowColumn(*this, *cdsDadosContServico, "NMTIPOSERV")) Vd_Servico(false);
 }
 
 void TfrmSolicitaProposta::cdsDadosContServicoBeforePost(TDataSet& dataSet) {

@@ -48,6 +48,11 @@ bool RunPicker(const T& form, const Picker& picker) {
   return true;
 }
 
+bool LeavingNewRowColumn(T& form, const plat::TClientDataSet& detail, const char* field) {
+  const plat::TField* selected = (form.*details::DetailOf(form, detail).grid)->SelectedField();
+  return detail.State() == plat::DataSetState::Insert && selected && selected->FieldName() == field;
+}
+
 void PostOnExit(T& form, plat::TClientDataSet& detail) {
   const details::Detail& row = details::DetailOf(form, detail);
   const plat::DataSetState state = detail.State();

@@ -73,6 +73,11 @@ struct Picker {
 // whether a row was picked (false also when another column is selected).
 bool RunPicker(const T& form, const Picker& picker);
 
+// Leaving a column of a detail grid: true when the column left is the one
+// of the field and the detail is inserting a new row (the moment a new
+// row's duplicate check runs with an empty value let through).
+bool LeavingNewRowColumn(T& form, const plat::TClientDataSet& detail, const char* field);
+
 // Leaving a detail grid: posts its row in the states the detail's row names.
 void PostOnExit(T& form, plat::TClientDataSet& detail);
 

@@ -69,9 +69,7 @@ void TfrmSolicitaProposta::Vd_ServPed(bool must) {
 }
 
 void TfrmSolicitaProposta::dbgPedidosServicoColExit(TComponent&) {
-  const plat::TField* field = dbgPedidosServico->SelectedField();
-  if (cdsPedidosServico->State() == plat::DataSetState::Insert && field && field->FieldName() == "NMTIPOSERV")
-    Vd_ServPed(false);
+  if (steps::LeavingNewRowColumn(*this, *cdsPedidosServico, "NMTIPOSERV")) Vd_ServPed(false);
 }
 
 void TfrmSolicitaProposta::cdsPedidosServicoBeforePost(TDataSet& dataSet) {
