@@ -187,6 +187,7 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void sbtConfirmarClick(plat::TComponent& sender) override;
   void sbtCancelarClick(plat::TComponent& sender) override;
   void sbtVerificarClick(plat::TComponent& sender) override;
+  void sbtAceiteClick(plat::TComponent& sender);
 
   // ---- page navigation (commands/) -------------------------------------------------
   void pgcPadraoChange(plat::TComponent& sender) override;

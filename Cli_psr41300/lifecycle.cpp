@@ -21,6 +21,7 @@ void TfrmSolicitaProposta::BindLifecycleEvents() {
   binding::OnDataSet(*this, *cdsProposta, &plat::TDataSet::AfterOpen, "AfterOpen", PSR_HANDLER(cdsPropostaAfterOpen));
   binding::OnControl(*this, *sbtFiltro, &plat::TControl::OnClick, "OnClick", PSR_HANDLER(sbtFiltroClick));
   binding::OnControl(*this, *sbtCopiar, &plat::TControl::OnClick, "OnClick", PSR_HANDLER(sbtCopiarClick));
+  binding::OnControl(*this, *sbtAceite, &plat::TControl::OnClick, "OnClick", PSR_HANDLER(sbtAceiteClick));
 }
 
 void TfrmSolicitaProposta::FormCreate(TComponent& sender) {

@@ -10,6 +10,7 @@
 #include "host/app/step_pattern.h"
 #include "host/app/step_type.h"
 #include "host/application.h"
+#include "host/frmpadrao.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/dbchoice.h"
 #include "platform/ui/form.h"
@@ -212,6 +213,27 @@ void Dump(const Step&, StepContext& context) {
   context.out.flush();
 }
 
+// Runs a command handler by its name, as one user event: the component
+// whose click the handler is bound to is clicked, whether or not its button
+// is shown (the way to run a command whose button is hidden).
+void Invoke(const Step& step, StepContext& context) {
+  auto* screen = dynamic_cast<host::TfrmPadrao*>(&context.Screen());
+  if (!screen) Fail("a standard screen", "a screen of another kind");
+  for (const host::BoundEvent& bound : screen->Bindings.List()) {
+    if (bound.handler != step.Arg(0) || bound.event != "OnClick") continue;
+    auto* control = dynamic_cast<plat::TControl*>(&context.Component(bound.component));
+    if (!control || !control->OnClick) continue;
+    context.Act(step, [&] {
+      return Actions(context).Run([&] {
+        control->OnClick(*control);
+        return true;
+      });
+    });
+    return;
+  }
+  Fail("a command handler named " + step.Arg(0) + " bound to a click", "none");
+}
+
 }  // namespace
 
 const std::vector<StepType>& ActionSteps() {
@@ -232,6 +254,8 @@ const std::vector<StepType>& ActionSteps() {
       {"answer", "yes|no", "queues the answer to the next confirmation", Answer},
       {"pick", "INT|none|FIELD [VALUE]", "queues the choice of the next search: a row from 1, none, or the row whose "
        "field shows the value", Pick, false, false, 0, CheckPick},
+      {"invoke", "HANDLER", "runs the command handler of that name as one user event (its button may be hidden)",
+       Invoke, true},
       {"dump", "", "prints the visible screen", Dump},
   };
   return steps;
