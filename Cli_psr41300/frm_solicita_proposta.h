@@ -288,6 +288,16 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void cdsVenc_ValorAfterScroll(plat::TDataSet& dataSet);
   void dbgVenc_ValorExit(plat::TComponent& sender);
 
+  // ---- proposal messages (messages/) ---------------------------------------------------------
+  void cdsMensagemAfterInsert(plat::TDataSet& dataSet);
+  void cdsMensagemBeforePost(plat::TDataSet& dataSet);
+  void cdsMensagemAfterPost(plat::TDataSet& dataSet);
+  void cdsMensagemAfterDelete(plat::TDataSet& dataSet);
+  void cdsMensagemAfterCancel(plat::TDataSet& dataSet);
+  void dbgMensagemColExit(plat::TComponent& sender);
+  void dbgMensagemEditButtonClick(plat::TComponent& sender);
+  void Vd_Mensagem(bool must);
+
   // ---- order values (orders/) ---------------------------------------------------------------
   // The order totals: two walks over the ordered lines, leaving the last current.
   void Calcula_Valores();

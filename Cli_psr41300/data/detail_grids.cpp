@@ -1,5 +1,4 @@
-// The detail rows. The handlers of the details whose record rules are not
-// built yet are left empty: their data sets follow the platform's defaults.
+// The detail rows.
 #include "Cli_psr41300/data/detail_grids.h"
 
 #include <algorithm>
@@ -84,7 +83,12 @@ const Detail kDetails[] = {
     {.dataSet = &T::cdsMensagem, .dataSource = &T::dtsMensagem, .grid = &T::dbgMensagem,
      .focusField = "CDTXTPROPFAS", .edit = EditRoute::DataSet, .lock = AcceptanceLock::None,
      .setMethod = "SetMensagem", .cacheTable = "TXTPROPFAS", .closingRank = 7,
-     .stateChange = PSR_HANDLER(dtsMensagemStateChange)},
+     .stateChange = PSR_HANDLER(dtsMensagemStateChange),
+     .events = {.afterInsert = PSR_HANDLER(cdsMensagemAfterInsert), .beforePost = PSR_HANDLER(cdsMensagemBeforePost),
+                .afterPost = PSR_HANDLER(cdsMensagemAfterPost), .afterCancel = PSR_HANDLER(cdsMensagemAfterCancel),
+                .afterDelete = PSR_HANDLER(cdsMensagemAfterDelete)},
+     .gridEvents = {.editButtonClick = PSR_HANDLER(dbgMensagemEditButtonClick),
+                    .colExit = PSR_HANDLER(dbgMensagemColExit)}},
     // The systems of the current ordered line: shown, never edited; it has
     // no state handler of its own; entering its grid judges the contract
     // systems.

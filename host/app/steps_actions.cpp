@@ -11,6 +11,7 @@
 #include "host/app/step_type.h"
 #include "host/application.h"
 #include "host/frmpadrao.h"
+#include "platform/data/clientdataset.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/dbchoice.h"
 #include "platform/ui/form.h"
@@ -234,6 +235,21 @@ void Invoke(const Step& step, StepContext& context) {
   Fail("a command handler named " + step.Arg(0) + " bound to a click", "none");
 }
 
+// For tests only: opens a data set the screen never opens by itself (the
+// proposal's messages) empty, with its declared fields, so that its rules
+// can run as they would with it open. The proposal list is the screen's own
+// and is refused.
+void OpenEmpty(const Step& step, StepContext& context) {
+  if (step.Arg(0) == "cdsProposta") Fail("a data set other than the proposal list", step.Arg(0));
+  auto& dataSet = context.ComponentAs<plat::TClientDataSet>(step.Arg(0), "a client data set");
+  context.Act(step, [&] {
+    return Actions(context).Run([&] {
+      dataSet.CreateDataSet();
+      return true;
+    });
+  });
+}
+
 }  // namespace
 
 const std::vector<StepType>& ActionSteps() {
@@ -256,6 +272,8 @@ const std::vector<StepType>& ActionSteps() {
        "field shows the value", Pick, false, false, 0, CheckPick},
       {"invoke", "HANDLER", "runs the command handler of that name as one user event (its button may be hidden)",
        Invoke, true},
+      {"open-empty", "DATASET", "for tests: opens the data set empty with its declared fields (not cdsProposta)",
+       OpenEmpty, true},
       {"dump", "", "prints the visible screen", Dump},
   };
   return steps;
