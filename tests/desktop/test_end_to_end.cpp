@@ -243,6 +243,20 @@ class EndToEndTest : public QObject {
                     "AND NRVERPROPFAS = '2'"),
              (std::vector<std::string>{"1", "15/01/2027", "1000"}));
     Save("orders.png");
+
+    // The services tabs of the orders and of the contract, as pictures.
+    QTabBar* orderTabs = W("PageControl5")->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+    QTest::mouseClick(orderTabs, Qt::LeftButton, Qt::NoModifier, orderTabs->tabRect(1).center());
+    QTRY_VERIFY(Grid("dbgPedidosServico")->isVisible());
+    Save("order-services.png");
+    QTest::mouseClick(details, Qt::LeftButton, Qt::NoModifier, details->tabRect(0).center());
+    QTabBar* contractTabs =
+        W("pgcDadosCont_LinhaProd_Serv")->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
+    QTRY_VERIFY(contractTabs->isVisible());
+    QTest::mouseClick(contractTabs, Qt::LeftButton, Qt::NoModifier, contractTabs->tabRect(1).center());
+    QTRY_VERIFY(Grid("dbgDadosContServico")->isVisible());
+    Save("contract-services.png");
+    QVERIFY2(watch_.seen.isEmpty(), qPrintable(watch_.seen.join(" / ")));
   }
 
   void cleanupTestCase() {
