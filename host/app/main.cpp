@@ -73,8 +73,15 @@ void ShowPage(plat::TForm& screen, const std::string& name) {
   std::vector<plat::TTabSheet*> chain;
   for (plat::TControl* c = page; c; c = c->Parent())
     if (auto* sheet = dynamic_cast<plat::TTabSheet*>(c)) chain.insert(chain.begin(), sheet);
-  for (plat::TTabSheet* sheet : chain)
-    if (sheet->PageControl().ActivePage() != sheet) plat::TUserActions(screen).SelectTab(sheet->PageControl(), *sheet);
+  // A page without a tab (the proposal texts) is brought forward as the
+  // program would, to be seen.
+  for (plat::TTabSheet* sheet : chain) {
+    if (sheet->PageControl().ActivePage() == sheet) continue;
+    if (sheet->TabVisible())
+      plat::TUserActions(screen).SelectTab(sheet->PageControl(), *sheet);
+    else
+      sheet->PageControl().SetActivePage(sheet);
+  }
 }
 
 int DumpScreen(const hostapp::HostConfig& config, const std::string& proposal, const std::vector<std::string>& pages) {
