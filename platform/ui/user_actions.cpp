@@ -51,6 +51,7 @@ ActionResult TUserActions::Type(TControl& control, const std::string& text) {
   return Run([&] {
     if (!FocusFor(control)) return false;
     if (auto* grid = dynamic_cast<TDBGrid*>(&control)) {
+      if (grid->ReadOnly()) return false;  // a read-only grid takes no typing
       grid->UserTypeText(text);
       return true;
     }
