@@ -124,7 +124,15 @@ RichEditView::RichEditView(plat::TControl& control, ViewContext& context, QWidge
       Sync();
       return;
     }
+    // The typing may redraw the box on the way (the record going into edit
+    // shows the stored text first): the caret goes back where the user left
+    // it once the box shows what was typed.
+    const int caret = edit_->textCursor().position();
     Act([&edited, &text](plat::TUserActions& actions) { return actions.Type(edited, text); });
+    if (FromQt(edit_->toPlainText()) != text) return;
+    QTextCursor back = edit_->textCursor();
+    back.setPosition(std::min(caret, static_cast<int>(edit_->toPlainText().size())));
+    edit_->setTextCursor(back);
   });
 }
 

@@ -247,7 +247,31 @@ class EndToEndTest : public QObject {
     // The services tabs of the orders and of the contract, as pictures.
     QTabBar* orderTabs = W("PageControl5")->findChild<QTabBar*>(QString(), Qt::FindDirectChildrenOnly);
     QTest::mouseClick(orderTabs, Qt::LeftButton, Qt::NoModifier, orderTabs->tabRect(1).center());
-    QTRY_VERIFY(Grid("dbgPedidosServico")->isVisible());
+    desk::GridView* services = Grid("dbgPedidosServico");
+    QTRY_VERIFY(services->isVisible());
+    // A service ordered through its picker (the list's hourly value comes
+    // with it), its hours typed; leaving the grid for the box under it
+    // stores the service, and the observation typed there is confirmed.
+    QTest::mouseClick(services->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+    QTRY_COMPARE(Active(), std::string("dbgPedidosServico"));
+    WhenModal([](QWidget* dialog) { QTest::keyClick(dialog->findChild<QTableView*>("SearchTable"), Qt::Key_Return); });
+    QTest::keyClick(services, Qt::Key_Return, Qt::ControlModifier);
+    QTRY_COMPARE(State("cdsPedidosServico"), plat::DataSetState::Insert);
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(services, Qt::Key_Tab);
+    QTest::keyClicks(services, "16");
+    QWidget* observation = W("dbrObs");
+    QTest::mouseClick(observation, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTRY_COMPARE(State("cdsPedidosServico"), plat::DataSetState::Browse);
+    QTest::keyClicks(QApplication::focusWidget(), "Duas etapas");
+    QTRY_COMPARE(State("cdsPedidosServico"), plat::DataSetState::Edit);
+    QTest::mouseClick(W("sbtConfirmar"), Qt::LeftButton);
+    QTRY_COMPARE(State("cdsPedidosServico"), plat::DataSetState::Browse);
+    QVERIFY2(watch_.seen.isEmpty(), qPrintable(watch_.seen.join(" / ")));
+    QCOMPARE(Stored("SELECT QTSERVPEDP, TXOBSPROPSERV FROM PEDISERVPROP WHERE NRPROPOSFAS = '1001' AND "
+                    "NRVERPROPFAS = '2'"),
+             (std::vector<std::string>{"16", "Duas etapas"}));
     Save("order-services.png");
     QTest::mouseClick(details, Qt::LeftButton, Qt::NoModifier, details->tabRect(0).center());
     QTabBar* contractTabs =
