@@ -6,7 +6,6 @@
 // rows; the proposal's own rows are below them.
 #pragma once
 
-#include <span>
 #include <vector>
 
 #include "Cli_psr41300/data/detail_grids.h"

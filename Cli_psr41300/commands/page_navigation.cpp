@@ -65,7 +65,8 @@ void TfrmSolicitaProposta::pgcDadosCont_LinhaProd_ServChange(TComponent&) {
 }
 
 // The services tab fetches the ordered services twice, the service sequence
-// between: the commands are judged on the first answer.
+// between: the commands are judged on the first answer. The lines' grid
+// judges its commands twice, once after its fetch and once with the others.
 void TfrmSolicitaProposta::PageControl5Change(TComponent&) {
   const bool lines = PageControl5->ActivePage() == tshPedidosLinhaProd;
   const bool services = PageControl5->ActivePage() == tshPedidosServico;

@@ -49,6 +49,8 @@ void DueValues(T& form) {
 
 void OrderServices(T& form) { Load(*form.cdsPedidosServico, Rdm(form).GetPedidosServico(CurrentProposal(form))); }
 
+void LineSequence(T& form) { Load(*form.cdsseqPedidosLinhaProd, Rdm(form).seqPedidosLinhaProd()); }
+
 void ServiceSequence(T& form) { Load(*form.cdsSeqServico, Rdm(form).SeqServico()); }
 
 void CommercialProducts(T& form) { Load(*form.cdsDadosContProdComercial, Rdm(form).DadosContProdComercial()); }

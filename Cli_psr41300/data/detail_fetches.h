@@ -31,6 +31,8 @@ void OrderLineSystems(T& form);
 void DueValues(T& form);
 // GetPedidosServico with the proposal's key.
 void OrderServices(T& form);
+// seqPedidosLinhaProd into cdsseqPedidosLinhaProd.
+void LineSequence(T& form);
 // SeqServico into cdsSeqServico.
 void ServiceSequence(T& form);
 // DadosContProdComercial into cdsDadosContProdComercial.

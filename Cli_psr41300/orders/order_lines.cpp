@@ -32,7 +32,7 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterInsert(TDataSet& dataSet) {
 // The number comes from the server at every post; only a new line takes it,
 // as the server hands it out ("1" when the answer has no row).
 void TfrmSolicitaProposta::cdsPedidosLinhaProdBeforePost(TDataSet& dataSet) {
-  Load(*cdsseqPedidosLinhaProd, server::RdmSolicitaProposta(*netProposta).seqPedidosLinhaProd());
+  fetch::LineSequence(*this);
   const bool inserting = dtsPedidosLinhaProd->State() == plat::DataSetState::Insert;
   if (inserting) Vd_Pedidos_LinhaProd(true);
   inCountPed = cdsseqPedidosLinhaProd->RecordCount();
