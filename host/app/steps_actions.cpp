@@ -250,6 +250,22 @@ void OpenEmpty(const Step& step, StepContext& context) {
   });
 }
 
+// For tests only: brings a page forward as the program does, without its
+// tab and without the page control's change event, so that the controls of
+// a page whose tab is hidden (the proposal's texts) can take the focus.
+void ShowPage(const Step& step, StepContext& context) {
+  auto& pages = context.ComponentAs<plat::TPageControl>(step.Arg(0), "a page control");
+  auto& page = context.ComponentAs<plat::TTabSheet>(step.Arg(1), "a tab sheet");
+  if (&page.PageControl() != &pages)
+    Fail(page.Name() + " to be a page of " + pages.Name(), "a page of " + page.PageControl().Name());
+  context.Act(step, [&] {
+    return Actions(context).Run([&] {
+      pages.SetActivePage(page);
+      return true;
+    });
+  });
+}
+
 }  // namespace
 
 const std::vector<StepType>& ActionSteps() {
@@ -274,6 +290,8 @@ const std::vector<StepType>& ActionSteps() {
        Invoke, true},
       {"open-empty", "DATASET", "for tests: opens the data set empty with its declared fields (not cdsProposta)",
        OpenEmpty, true},
+      {"show-page", "PAGES PAGE", "for tests: brings the page forward as the program does (no tab click, no change "
+       "event)", ShowPage, true},
       {"dump", "", "prints the visible screen", Dump},
   };
   return steps;

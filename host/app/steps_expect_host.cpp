@@ -84,6 +84,7 @@ void ExpectRefreshes(const Step& step, StepContext& context) {
 }
 
 void CheckRefreshes(const Step& step) {
+  if (step.args.empty()) throw SyntaxError("expect refreshes needs the tables, or none");
   if (step.Arg(0) == "none" && step.args.size() > 1) throw SyntaxError("expect refreshes none takes no tables");
 }
 
