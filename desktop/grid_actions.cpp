@@ -13,6 +13,7 @@ plat::ActionResult RunOnForm(plat::TUserActions& actions, plat::TDBGrid& grid, c
     case GridAction::Key: return actions.GridKey(grid, action.key);
     case GridAction::Choose: return actions.Choose(grid, action.pick);
     case GridAction::EditButton: return actions.GridEllipsis(grid);
+    case GridAction::Title: return actions.GridTitleClick(grid, action.column);
   }
   return plat::ActionResult::Refused;
 }
@@ -24,6 +25,7 @@ void RunOnGrid(plat::TDBGrid& grid, const GridAction& action) {
     case GridAction::Key: grid.UserKey(action.key); break;
     case GridAction::Choose: grid.UserChoosePick(action.pick); break;
     case GridAction::EditButton: grid.UserEditButtonClick(); break;
+    case GridAction::Title: grid.UserTitleClick(action.column); break;
   }
 }
 

@@ -37,7 +37,15 @@ GridView::GridView(plat::TDBGrid& grid, QWidget* parent)
   titles->setSectionResizeMode(QHeaderView::Interactive);
   titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   titles->setHighlightSections(false);
-  titles->setSectionsClickable(false);
+  // A click on a title is the grid's: a sortable grid sorts by it. The
+  // arrow shows the column the data set is sorted by.
+  titles->setSectionsClickable(true);
+  titles->setSortIndicatorShown(false);
+  connect(titles, &QHeaderView::sectionClicked, this, [this](int column) {
+    if (!hasFocus()) setFocus(Qt::MouseFocusReason);
+    Act(GridAction::ClickTitle(column));
+    ApplyColumns();
+  });
   connect(model_, &GridModel::cursorMoved, this, &GridView::FollowCursor);
   connect(model_, &QAbstractItemModel::modelReset, this, [this] {
     followed_ = {-1, -1};
@@ -62,6 +70,10 @@ plat::ActionResult GridView::Act(const GridAction& action) {
 
 void GridView::ApplyColumns() {
   applyingColumns_ = true;
+  QHeaderView* titles = horizontalHeader();
+  int sorted = grid_.SortColumn();
+  titles->setSortIndicatorShown(sorted >= 0);
+  if (sorted >= 0) titles->setSortIndicator(sorted, grid_.SortDescending() ? Qt::DescendingOrder : Qt::AscendingOrder);
   std::vector<plat::TColumn*> columns = grid_.Columns();
   for (int i = 0; i < static_cast<int>(columns.size()) && i < model_->columnCount(); ++i) {
     bool hidden = !columns[i]->Visible;

@@ -89,6 +89,7 @@ TfrmPadrao::TfrmPadrao(TComponent* owner, std::string name) : TForm(owner, std::
   dbgPadrao = &Create<TDBGrid>("dbgPadrao", tshFolhaDados);
   dbgPadrao->SetDataSource(dtsPadrao);
   dbgPadrao->SetReadOnly(true);
+  dbgPadrao->Sortable = true;
 
   panNavigator = &Create<TPanel>("panNavigator", this);
   dbnPadrao = &Create<TDBNavigator>("dbnPadrao", panNavigator);

@@ -46,6 +46,7 @@ void CreateGrids(T& form, std::span<const GridSpec> rows) {
     grid.SetReadOnly(row.readOnly);
     grid.ColorRole = row.readOnly ? kNeutral : kInput;
     grid.ConfirmDelete = true;
+    grid.Sortable = true;  // a click on a title sorts the grid's data set
     AddColumns(grid, row.columns);
     form.*row.member = &grid;
   }

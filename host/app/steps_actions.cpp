@@ -156,6 +156,12 @@ void Select(const Step& step, StepContext& context) {
   context.Act(step, [&] { return Actions(context).GridSelect(grid, row, column); });
 }
 
+void Title(const Step& step, StepContext& context) {
+  auto& grid = context.ComponentAs<plat::TDBGrid>(step.Arg(0), "a grid");
+  int column = StepContext::ColumnOf(grid, step.Arg(1));
+  context.Act(step, [&] { return Actions(context).GridTitleClick(grid, column); });
+}
+
 void KeyPress(const Step& step, StepContext& context) {
   auto& grid = context.ComponentAs<plat::TDBGrid>(step.Arg(0), "a grid");
   std::size_t length = 0;
@@ -279,6 +285,7 @@ const std::vector<StepType>& ActionSteps() {
       {"click", "CONTROL", "clicks a button, search button or menu item", Click, true},
       {"select-tab", "PAGES PAGE", "clicks the tab of a page", SelectTab, true},
       {"select", "GRID ROW [FIELD]", "selects a grid cell: row from 1 (* keeps it), column by field", Select, true},
+      {"title", "GRID FIELD", "clicks the title of the field's column (a sortable grid sorts by it)", Title, true},
       {"keypress", "GRID CHAR", "types one character into the grid", KeyPress, true, false, 0, CheckOneChar},
       {"key", "insert|down|up|ctrl-delete|escape|tab|shift-tab|enter|home|end [GRID]",
        "presses a key in the grid (focusing it first), or in the focused control (tab, shift-tab)", Key, true},

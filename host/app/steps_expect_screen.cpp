@@ -90,6 +90,23 @@ void ExpectCell(const Step& step, StepContext& context) {
   CheckText(grid.Name() + " row " + step.Arg(1) + " " + step.Arg(2), step.args[3], grid.CellText(row - 1, column));
 }
 
+// "FIELD ascending", "FIELD descending" or "none".
+void ExpectSorted(const Step& step, StepContext& context) {
+  auto& grid = context.ComponentAs<plat::TDBGrid>(step.Arg(0), "a grid");
+  std::string expected = step.Arg(1) == "none" ? "none" : step.Arg(1) + " " + (step.HasArg(2) ? step.Arg(2) : "");
+  int column = grid.SortColumn();
+  std::string actual = column < 0 ? "none"
+                                  : grid.Columns()[static_cast<std::size_t>(column)]->FieldName() +
+                                        (grid.SortDescending() ? " descending" : " ascending");
+  if (actual != expected) Fail(grid.Name() + " sorted by " + expected, actual);
+}
+
+void CheckSorted(const Step& step) {
+  bool none = step.Arg(1) == "none";
+  if (none ? step.HasArg(2) : !step.HasArg(2) || (step.Arg(2) != "ascending" && step.Arg(2) != "descending"))
+    throw SyntaxError("expect sorted takes a grid and none, or a field and ascending or descending");
+}
+
 // The flags a scenario can check; a row's param is the flag times two, plus
 // one when the flag must be set.
 enum class Flag { Enabled, Visible, Shown, ReadOnly, TabVisible };
@@ -152,6 +169,8 @@ const std::vector<StepType>& ScreenExpectations() {
       {"expect display", "DATASET.FIELD TEXT", "a field's text as shown", ExpectField, false, false, 1},
       {"expect text", "CONTROL TEXT", "a control's text (a grid's current cell, a label's caption)", ExpectText},
       {"expect cell", "GRID ROW FIELD TEXT", "the text a grid shows in a row (from 1; * the current one) and column", ExpectCell},
+      {"expect sorted", "GRID none|FIELD [ascending|descending]", "the column the grid's data set is sorted by",
+       ExpectSorted, false, false, 0, CheckSorted},
       {"expect enabled", "CONTROL", "a control or menu item is enabled", ExpectFlag, false, false,
        FlagParam(Flag::Enabled, true)},
       {"expect disabled", "CONTROL", "a control or menu item is disabled", ExpectFlag, false, false,

@@ -9,6 +9,18 @@ namespace plat {
 
 TClientDataSet::TClientDataSet(TComponent* owner, std::string name) : TDataSet(owner, std::move(name)) {}
 
+namespace {
+
+// Orders records by the value of one field.
+auto IndexOrder(int index, bool descending) {
+  return [index, descending](const auto& a, const auto& b) {
+    int order = CompareValues(a.values[index], b.values[index]);
+    return descending ? order > 0 : order < 0;
+  };
+}
+
+}  // namespace
+
 void TClientDataSet::SetData(const DataPacket& packet) {
   if (Active()) Close();
   if (!HasDeclaredFields()) {
@@ -45,8 +57,38 @@ void TClientDataSet::SetData(const DataPacket& packet) {
   }
   log_.clear();
   for (std::size_t i = 0; i < records.size(); ++i) records[i].baseSeq = static_cast<int64_t>(i);
+  if (!indexField_.empty()) {
+    TField* key = FindField(indexField_);
+    if (!key || key->Calculated()) {
+      indexField_.clear();  // the new content has no such field: no index
+    } else {
+      std::stable_sort(records.begin(), records.end(), IndexOrder(key->Index(), indexDescending_));
+    }
+  }
   OpenWith(std::move(records));
 }
+
+void TClientDataSet::SetIndex(const std::string& fieldName, bool descending) {
+  if (!fieldName.empty()) {
+    TField* key = FindField(fieldName);
+    if (!key) Fail("Field '" + fieldName + "' not found");
+    if (key->Calculated()) Fail("Field '" + fieldName + "' is calculated and cannot be indexed");
+  }
+  if (Active()) CheckBrowseMode();
+  indexField_ = fieldName;
+  indexDescending_ = descending;
+  if (!Active() || indexField_.empty()) return;
+  uint64_t current = CurrentRecordId();
+  ApplyIndex();
+  Resync(current);
+}
+
+void TClientDataSet::ApplyIndex() {
+  if (indexField_.empty()) return;
+  Reorder(IndexOrder(FieldByName(indexField_).Index(), indexDescending_));
+}
+
+void TClientDataSet::InternalStored() { ApplyIndex(); }
 
 void TClientDataSet::CreateDataSet() {
   if (Active()) Close();
@@ -152,6 +194,7 @@ void TClientDataSet::CancelUpdates() {
   std::stable_sort(records.begin(), records.end(), [](const Record& a, const Record& b) { return a.baseSeq < b.baseSeq; });
   log_.clear();
   CalculateAll();
+  ApplyIndex();
   Resync(current);
 }
 

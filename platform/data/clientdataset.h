@@ -16,6 +16,15 @@
 // - MergeChangeLog makes the current content the new base; CancelUpdates
 //   restores the content as of the last merge (or fill) and empties the log.
 // - Calculated fields never travel in packets or deltas.
+// - The index (SetIndex): the records are kept in the order of one field,
+//   ascending or descending, so every walk over the data set (First, Next,
+//   RecNo) and every grid on it sees that order. Setting it first posts or
+//   cancels a pending edit as a move of the cursor does (a failing post
+//   leaves the order as it was); the current record stays current. The
+//   order holds through reloads (SetData: the first record in the order is
+//   the current one), posts (the stored record takes its place, the cursor
+//   with it) and CancelUpdates. Equal values keep their previous order. An
+//   empty field name drops the index and leaves the records where they are.
 #pragma once
 
 #include <cstdint>
@@ -42,11 +51,16 @@ class TClientDataSet : public TDataSet {
   void MergeChangeLog();
   void CancelUpdates();
 
+  void SetIndex(const std::string& fieldName, bool descending = false);
+  const std::string& IndexFieldName() const { return indexField_; }
+  bool IndexDescending() const { return indexDescending_; }
+
  protected:
   void InternalOpen() override;
   void InternalClose() override;
   void InternalPost(const Record& stored, bool inserting) override;
   void InternalDelete(const Record& removed) override;
+  void InternalStored() override;
 
  private:
   struct LogEntry {
@@ -55,9 +69,12 @@ class TClientDataSet : public TDataSet {
     uint64_t order;   // when the record was first changed
   };
   void MarkBase();
+  void ApplyIndex();
 
   std::map<uint64_t, LogEntry> log_;  // by record id
   uint64_t logOrder_ = 0;
+  std::string indexField_;
+  bool indexDescending_ = false;
 };
 
 }  // namespace plat

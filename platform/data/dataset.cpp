@@ -419,6 +419,7 @@ void TDataSet::Post() {
   editBuffer_ = Record();
   modified_ = false;
   bof_ = eof_ = false;
+  InternalStored();
   SetState(DataSetState::Browse);
   Notify(DataEvent::DataSetChange);
   Run(AfterPost);
@@ -469,6 +470,13 @@ void TDataSet::Resync(uint64_t previousId) {
   bof_ = eof_ = records_.empty();
   Notify(DataEvent::DataSetChange);
   if (CurrentRecordId() != previousId) Run(AfterScroll);
+}
+
+void TDataSet::Reorder(const std::function<bool(const Record&, const Record&)>& less) {
+  uint64_t current = CurrentRecordId();
+  std::stable_sort(records_.begin(), records_.end(), less);
+  for (int i = 0; i < RecordCount(); ++i)
+    if (records_[i].id == current) cursor_ = i;
 }
 
 // ---- rows as a grid shows them ----------------------------------------------

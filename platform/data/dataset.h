@@ -150,6 +150,9 @@ class TDataSet : public TComponent {
   // the current one). A subclass logs the change here.
   virtual void InternalPost(const Record& stored, bool inserting) { (void)stored; (void)inserting; }
   virtual void InternalDelete(const Record& removed) { (void)removed; }
+  // Post has stored the record and the cursor is on it; the state returns
+  // to Browse next. A subclass keeping an order moves the record here.
+  virtual void InternalStored() {}
 
   // For subclasses building their content.
   std::vector<Record>& Records() { return records_; }
@@ -165,6 +168,9 @@ class TDataSet : public TComponent {
   // record with that id (or the nearest position), refreshes the controls,
   // and runs AfterScroll when the current record is another one.
   void Resync(uint64_t previousId);
+  // Puts the records in the order less gives (stable), the cursor staying on
+  // its record. Announces nothing: the caller resyncs or notifies.
+  void Reorder(const std::function<bool(const Record&, const Record&)>& less);
   uint64_t CurrentRecordId() const { return cursor_ >= 0 ? records_[cursor_].id : 0; }
   // Fills and opens: replaces the content with the given records and runs the
   // opening sequence (state to Browse, AfterOpen, AfterScroll).

@@ -147,4 +147,19 @@ bool Variant::ToBool() const {
   return false;
 }
 
+int CompareValues(const Variant& a, const Variant& b) {
+  if (a.IsNull() || b.IsNull()) return (a.IsNull() ? 0 : 1) - (b.IsNull() ? 0 : 1);
+  bool aText = a.Type() == VarType::Text, bText = b.Type() == VarType::Text;
+  if (aText || bText) {
+    int order = a.ToText().compare(b.ToText());
+    return (order > 0) - (order < 0);
+  }
+  if (a.Type() == VarType::Decimal && b.Type() == VarType::Decimal) {
+    Decimal x = a.ToDecimal(), y = b.ToDecimal();
+    return (y < x) - (x < y);
+  }
+  double x = a.ToDouble(), y = b.ToDouble();
+  return (x > y) - (x < y);
+}
+
 }  // namespace plat

@@ -65,4 +65,10 @@ class Variant {
 
 const char* VarTypeName(VarType type);
 
+// The order of two values in a sorted column: null first, then numbers
+// (integers, floats, decimals, date-times and booleans by their value),
+// texts by their bytes; a text and a number compare as texts. Negative, 0
+// or positive, as a before, equal to or after b.
+int CompareValues(const Variant& a, const Variant& b);
+
 }  // namespace plat

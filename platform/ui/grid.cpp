@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/data/clientdataset.h"
 #include "platform/data/cp1252.h"
 #include "platform/data/datasource.h"
 #include "platform/data/field.h"
@@ -224,6 +225,33 @@ void TDBGrid::UserChoosePick(int index) {
 void TDBGrid::UserEditButtonClick() {
   TColumn* column = SelectedColumn();
   if (column && column->Button == ButtonStyle::Ellipsis && OnEditButtonClick) OnEditButtonClick(*this);
+}
+
+void TDBGrid::UserTitleClick(int column) {
+  std::vector<TColumn*> columns = Columns();
+  if (column < 0 || column >= static_cast<int>(columns.size())) return;
+  TColumn& clicked = *columns[static_cast<std::size_t>(column)];
+  if (OnTitleClick) OnTitleClick(*this, clicked);
+  auto* data = dynamic_cast<TClientDataSet*>(DataSet());
+  TField* field = clicked.Field();
+  if (!Sortable || !data || !data->Active() || !field || field->Calculated()) return;
+  UpdateData();
+  bool again = data->IndexFieldName() == field->FieldName() && !data->IndexDescending();
+  data->SetIndex(field->FieldName(), again);
+}
+
+int TDBGrid::SortColumn() const {
+  auto* data = dynamic_cast<TClientDataSet*>(DataSet());
+  if (!data || data->IndexFieldName().empty()) return -1;
+  std::vector<TColumn*> columns = Columns();
+  for (std::size_t i = 0; i < columns.size(); ++i)
+    if (columns[i]->FieldName() == data->IndexFieldName()) return static_cast<int>(i);
+  return -1;
+}
+
+bool TDBGrid::SortDescending() const {
+  auto* data = dynamic_cast<TClientDataSet*>(DataSet());
+  return data && data->IndexDescending();
 }
 
 // ---- moving between cells ---------------------------------------------------------

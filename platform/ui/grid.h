@@ -17,6 +17,13 @@
 //   key or by selecting another column runs OnColExit.
 // - Leaving the grid writes the pending cell text; a new row left untouched is
 //   cancelled (CancelOnExit, on by default).
+// - Sortable grids: a click on a column's title (UserTitleClick) runs
+//   OnTitleClick and then, in a sortable grid over a client data set, sorts
+//   the data set by the column's field through its index: ascending, and
+//   descending when the title of the column already sorted ascending is
+//   clicked again. The pending cell text is written first; a failing post
+//   leaves the order unchanged. SortColumn tells which column the data set
+//   is sorted by, for the title to show it.
 // - Paint lays the visible rows out on a canvas; for every cell the grid
 //   draws its default and then, when set, calls OnDrawColumnCell.
 #pragma once
@@ -109,6 +116,13 @@ class TDBGrid : public TControl {
   void UserKey(GridKey key);
   void UserChoosePick(int index);   // a pick-list entry for the current column
   void UserEditButtonClick();       // the ellipsis button of the current cell
+  void UserTitleClick(int column);  // the title of a column (an index among Columns())
+
+  bool Sortable = false;
+  // The column whose field the data set is sorted by (-1 when none shown)
+  // and whether descending.
+  int SortColumn() const;
+  bool SortDescending() const;
 
   // Writes pending cell text to the field now.
   void UpdateData();
@@ -117,6 +131,7 @@ class TDBGrid : public TControl {
   std::function<void(TDBGrid&, char32_t& key)> OnKeyPress;
   TNotifyEvent OnColExit;
   TNotifyEvent OnEditButtonClick;
+  std::function<void(TDBGrid&, TColumn&)> OnTitleClick;
   std::function<void(TDBGrid&, const TRect&, int dataCol, TColumn&, TGridDrawState)> OnDrawColumnCell;
   TCanvas Canvas;
 

@@ -111,6 +111,14 @@ ActionResult TUserActions::GridKeyPress(TDBGrid& grid, char32_t key) {
   });
 }
 
+ActionResult TUserActions::GridTitleClick(TDBGrid& grid, int column) {
+  return Run([&] {
+    if (!FocusFor(grid)) return false;
+    grid.UserTitleClick(column);
+    return true;
+  });
+}
+
 ActionResult TUserActions::GridKey(TDBGrid& grid, plat::GridKey key) {
   return Run([&] {
     if (!FocusFor(grid)) return false;

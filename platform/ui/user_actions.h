@@ -53,6 +53,8 @@ class TUserActions {
 
   ActionResult GridSelect(TDBGrid& grid, int row, int column);
   ActionResult GridKeyPress(TDBGrid& grid, char32_t key);
+  // A click on a column's title (an index among the grid's columns).
+  ActionResult GridTitleClick(TDBGrid& grid, int column);
   ActionResult GridKey(TDBGrid& grid, plat::GridKey key);
   ActionResult GridEllipsis(TDBGrid& grid);
 

@@ -11,6 +11,7 @@ using GridEditing = GridFixture;
 using GridKeys = GridFixture;
 using GridEvents = GridFixture;
 using GridDrawing = GridFixture;
+using GridSorting = GridFixture;
 
 TEST_F(GridColumns, WithoutDeclaredColumnsShowsVisibleFieldsWithLabelAndWidth) {
   std::vector<TColumn*> columns = grid.Columns();
@@ -28,6 +29,41 @@ TEST_F(GridColumns, DeclaredColumnsReplaceFieldColumns) {
   EXPECT_EQ(grid.ColumnByField("IDINTERNO"), grid.Columns()[1]);
   EXPECT_EQ(grid.Columns()[0]->Title(), "Item");
   EXPECT_EQ(grid.CellText(2, 1), "102");
+}
+
+TEST_F(GridSorting, ATitleClickSortsByItsColumnThenTheOtherWayAndKeepsTheCurrentRow) {
+  grid.Sortable = true;
+  std::vector<std::string> titles;
+  grid.OnTitleClick = [&](TDBGrid&, TColumn& column) { titles.push_back(column.FieldName()); };
+  cds.SetRecNo(2);  // PORCA
+  grid.UserTitleClick(1);
+  EXPECT_EQ(grid.SortColumn(), 1);
+  EXPECT_FALSE(grid.SortDescending());
+  EXPECT_EQ((std::vector<std::string>{Description(0), Description(1), Description(2)}),
+            (std::vector<std::string>{"ARRUELA", "PARAFUSO", "PORCA"}));
+  EXPECT_EQ(grid.Row(), 2);
+  EXPECT_EQ(F("DSITEM").AsString(), "PORCA");
+  grid.UserTitleClick(1);
+  EXPECT_TRUE(grid.SortDescending());
+  EXPECT_EQ(Description(0), "PORCA");
+  grid.UserTitleClick(1);  // a third click: ascending again
+  EXPECT_FALSE(grid.SortDescending());
+  grid.UserTitleClick(0);
+  EXPECT_EQ(grid.SortColumn(), 0);
+  EXPECT_EQ(titles, (std::vector<std::string>{"DSITEM", "DSITEM", "DSITEM", "CDITEM"}));
+}
+
+TEST_F(GridSorting, PendingCellTextIsPostedBeforeTheSortAndAPlainGridDoesNotSort) {
+  grid.SetSelectedIndex(1);
+  grid.UserTypeText("zinco");
+  grid.UserTitleClick(1);  // not sortable: only the event
+  EXPECT_EQ(cds.State(), DataSetState::Edit);
+  EXPECT_EQ(grid.SortColumn(), -1);
+  grid.Sortable = true;
+  grid.UserTitleClick(1);
+  EXPECT_EQ(cds.State(), DataSetState::Browse);
+  EXPECT_EQ(Description(2), "ZINCO");
+  EXPECT_EQ(grid.Row(), 2);
 }
 
 TEST_F(GridEditing, TypedTextIsPendingUntilColumnExitThenWrittenThroughSetText) {
