@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 #include "desktop/grid_delegate.h"
 #include "desktop/grid_keys.h"
 #include "desktop/grid_model.h"
@@ -78,9 +80,19 @@ void GridView::ApplyColumns() {
   for (int i = 0; i < static_cast<int>(columns.size()) && i < model_->columnCount(); ++i) {
     bool hidden = !columns[i]->Visible;
     if (isColumnHidden(i) != hidden) setColumnHidden(i, hidden);
-    if (!hidden && columnWidth(i) != columns[i]->Width()) setColumnWidth(i, columns[i]->Width());
+    int width = std::max(columns[i]->Width(), TitleWidth(i));
+    if (!hidden && columnWidth(i) != width) setColumnWidth(i, width);
   }
   applyingColumns_ = false;
+}
+
+// The width a column needs to show its whole title, with room for the
+// sort arrow: no title is cut off, however narrow its column was laid out.
+int GridView::TitleWidth(int column) const {
+  QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+  if (title.isEmpty()) return 0;
+  constexpr int kMarginsAndArrow = 24;
+  return horizontalHeader()->fontMetrics().horizontalAdvance(title) + kMarginsAndArrow;
 }
 
 // A width the user dragged becomes the column's width.

@@ -52,6 +52,7 @@ class GridView : public QTableView {
   // The current index where the grid's current cell is, scrolled into view.
   void FollowCursor();
   void ColumnResized(int column, int oldWidth, int newWidth);
+  int TitleWidth(int column) const;
 
   plat::TDBGrid& grid_;
   GridModel* model_;

@@ -26,7 +26,15 @@ LabelView::LabelView(plat::TControl& control, ViewContext& context, QWidget* par
   static_cast<QLabel*>(Widget())->setTextFormat(Qt::PlainText);
 }
 
-void LabelView::SyncContent() { static_cast<QLabel*>(Widget())->setText(ToQt(Control().Caption())); }
+// A label sizes itself to its caption, as the classic label does: it keeps
+// its place and height and grows to the right when the text needs more
+// than the width the layout gave it.
+void LabelView::SyncContent() {
+  auto* label = static_cast<QLabel*>(Widget());
+  label->setText(ToQt(Control().Caption()));
+  int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+  if (needed > label->width()) label->resize(needed, label->height());
+}
 
 ImageView::ImageView(plat::TControl& control, ViewContext& context, QWidget* parent)
     : ControlView(control, context, new QLabel(parent)) {}

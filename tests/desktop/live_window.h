@@ -142,6 +142,7 @@ class LiveWindow {
   // Clicks a grid's cell, row and column from 0 (the indicator column is 0).
   void ClickCell(const char* grid, int row, int column) {
     desk::GridView* view = Grid(grid);
+    view->scrollTo(view->model()->index(row, column));  // as the user scrolls to it
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->CellRect(row, column).center());
   }
   void ClickButton(const char* name) { QTest::mouseClick(W(name), Qt::LeftButton); }
