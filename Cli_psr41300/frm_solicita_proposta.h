@@ -16,6 +16,7 @@
 #include "platform/data/query.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/control.h"
+#include "platform/ui/splitter.h"
 #include "platform/ui/dbchoice.h"
 #include "platform/ui/dbedit.h"
 #include "platform/ui/grid.h"

@@ -160,7 +160,18 @@ void GridView::mousePressEvent(QMouseEvent* event) {
   Act(GridAction::SelectCell(index.row(), index.column()));
 }
 
-void GridView::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+// The press before a double click already clicked the cell's button: on the
+// button the double click is that one click.
+void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
+  QPoint at = event->position().toPoint();
+  QModelIndex index = indexAt(at);
+  if (index.isValid() && model_->IsCurrent(index) && ButtonOf(grid_, index.column()) != CellButton::None &&
+      ButtonRect(visualRect(index)).contains(at)) {
+    event->accept();
+    return;
+  }
+  mousePressEvent(event);
+}
 
 void GridView::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
 

@@ -1,5 +1,6 @@
 // Views of the controls that only group or show: the window's own area,
-// panels, group boxes, labels, images and splitters (drawn, not dragged).
+// panels, group boxes, labels, images and splitters (whose bars the mouse
+// drags).
 #pragma once
 
 #include "desktop/control_view.h"

@@ -9,6 +9,7 @@
 #include "platform/ui/buttons.h"
 #include "platform/ui/dbchoice.h"
 #include "platform/ui/dbedit.h"
+#include "platform/ui/splitter.h"
 #include "platform/ui/form.h"
 
 namespace desk {

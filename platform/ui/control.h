@@ -118,9 +118,5 @@ class TImage : public TLabel {
   using TLabel::TLabel;
 };
 
-class TSplitter : public TLabel {
- public:
-  using TLabel::TLabel;
-};
 
 }  // namespace plat

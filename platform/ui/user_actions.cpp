@@ -7,6 +7,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/form.h"
 #include "platform/ui/pages.h"
+#include "platform/ui/splitter.h"
 
 namespace plat {
 
@@ -107,6 +108,14 @@ ActionResult TUserActions::GridKeyPress(TDBGrid& grid, char32_t key) {
   return Run([&] {
     if (!FocusFor(grid)) return false;
     grid.UserKeyPress(key);
+    return true;
+  });
+}
+
+ActionResult TUserActions::DragSplitter(TSplitter& splitter, int distance) {
+  return Run([&] {
+    if (!splitter.Showing()) return false;
+    splitter.UserDrag(distance);
     return true;
   });
 }

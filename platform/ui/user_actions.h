@@ -22,6 +22,7 @@ class TControl;
 class TMenuItem;
 class TPageControl;
 class TTabSheet;
+class TSplitter;
 
 enum class ActionResult { Done, Aborted, Failed, Refused };
 const char* ActionResultName(ActionResult result);
@@ -53,6 +54,8 @@ class TUserActions {
 
   ActionResult GridSelect(TDBGrid& grid, int row, int column);
   ActionResult GridKeyPress(TDBGrid& grid, char32_t key);
+  // Drags a splitter bar by a distance (see TSplitter::UserDrag).
+  ActionResult DragSplitter(TSplitter& splitter, int distance);
   // A click on a column's title (an index among the grid's columns).
   ActionResult GridTitleClick(TDBGrid& grid, int column);
   ActionResult GridKey(TDBGrid& grid, plat::GridKey key);
