@@ -1,12 +1,15 @@
 #include "desktop/grid_view.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
 #include <algorithm>
 
+#include "desktop/cell_editor.h"
 #include "desktop/grid_delegate.h"
 #include "desktop/grid_keys.h"
 #include "desktop/grid_model.h"
@@ -54,8 +57,24 @@ GridView::GridView(plat::TDBGrid& grid, QWidget* parent)
     ApplyColumns();
   });
   connect(titles, &QHeaderView::sectionResized, this, &GridView::ColumnResized);
+  editor_ = new CellEditor(*this);
+  auto follow = [this] { editor_->Follow(); };
+  connect(model_, &QAbstractItemModel::dataChanged, this, follow);
+  connect(model_, &QAbstractItemModel::modelReset, this, follow);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, follow);
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, follow);
+  connect(titles, &QHeaderView::sectionResized, this, follow);
   ApplyColumns();
   FollowCursor();
+}
+
+plat::ActionResult GridView::Run(const UserActionWork& work) {
+  if (door_) return door_(work);
+  if (plat::TForm* form = grid_.ParentForm()) {
+    plat::TUserActions actions(*form);
+    return work(actions);
+  }
+  return plat::ActionResult::Refused;
 }
 
 QMenu* GridView::PickList() const { return pickList_ && pickList_->isVisible() ? pickList_ : nullptr; }
@@ -113,6 +132,7 @@ void GridView::FollowCursor() {
   if (index != currentIndex()) selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
   // Scrolled into view when the grid moved, not at every repaint, so that
   // the wheel may look elsewhere meanwhile.
+  editor_->Follow();
   if (followed_ == std::pair{index.row(), index.column()}) return;
   followed_ = {index.row(), index.column()};
   QModelIndex shown = index;
@@ -120,7 +140,27 @@ void GridView::FollowCursor() {
   scrollTo(shown);
 }
 
+// Typing into a cell that can be edited, or F2, opens the cell editor; the
+// typed key goes on into it.
 void GridView::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  const bool plain = !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  const QString text = event->text();
+  const bool typing = plain && ((!text.isEmpty() && text.at(0).isPrint()) || event->key() == Qt::Key_Backspace);
+  if (editor_->IsOpen()) {  // keys sent to the view while its editor is open are the editor's
+    editor_->Key(event);
+    return;
+  }
+  if ((typing || (event->key() == Qt::Key_F2 && mods == Qt::NoModifier)) && grid_.CanEditCell()) {
+    event->accept();
+    if (!editor_->IsOpen()) editor_->Open();
+    if (typing) editor_->Key(event);
+    return;
+  }
+  GridKeyPress(event);
+}
+
+void GridView::GridKeyPress(QKeyEvent* event) {
   GridPosition at;
   at.row = grid_.Row();
   at.rowCount = grid_.RowCount();
@@ -155,6 +195,11 @@ void GridView::mousePressEvent(QMouseEvent* event) {
       Act(GridAction::ClickEditButton());
     else
       DropDownPickList();
+    return;
+  }
+  // A click on the current cell edits it, the caret where it was clicked.
+  if (current && grid_.CanEditCell()) {
+    editor_->Open(&at);
     return;
   }
   Act(GridAction::SelectCell(index.row(), index.column()));

@@ -4,7 +4,8 @@
 // current cell, and hands every mouse click and key press to the grid as a
 // user action (desktop/grid_actions.h), so the grid's own rules decide:
 // key-press handler, column exit, the classic keys, the confirmation of a
-// delete, the cell buttons.
+// delete, the cell buttons. Typing into an editable cell, F2 or a click on
+// the current cell opens the cell editor (desktop/cell_editor.h) over it.
 #pragma once
 
 #include <QTableView>
@@ -17,6 +18,7 @@ class QMenu;
 
 namespace desk {
 
+class CellEditor;
 class GridModel;
 
 class GridView : public QTableView {
@@ -37,6 +39,13 @@ class GridView : public QTableView {
   void SetActionDoor(ActionDoor door) { door_ = std::move(door); }
   // Runs a user action on the grid, then shows where it left the grid.
   plat::ActionResult Act(const GridAction& action);
+  // Runs any piece of user work through the door (or the grid form's own
+  // user-action layer), as one event.
+  plat::ActionResult Run(const UserActionWork& work);
+  // The cell editor (desktop/cell_editor.h), open or not.
+  CellEditor& Editor() const { return *editor_; }
+  // A key as the grid takes it (its classic keys), not as the cell editor does.
+  void GridKeyPress(QKeyEvent* event);
   // Drops down the pick list of the current cell, if its column has one.
   void DropDownPickList();
 
@@ -57,6 +66,7 @@ class GridView : public QTableView {
   plat::TDBGrid& grid_;
   GridModel* model_;
   ActionDoor door_;
+  CellEditor* editor_;
   QMenu* pickList_ = nullptr;
   bool applyingColumns_ = false;
   std::pair<int, int> followed_{-1, -1};  // the cell last scrolled to

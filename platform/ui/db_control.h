@@ -24,6 +24,13 @@ namespace plat {
 class TDataSource;
 class TField;
 
+// The edit mask as data-aware editors apply it, to text fields only: the
+// value laid into its mask to be edited, and the edited text back to the
+// value (written through the field's set-text handler). Other fields, and
+// fields without a mask, edit their Text as it is.
+std::string MaskedEditText(const TField& field);
+void WriteEditedText(TField& field, const std::string& text);
+
 class TDBFieldControl : public TControl {
  public:
   TDBFieldControl(TComponent* owner, std::string name, TControl* parent = nullptr);

@@ -7,19 +7,32 @@
 
 namespace plat {
 
+namespace {
+
+bool Masked(const TField& field) {
+  return !field.EditMask().empty() && !field.OnGetText && field.DataType() == FieldType::String;
+}
+
+}  // namespace
+
+std::string MaskedEditText(const TField& field) {
+  if (!Masked(field)) return field.Text();
+  return field.IsNull() ? std::string() : FormatMaskText(field.EditMask(), field.AsString());
+}
+
+void WriteEditedText(TField& field, const std::string& text) {
+  field.SetText(!field.EditMask().empty() && field.DataType() == FieldType::String
+                    ? MaskedTextToValue(field.EditMask(), text)
+                    : text);
+}
+
 std::string TDBEdit::FieldText(bool focused) const {
   TField* field = Field();
-  if (field && !field->EditMask().empty() && !field->OnGetText && field->DataType() == FieldType::String)
-    return field->IsNull() ? std::string() : FormatMaskText(field->EditMask(), field->AsString());
+  if (field && Masked(*field)) return MaskedEditText(*field);
   return TDBFieldControl::FieldText(focused);
 }
 
-void TDBEdit::WriteField(TField& field) {
-  if (!field.EditMask().empty() && field.DataType() == FieldType::String)
-    field.SetText(MaskedTextToValue(field.EditMask(), Text()));
-  else
-    field.SetText(Text());
-}
+void TDBEdit::WriteField(TField& field) { WriteEditedText(field, Text()); }
 
 // ---- date edit ----------------------------------------------------------------
 

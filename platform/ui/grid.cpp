@@ -6,6 +6,7 @@
 #include "platform/data/cp1252.h"
 #include "platform/data/datasource.h"
 #include "platform/data/field.h"
+#include "platform/ui/db_control.h"
 #include "platform/ui/dialogs.h"
 
 namespace plat {
@@ -151,7 +152,7 @@ int TDBGrid::RowCount() const { return link_.Active() ? DataSet()->ViewRowCount(
 void TDBGrid::LoadEditor() {
   if (editorModified_) return;  // typed text stays until written or discarded
   TField* field = SelectedField();
-  editorText_ = field && Row() >= 0 ? field->Text() : std::string();
+  editorText_ = field && Row() >= 0 ? MaskedEditText(*field) : std::string();
 }
 
 void TDBGrid::Refresh() {
@@ -178,7 +179,7 @@ void TDBGrid::UpdateData() {
   editorModified_ = false;
   if (field) {
     try {
-      field->SetText(text);
+      WriteEditedText(*field, text);
     } catch (...) {
       editorModified_ = true;  // the text stays pending where the user typed it
       editorText_ = text;
@@ -213,6 +214,20 @@ void TDBGrid::TypeKeys(const std::u32string& keys, bool replace) {
 void TDBGrid::UserKeyPress(char32_t key) { TypeKeys(std::u32string(1, key), false); }
 
 void TDBGrid::UserTypeText(const std::string& text) { TypeKeys(ToCodePoints(text), true); }
+
+char32_t TDBGrid::UserFilterKey(char32_t key) {
+  if (OnKeyPress) OnKeyPress(*this, key);
+  return key;
+}
+
+bool TDBGrid::UserSetEditorText(const std::string& text) {
+  if (text == editorText_) return true;
+  if (!BeginEdit()) return false;
+  editorText_ = text;
+  editorModified_ = true;
+  Changed();
+  return true;
+}
 
 void TDBGrid::UserChoosePick(int index) {
   TColumn* column = SelectedColumn();
@@ -331,8 +346,14 @@ void TDBGrid::DeleteRecord() {
   dataSet->Delete();
 }
 
+// Escape: the cell's typed text is taken back first; with none pending, the
+// row's changes are cancelled.
 void TDBGrid::ResetEditor() {
-  editorModified_ = false;
+  if (editorModified_) {
+    editorModified_ = false;
+    Refresh();
+    return;
+  }
   if (link_.Editing()) DataSet()->Cancel();
   Refresh();
 }

@@ -9,10 +9,12 @@
 //   takes it after auto-edit puts the data set into edit (refused in a
 //   read-only grid, column or field). Cell text is pending until the column or
 //   row is left, the grid is left, or the data set posts; it is then written
-//   through the field's set-text handler.
+//   through the field's set-text handler. A text field with an edit mask is
+//   edited laid into its mask, as a data-aware edit does.
 // - Keys: Insert inserts; Down on the last row appends (not from an unmodified
 //   new row); Ctrl+Delete deletes after the host's confirmation; Escape
-//   cancels; Tab and Enter move to the next visible column (Tab from the last
+//   takes back the cell's typed text, and with none pending cancels the
+//   row; Tab and Enter move to the next visible column (Tab from the last
 //   column goes to the first column of the next row). Leaving a column by
 //   key or by selecting another column runs OnColExit.
 // - Leaving the grid writes the pending cell text; a new row left untouched is
@@ -117,6 +119,15 @@ class TDBGrid : public TControl {
   void UserChoosePick(int index);   // a pick-list entry for the current column
   void UserEditButtonClick();       // the ellipsis button of the current cell
   void UserTitleClick(int column);  // the title of a column (an index among Columns())
+  // For a front-end's own cell editor (caret, selection, paste): offers one
+  // typed character to OnKeyPress and returns it as the handler left it (0:
+  // swallowed); nothing is written. Then UserSetEditorText hands over the
+  // whole text the editor holds, as pending cell text, after auto-edit as
+  // typing does; false when the cell cannot be edited.
+  char32_t UserFilterKey(char32_t key);
+  bool UserSetEditorText(const std::string& text);
+  // Whether the current cell can be edited now (grid, column, field and data set).
+  bool CanEditCell() const;
 
   bool Sortable = false;
   // The column whose field the data set is sorted by (-1 when none shown)
@@ -162,7 +173,6 @@ class TDBGrid : public TControl {
   const std::vector<std::unique_ptr<TColumn>>& ColumnList() const;
   TColumn* SelectedColumn() const;
   bool CanModifyData() const;
-  bool CanEditCell() const;
   bool BeginEdit();
   void Select(int index);  // no writing, no OnColExit
   void LoadEditor();

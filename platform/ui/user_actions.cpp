@@ -112,6 +112,18 @@ ActionResult TUserActions::GridKeyPress(TDBGrid& grid, char32_t key) {
   });
 }
 
+ActionResult TUserActions::GridFilterKey(TDBGrid& grid, char32_t& key) {
+  return Run([&] {
+    if (!FocusFor(grid)) return false;
+    key = grid.UserFilterKey(key);
+    return true;
+  });
+}
+
+ActionResult TUserActions::GridSetEditorText(TDBGrid& grid, const std::string& text) {
+  return Run([&] { return FocusFor(grid) && grid.UserSetEditorText(text); });
+}
+
 ActionResult TUserActions::DragSplitter(TSplitter& splitter, int distance) {
   return Run([&] {
     if (!splitter.Showing()) return false;

@@ -54,6 +54,11 @@ class TUserActions {
 
   ActionResult GridSelect(TDBGrid& grid, int row, int column);
   ActionResult GridKeyPress(TDBGrid& grid, char32_t key);
+  // A front-end's cell editor: the typed character offered to the grid's
+  // key-press handler (key as the handler left it), and the editor's text
+  // handed to the grid; both focus the grid first.
+  ActionResult GridFilterKey(TDBGrid& grid, char32_t& key);
+  ActionResult GridSetEditorText(TDBGrid& grid, const std::string& text);
   // Drags a splitter bar by a distance (see TSplitter::UserDrag).
   ActionResult DragSplitter(TSplitter& splitter, int distance);
   // A click on a column's title (an index among the grid's columns).

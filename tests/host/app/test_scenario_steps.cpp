@@ -25,7 +25,10 @@ TEST_F(ScenarioTest, ARunThroughTheScreenPasses) {
       "expect field cdsItem.CODIGO B\n"
       "choose dbgItem Beta\n"
       "expect state cdsItem edit\n"
-      "key escape\n"
+      "key escape\n"  // takes back the chosen text
+      "expect state cdsItem edit\n"
+      "expect cell dbgItem * NOME \"Nome B\"\n"
+      "key escape\n"  // cancels the row
       "expect state cdsItem browse\n"
       "select-tab pgcTeste tshFicha\n"
       "type dbeNome \"Novo nome\"\n"

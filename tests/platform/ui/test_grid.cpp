@@ -121,13 +121,18 @@ TEST_F(GridEditing, ReadOnlyGridColumnOrFieldRefusesTyping) {
   EXPECT_EQ(grid.EditorText(), "PINO");
 }
 
-TEST_F(GridEditing, EscapeDiscardsPendingTextAndCancels) {
+TEST_F(GridEditing, EscapeTakesBackTheCellTextThenCancelsTheRow) {
   grid.SetSelectedIndex(1);
   grid.UserTypeText("bucha");
   grid.UserKey(GridKey::Escape);
-  EXPECT_EQ(cds.State(), DataSetState::Browse);
+  EXPECT_EQ(cds.State(), DataSetState::Edit);
   EXPECT_FALSE(grid.EditorModified());
   EXPECT_EQ(grid.EditorText(), "PARAFUSO");
+  grid.UserTypeText("porca");
+  grid.UserKey(GridKey::Tab);  // written: the row is changed
+  grid.UserKey(GridKey::Escape);
+  EXPECT_EQ(cds.State(), DataSetState::Browse);
+  EXPECT_EQ(F("DSITEM").AsString(), "PARAFUSO");
 }
 
 TEST_F(GridEditing, MovingToAnotherRowPostsTheModifiedRow) {
