@@ -55,7 +55,7 @@ void CellEditor::Close() {
 }
 
 void CellEditor::Follow() {
-  if (!isVisible()) return;
+  if (!isVisible() || handing_) return;
   plat::TDBGrid& grid = view_.Grid();
   if (grid.Row() != row_ || grid.SelectedIndex() != column_ || !grid.CanEditCell()) {
     Close();
@@ -92,8 +92,12 @@ void CellEditor::Hand() {
   std::string text = FromQt(this->text());
   if (text == grid.EditorText()) return;
   int caret = cursorPosition();
+  // Putting the data set into edit reloads the cell first; the editor keeps
+  // its text and caret meanwhile.
+  handing_ = true;
   plat::ActionResult result =
       view_.Run([&](plat::TUserActions& actions) { return actions.GridSetEditorText(grid, text); });
+  handing_ = false;
   view_.Model().Sync();
   if (result != plat::ActionResult::Done && isVisible()) {
     setText(ToQt(grid.EditorText()));

@@ -53,6 +53,7 @@ class CellEditor : public QLineEdit {
 
   GridView& view_;
   int row_ = -1, column_ = -1;  // the cell it is open on
+  bool handing_ = false;        // the grid is taking the text: nothing to follow yet
 };
 
 }  // namespace desk

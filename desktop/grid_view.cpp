@@ -1,11 +1,10 @@
 #include "desktop/grid_view.h"
 
-#include <QApplication>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 
