@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 #include "desktop/qt_text.h"
 #include "desktop/view_kinds.h"
 #include "host/application.h"
 #include "platform/ui/grid.h"
+#include "platform/ui/pages.h"
 
 namespace desk {
 
@@ -181,9 +183,37 @@ void FormBridge::SyncFocus() {
   --settingFocus_;
 }
 
+// Ctrl+Tab and Ctrl+Shift+Tab bring the next or previous page (of those
+// whose tab shows) of the innermost page control holding the focused
+// control forward, as a click on its tab does; in a grid too (Tab alone
+// moves between its columns).
+bool FormBridge::TurnPage(bool forward) {
+  for (plat::TControl* c = form_.ActiveControl(); c; c = c->Parent()) {
+    auto* pages = dynamic_cast<plat::TPageControl*>(c);
+    if (!pages || !pages->Showing()) continue;
+    std::vector<plat::TTabSheet*> tabs;
+    for (plat::TTabSheet* page : pages->Pages())
+      if (page->TabVisible() && page->Visible()) tabs.push_back(page);
+    if (tabs.size() < 2) continue;
+    auto at = std::find(tabs.begin(), tabs.end(), pages->ActivePage());
+    std::size_t index = at == tabs.end() ? 0 : static_cast<std::size_t>(at - tabs.begin());
+    plat::TTabSheet* next = tabs[(index + (forward ? 1 : tabs.size() - 1)) % tabs.size()];
+    Forward([pages, next](plat::TUserActions& actions) { return actions.SelectTab(*pages, *next); });
+    return true;
+  }
+  return false;
+}
+
 bool FormBridge::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   auto* key = static_cast<QKeyEvent*>(event);
+  const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+  if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+      (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier))) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget != QApplication::focusWidget() || !ControlAt(widget)) return false;
+    return TurnPage(key->key() == Qt::Key_Tab && !(mods & Qt::ShiftModifier));
+  }
   if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
   if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
   auto* widget = qobject_cast<QWidget*>(watched);

@@ -10,7 +10,8 @@
 //   just after Qt made it, and at the latest before the next user action; a
 //   move the screen refuses puts Qt's focus back;
 // - Tab and Shift+Tab move through the screen's own tab order (grids keep
-//   them for their columns).
+//   them for their columns); Ctrl+Tab and Ctrl+Shift+Tab turn the pages of
+//   the innermost page control around the focus, as clicks on its tabs.
 // The screen closing during an event is announced by ScreenClosed; the owner
 // then takes the window down (Detach first) before the screen is released.
 #pragma once
@@ -66,6 +67,7 @@ class FormBridge : public QObject, public ViewContext {
   void FlushFocus();
   void AfterEvent();
   void ScheduleFocusSync();
+  bool TurnPage(bool forward);
 
   plat::TForm& form_;
   plat::TUserActions actions_;

@@ -139,7 +139,7 @@ class LiveWindow {
     QVERIFY2(index >= 0, caption);
     QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(index).center());
   }
-  // Clicks a grid's cell, row and column from 0 (the indicator column is 0).
+  // Clicks a grid's cell: row and column from 0, the column among the grid's columns.
   void ClickCell(const char* grid, int row, int column) {
     desk::GridView* view = Grid(grid);
     view->scrollTo(view->model()->index(row, column));  // as the user scrolls to it

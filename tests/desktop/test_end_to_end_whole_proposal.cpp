@@ -216,7 +216,7 @@ class WholeProposalWalk : public QObject {
 
     // The second value corrected in its cell: Alterar (which puts the
     // focus on the date), Tab, the old digits taken back, the new typed.
-    live_.ClickCell("dbgVenc_Valor", 1, 2);
+    live_.ClickCell("dbgVenc_Valor", 1, 1);
     QTRY_COMPARE(live_.Active(), std::string("dbgVenc_Valor"));
     live_.ClickButton("sbtAlterar");
     QTRY_COMPARE(live_.State("cdsVenc_Valor"), DataSetState::Edit);
@@ -305,12 +305,12 @@ class WholeProposalWalk : public QObject {
     QVERIFY(!live_.W("sbtExcluir")->isEnabled());
     QVERIFY(!live_.W("panEmpresa")->isEnabled());
     // Each detail grid holding rows locks as the user reaches it.
-    live_.ClickCell("dbgDadosContLinhaProd", 0, 5);
+    live_.ClickCell("dbgDadosContLinhaProd", 0, 4);
     ExpectLocked("dbgDadosContLinhaProd");
     e2e::LiveWindow::TypeInto(live_.Grid("dbgDadosContLinhaProd"), "9");
     QCOMPARE(live_.State("cdsDadosContLinhaProd"), DataSetState::Browse);
     QCOMPARE(live_.Field("cdsDadosContLinhaProd", "NRUSUALINPP"), std::string("5"));
-    live_.ClickCell("dbgDadosContSistema", 0, 1);
+    live_.ClickCell("dbgDadosContSistema", 0, 0);
     ExpectLocked("dbgDadosContSistema");
     live_.ClickTab("pgcDadosCont_LinhaProd_Serv", "Serviços");
     QTRY_VERIFY(live_.Grid("dbgDadosContServico")->isVisible());
@@ -320,7 +320,7 @@ class WholeProposalWalk : public QObject {
     QTRY_VERIFY(live_.Grid("dbgPedidosLinhaProd")->isVisible());
     live_.ClickCell("dbgPedidosLinhaProd", 0, 1);
     ExpectLocked("dbgPedidosLinhaProd");
-    live_.ClickCell("dbgVenc_Valor", 1, 2);
+    live_.ClickCell("dbgVenc_Valor", 1, 1);
     ExpectLocked("dbgVenc_Valor");
     live_.ClickTab("PageControl5", "Serviços");
     QTRY_VERIFY(live_.Grid("dbgPedidosServico")->isVisible());
