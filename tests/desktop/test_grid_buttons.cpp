@@ -3,6 +3,7 @@
 // cell, and neither shows where the grid would not take them.
 #include <QAction>
 #include <QMenu>
+#include <QMouseEvent>
 
 #include "test_grid_fixture.h"
 
@@ -27,6 +28,13 @@ class GridButtonsTest : public QObject {
     QCOMPARE(clicks, 1);
     items.Key(Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(clicks, 2);
+    // A double click on the button is one click: the press before it.
+    items.Click(items.ButtonCentre(1, 1));
+    QPointF at = items.ButtonCentre(1, 1);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, items.view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(items.view->viewport(), &second);
+    QCOMPARE(clicks, 3);
   }
 
   void readOnlyGridHasNoCellButton() {
