@@ -9,6 +9,7 @@
 #include "desktop/qt_text.h"
 #include "desktop/view_kinds.h"
 #include "host/application.h"
+#include "platform/ui/buttons.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/pages.h"
 
@@ -204,10 +205,34 @@ bool FormBridge::TurnPage(bool forward) {
   return false;
 }
 
+// Ctrl+Enter in an edit clicks the search button laid right beside it (on
+// its row, a few pixels to its right), as Ctrl+Enter in a grid clicks the
+// cell's button.
+bool FormBridge::ClickSearchBeside(plat::TControl& edit) {
+  plat::TControl* container = edit.Parent();
+  if (!container) return false;
+  for (plat::TControl* c : container->Children()) {
+    auto* button = dynamic_cast<plat::TBtnPesquisa*>(c);
+    if (!button || !button->Showing()) continue;
+    int gap = button->Left - (edit.Left + edit.Width);
+    bool sameRow = button->Top < edit.Top + edit.Height && edit.Top < button->Top + button->Height;
+    if (gap < 0 || gap > 6 || !sameRow) continue;
+    Forward([button](plat::TUserActions& actions) { return actions.Click(*button); });
+    return true;
+  }
+  return false;
+}
+
 bool FormBridge::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::ControlModifier) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    plat::TControl* control = widget && widget == QApplication::focusWidget() ? ControlAt(widget) : nullptr;
+    if (!control || dynamic_cast<plat::TDBGrid*>(control)) return false;
+    return ClickSearchBeside(*control);
+  }
   if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
       (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier))) {
     auto* widget = qobject_cast<QWidget*>(watched);

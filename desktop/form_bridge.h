@@ -11,7 +11,8 @@
 //   move the screen refuses puts Qt's focus back;
 // - Tab and Shift+Tab move through the screen's own tab order (grids keep
 //   them for their columns); Ctrl+Tab and Ctrl+Shift+Tab turn the pages of
-//   the innermost page control around the focus, as clicks on its tabs.
+//   the innermost page control around the focus, as clicks on its tabs;
+//   Ctrl+Enter in an edit clicks the search button beside it.
 // The screen closing during an event is announced by ScreenClosed; the owner
 // then takes the window down (Detach first) before the screen is released.
 #pragma once
@@ -68,6 +69,7 @@ class FormBridge : public QObject, public ViewContext {
   void AfterEvent();
   void ScheduleFocusSync();
   bool TurnPage(bool forward);
+  bool ClickSearchBeside(plat::TControl& edit);
 
   plat::TForm& form_;
   plat::TUserActions actions_;

@@ -34,7 +34,8 @@ class WholeProposalWalk : public QObject {
   }
 
   // Incluir from the list, the prospect chosen and picked from its search
-  // window, the requesting operator and an e-mail typed, Confirmar.
+  // window (Ctrl+Enter in the registration number), the requesting operator
+  // and an e-mail typed, Confirmar.
   void theHeaderForAProspect() {
     live_.ClickCell("dbgPadrao", 0, 0);
     QTRY_COMPARE(live_.Active(), std::string("dbgPadrao"));
@@ -46,8 +47,11 @@ class WholeProposalWalk : public QObject {
       if (button->text() == "Prospect") prospect = button;
     QVERIFY(prospect);
     QTest::mouseClick(prospect, Qt::LeftButton, Qt::NoModifier, QPoint(6, prospect->height() / 2));
+    // The search beside the registration number, from the keyboard.
+    QTest::mouseClick(live_.Edit("dbeCdClienteProsp"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTRY_COMPARE(live_.Active(), std::string("dbeCdClienteProsp"));
     live_.PickInNextSearch("Paulo Henrique Dias");
-    live_.ClickButton("btpClienteProsp");
+    live_.Key(Qt::Key_Return, Qt::ControlModifier);
     QTRY_COMPARE(live_.Field("cdsProposta", "CDPROSPECT"), std::string("45612378955"));
     live_.Reactivate();
     QTest::mouseClick(live_.Edit("dbeCdOperSoli"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
