@@ -1,6 +1,7 @@
 #include "appserver/options.h"
 
 #include <charconv>
+#include <chrono>
 
 #include "platform/data/errors.h"
 
@@ -30,13 +31,18 @@ std::pair<std::string, int> ParseListenAddress(const std::string& text) {
 
 std::string Usage() {
   return "usage: psr_appserver --db FILE [--listen HOST:PORT] [--demo] [--demo-proposals N]\n"
-         "                     [--create-only] [--test-options]\n"
+         "                     [--create-only] [--test-options] [--max-connections N]\n"
+         "                     [--idle-timeout S] [--frame-timeout S] [--max-frame-mb N]\n"
          "  --db FILE            SQLite database; created with its schema when missing\n"
          "  --listen HOST:PORT   address to serve (default 127.0.0.1:47130; port 0 picks a free port)\n"
          "  --demo               fill a new database with the demo data\n"
          "  --demo-proposals N   the demo data plus N more simple proposals (benchmarks)\n"
          "  --create-only        create and fill the database, then exit\n"
-         "  --test-options       serve the test-only methods Host.SetServerDate, FailNext and Sql\n";
+         "  --test-options       serve the test-only methods Host.SetServerDate, FailNext and Sql\n"
+         "  --max-connections N  clients served at once (default 500); one more is refused\n"
+         "  --idle-timeout S     seconds a connection may send nothing before it is closed (default 28800)\n"
+         "  --frame-timeout S    seconds a started message has to arrive whole (default 120)\n"
+         "  --max-frame-mb N     largest message taken, in MiB (default 256)\n";
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
@@ -66,6 +72,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       line.server.setup.extraProposals = ParseCount(option, takeValue(), 0, 10000000);
     } else if (option == "--create-only") {
       line.createOnly = true;
+    } else if (option == "--max-connections") {
+      line.server.maxConnections = ParseCount(option, takeValue(), 1, 100000);
+    } else if (option == "--idle-timeout") {
+      line.server.idleTimeout = std::chrono::seconds(ParseCount(option, takeValue(), 1, 604800));
+    } else if (option == "--frame-timeout") {
+      line.server.frameTimeout = std::chrono::seconds(ParseCount(option, takeValue(), 1, 86400));
+    } else if (option == "--max-frame-mb") {
+      line.server.maxFrameBytes = std::size_t(ParseCount(option, takeValue(), 1, 256)) << 20;
     } else if (option == "--test-options") {
       line.server.testOptions = true;
     } else if (option == "--help" || option == "-h") {

@@ -5,6 +5,8 @@
 //   --demo-proposals N    the demo data plus N more simple proposals
 //   --create-only         create and fill the database, then exit
 //   --test-options        serve the test-only controls of the Host object
+//   --max-connections N, --idle-timeout S, --frame-timeout S, --max-frame-mb N
+//                         the limits of AppServer (server.h)
 //   --help
 // Options take their value as the next word or after '=' ("--db=x.db").
 #pragma once

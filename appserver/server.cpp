@@ -10,8 +10,6 @@ namespace appsrv {
 
 namespace {
 
-constexpr std::chrono::milliseconds kWaitForever{-1};
-
 // The JSON text of an answer; an answer that cannot be written (a value
 // unfit for its field) becomes an error answer saying so.
 std::string AnswerText(const plat::RpcAnswer& answer) {
@@ -47,7 +45,10 @@ plat::RpcAnswer AnswerFrame(Session& session, const std::string& frame) {
 }
 
 AppServer::AppServer(const ServerOptions& options)
-    : host_(options.host), context_(options.dbPath, options.testOptions) {
+    : host_(options.host),
+      maxConnections_(options.maxConnections),
+      limits_{options.maxFrameBytes, options.idleTimeout, options.frameTimeout},
+      context_(options.dbPath, options.testOptions) {
   created_ = PrepareDatabase(options.dbPath, options.setup);
   listener_ = plat::TcpSocket::Listen(options.host, options.port);
   port_ = listener_.LocalPort();
@@ -67,6 +68,11 @@ void AppServer::Run() {
     std::lock_guard lock(mutex_);
     ReapFinished();
     if (stopping_) break;
+    if (static_cast<int>(clients_.size()) >= maxConnections_) {
+      Refuse(socket, "O servidor de aplicação já atende o número máximo de conexões (" +
+                         std::to_string(maxConnections_) + "). Tente novamente mais tarde.");
+      continue;
+    }
     auto client = std::make_unique<Client>();
     client->socket = std::move(socket);
     Client& ref = *client;
@@ -90,14 +96,29 @@ void AppServer::ReapFinished() {
   }
 }
 
+// An error answer not bound to any call (id 0), then the end of the
+// connection. A peer that does not read it cannot hold the server: the
+// socket is closed whatever happens.
+void AppServer::Refuse(plat::TcpSocket& socket, const std::string& why) {
+  try {
+    plat::WriteFrame(socket, AnswerText(plat::RpcAnswer::OfError(0, why)));
+  } catch (const plat::ENetError&) {
+  }
+  socket.Shutdown();
+}
+
 void AppServer::Serve(Client& client, int64_t id) {
   try {
     Session session(context_, id);
     for (;;) {
-      auto frame = plat::ReadFrame(client.socket, kWaitForever);
+      auto frame = plat::ReadFrame(client.socket, limits_);
       if (!frame) break;
       plat::WriteFrame(client.socket, AnswerText(AnswerFrame(session, *frame)));
     }
+  } catch (const plat::EFrameRefused& e) {
+    Refuse(client.socket, std::string("Mensagem recusada pelo servidor de aplicação: ") + e.what());
+  } catch (const plat::ETimeout&) {
+    // Idle for longer than allowed: closed.
   } catch (const plat::ENetError&) {
     // The client went away or the server is stopping.
   } catch (const std::exception& e) {

@@ -7,9 +7,16 @@
 // starts listening, so Port() is known before Run(). Run() serves until
 // Stop(), then closes every client connection and waits for their threads
 // before it returns.
+//
+// Limits for a server that meets the network (ServerOptions): at most
+// maxConnections clients at once (one more gets an error answer and is
+// closed); a connection that sends nothing for idleTimeout is closed; a
+// frame must be complete within frameTimeout of its first byte and may not
+// exceed maxFrameBytes (the offender gets an error answer and is closed).
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <list>
 #include <memory>
@@ -19,6 +26,7 @@
 
 #include "appserver/database_setup.h"
 #include "appserver/server_context.h"
+#include "platform/net/frame.h"
 #include "platform/net/socket.h"
 
 namespace appsrv {
@@ -29,6 +37,10 @@ struct ServerOptions {
   int port = 47130;  // 0 picks a free port
   DatabaseSetup setup;
   bool testOptions = false;
+  int maxConnections = 500;
+  std::chrono::milliseconds idleTimeout = std::chrono::hours(8);
+  std::chrono::milliseconds frameTimeout = std::chrono::minutes(2);
+  std::size_t maxFrameBytes = plat::kMaxFrame;
 };
 
 class AppServer {
@@ -55,10 +67,13 @@ class AppServer {
   };
 
   void Serve(Client& client, int64_t id);
+  static void Refuse(plat::TcpSocket& socket, const std::string& why);
   void ReapFinished();  // joins the threads of closed connections; mutex_ held
 
   std::string host_;
   int port_ = 0;
+  int maxConnections_;
+  plat::FrameLimits limits_;
   bool created_ = false;
   ServerContext context_;
   plat::TcpSocket listener_;

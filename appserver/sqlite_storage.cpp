@@ -115,7 +115,7 @@ class SqliteStorage final : public Storage {
     }
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_busy_timeout(db_, busyTimeoutMs);
-    ExecuteScript("PRAGMA journal_mode = WAL; PRAGMA foreign_keys = ON; PRAGMA synchronous = NORMAL;");
+    ExecuteScript("PRAGMA journal_mode = WAL; PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;");
   }
 
   ~SqliteStorage() override {

@@ -41,6 +41,9 @@ ServerResult TNetConnection::Call(const std::string& object, const std::string& 
       auto frame = plat::ReadFrame(socket_, Timeout);
       if (!frame) throw plat::ENetError("The application server closed the connection");
       plat::RpcAnswer answer = plat::AnswerFromJson(nlohmann::json::parse(*frame));
+      // An error answer bound to no call is the server refusing the
+      // connection or the message; it closes the connection after it.
+      if (answer.id == 0 && answer.kind == plat::RpcAnswer::Kind::Error) throw plat::ENetError(answer.error);
       if (answer.id != request.id) throw plat::ENetError("The application server answered another call");
       switch (answer.kind) {
         case plat::RpcAnswer::Kind::Packet: result = ServerResult::OfPacket(std::move(answer.packet)); break;

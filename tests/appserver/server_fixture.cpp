@@ -18,12 +18,14 @@ std::filesystem::path FreshFolder() {
 
 }  // namespace
 
-ServerFixture::ServerFixture(bool testOptions) : folder_(FreshFolder()) {
+ServerFixture::ServerFixture(bool testOptions, const std::function<void(appsrv::ServerOptions&)>& adjust)
+    : folder_(FreshFolder()) {
   appsrv::ServerOptions options;
   options.dbPath = (folder_ / "server.db").string();
   options.port = 0;
   options.setup.demo = true;
   options.testOptions = testOptions;
+  if (adjust) adjust(options);
   server_ = std::make_unique<appsrv::AppServer>(options);
   runner_ = std::thread([this] { server_->Run(); });
   net_ = Connect();

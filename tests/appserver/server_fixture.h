@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,7 +27,8 @@ using Values = std::map<std::string, plat::Variant>;
 
 class ServerFixture : public ::testing::Test {
  protected:
-  explicit ServerFixture(bool testOptions = true);
+  // adjust may change the server's options (its limits) before it starts.
+  explicit ServerFixture(bool testOptions = true, const std::function<void(appsrv::ServerOptions&)>& adjust = {});
   ~ServerFixture() override;
 
   std::unique_ptr<host::TNetConnection> Connect();
