@@ -225,27 +225,20 @@ bool FormBridge::ClickSearchBeside(plat::TControl& edit) {
 
 bool FormBridge::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
-  auto* key = static_cast<QKeyEvent*>(event);
-  const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::ControlModifier) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    plat::TControl* control = widget && widget == QApplication::focusWidget() ? ControlAt(widget) : nullptr;
-    if (!control || dynamic_cast<plat::TDBGrid*>(control)) return false;
-    return ClickSearchBeside(*control);
-  }
-  if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-      (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier))) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget != QApplication::focusWidget() || !ControlAt(widget)) return false;
-    return TurnPage(key->key() == Qt::Key_Tab && !(mods & Qt::ShiftModifier));
-  }
-  if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
-  if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget != QApplication::focusWidget()) return false;  // the key's first receiver only
   plat::TControl* control = ControlAt(widget);
-  if (!control || dynamic_cast<plat::TDBGrid*>(control)) return false;
-  bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+  if (!control) return false;
+  const bool inGrid = dynamic_cast<plat::TDBGrid*>(control) != nullptr;
+  auto* key = static_cast<QKeyEvent*>(event);
+  const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+  const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+  const bool forward = key->key() == Qt::Key_Tab && !(mods & Qt::ShiftModifier);
+  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::ControlModifier)
+    return !inGrid && ClickSearchBeside(*control);
+  if (tab && (mods & Qt::ControlModifier) && !(mods & ~(Qt::ControlModifier | Qt::ShiftModifier)))
+    return TurnPage(forward);
+  if (!tab || inGrid || (mods & (Qt::ControlModifier | Qt::AltModifier))) return false;
   Forward([forward](plat::TUserActions& actions) { return actions.Tab(forward); });
   return true;
 }

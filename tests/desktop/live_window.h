@@ -98,6 +98,15 @@ class LiveWindow {
     if (server_) server_->Stop();
   }
 
+  // Start, then the screen opened from its menu, its list shown.
+  void StartWithScreen(const char* folder) {
+    Start(folder);
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    OpenFromMenu();
+    QTRY_VERIFY(window_->Screen());
+    QTRY_VERIFY(W("dbgPadrao")->isVisible());
+  }
+
   desk::MainWindow& Window() { return *window_; }
   hostapp::HostRuntime& Runtime() { return *runtime_; }
   DialogWatch& Watch() { return watch_; }

@@ -26,11 +26,7 @@ class WholeProposalWalk : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY2(QGuiApplication::platformName() == "xcb", "runs on a real display: see run_under_xvfb.sh");
-    live_.Start("psr_desktop_whole");
-    QVERIFY(QTest::qWaitForWindowActive(&live_.Window()));
-    live_.OpenFromMenu();
-    QTRY_VERIFY(live_.Window().Screen());
-    QTRY_VERIFY(live_.W("dbgPadrao")->isVisible());
+    live_.StartWithScreen("psr_desktop_whole");
   }
 
   // Incluir from the list, the prospect chosen and picked from its search
