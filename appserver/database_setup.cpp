@@ -2,18 +2,27 @@
 
 #include "appserver/demo_data.h"
 #include "appserver/embedded_text.h"
+#include "appserver/number_reservations.h"
 #include "appserver/storage.h"
 
 namespace appsrv {
 
 bool PrepareDatabase(const std::string& path, const DatabaseSetup& setup) {
-  auto db = OpenSqliteStorage(path);
-  if (db->TableExists("PROPOSTAFAS")) return false;
+  CreateDatabaseIfMissing(path);
+  auto db = OpenStorage(path);
+  bool created = false;
+  // Checked inside the write transaction: two servers starting at once on a
+  // new database create it once.
   db->Transaction(TxMode::Write, [&] {
-    db->ExecuteScript(kSchemaSql);
-    if (setup.demo) FillDemoData(*db, setup.extraProposals);
+    created = !db->TableExists("PROPOSTAFAS");
+    if (created) {
+      db->CreateTables(kSchemaSql);
+      if (setup.demo) FillDemoData(*db, setup.extraProposals);
+    }
+    CreateReservationTable(*db);
+    DropEndedReservations(*db);
   });
-  return true;
+  return created;
 }
 
 }  // namespace appsrv

@@ -4,24 +4,60 @@
 
 namespace appsrv {
 
-int NumberReservations::Next(const std::string& scope, int64_t connection, int storedMax) {
-  std::lock_guard lock(mutex_);
-  auto& holders = held_[scope];
-  auto mine = holders.find(connection);
-  if (mine != holders.end() && mine->second > storedMax) return mine->second;
+using plat::Variant;
+
+namespace {
+
+void DropSessions(Storage& db, const std::vector<std::string>& sessions) {
+  for (const auto& ended : db.EndedSessions(sessions))
+    db.Execute("DELETE FROM NUMERORESERVADO WHERE SESSAO = ?1", {Variant(ended)});
+}
+
+}  // namespace
+
+void CreateReservationTable(Storage& db) {
+  db.CreateTables(
+      "CREATE TABLE IF NOT EXISTS NUMERORESERVADO ("
+      " ESCOPO VARCHAR(60) NOT NULL,"
+      " SESSAO VARCHAR(60) NOT NULL,"
+      " NUMERO INTEGER NOT NULL,"
+      " PRIMARY KEY (ESCOPO, SESSAO))");
+}
+
+int ReserveNumber(Storage& db, const std::string& scope, int storedMax) {
+  const std::string& me = db.SessionName();
+  auto holders = db.Query("SELECT SESSAO, NUMERO FROM NUMERORESERVADO WHERE ESCOPO = ?1", {Variant(scope)});
+  std::vector<std::string> others;
+  for (const auto& row : holders.rows)
+    if (row[0].ToText() != me) others.push_back(row[0].ToText());
+  const auto ended = db.EndedSessions(others);
+  DropSessions(db, ended);
   int highest = storedMax;
-  for (const auto& [holder, number] : holders)
-    if (holder != connection) highest = std::max(highest, number);
-  holders[connection] = highest + 1;
+  for (const auto& row : holders.rows) {
+    const std::string holder = row[0].ToText();
+    const int number = static_cast<int>(row[1].ToInt());
+    if (holder == me) {
+      if (number > storedMax) return number;
+    } else if (std::find(ended.begin(), ended.end(), holder) == ended.end()) {
+      highest = std::max(highest, number);
+    }
+  }
+  db.Execute(
+      "INSERT INTO NUMERORESERVADO (ESCOPO, SESSAO, NUMERO) VALUES (?1, ?2, ?3)"
+      " ON CONFLICT (ESCOPO, SESSAO) DO UPDATE SET NUMERO = excluded.NUMERO",
+      {Variant(scope), Variant(me), Variant(static_cast<int64_t>(highest + 1))});
   return highest + 1;
 }
 
-void NumberReservations::Release(int64_t connection) {
-  std::lock_guard lock(mutex_);
-  for (auto it = held_.begin(); it != held_.end();) {
-    it->second.erase(connection);
-    it = it->second.empty() ? held_.erase(it) : std::next(it);
-  }
+void ReleaseNumbers(Storage& db) {
+  db.Execute("DELETE FROM NUMERORESERVADO WHERE SESSAO = ?1", {Variant(db.SessionName())});
+}
+
+void DropEndedReservations(Storage& db) {
+  std::vector<std::string> sessions;
+  for (const auto& row : db.Query("SELECT DISTINCT SESSAO FROM NUMERORESERVADO").rows)
+    sessions.push_back(row[0].ToText());
+  DropSessions(db, sessions);
 }
 
 }  // namespace appsrv

@@ -1,32 +1,33 @@
-// NumberReservations: the order-line and ordered-service numbers handed out
-// to connections and not yet stored, shared by every connection of a server.
+// Number reservations: the order-line and ordered-service numbers handed out
+// to connections and not yet stored, kept in the database (table
+// NUMERORESERVADO) so that every server process on it sees them.
 //
 // A number handed to one connection is never handed to another while the
 // first holds it, so two users numbering new records of the same proposal
-// version at once get different numbers. A connection keeps getting the
-// same number until a record with that number (or a higher one) is stored,
-// so posting an edited record, which asks for a number too, wastes none.
-// Thread-safe.
+// version at once get different numbers, on one server or on several. A
+// connection keeps getting the same number until a record with that number
+// (or a higher one) is stored, so posting an edited record, which asks for a
+// number too, wastes none. What a connection holds is let go when it closes,
+// and found and dropped once its connection or server process has ended.
 #pragma once
 
-#include <cstdint>
-#include <map>
-#include <mutex>
 #include <string>
+
+#include "appserver/storage.h"
 
 namespace appsrv {
 
-class NumberReservations {
- public:
-  // The number for a new record of the scope (a table and a proposal
-  // version) on the connection, given the highest number stored there.
-  int Next(const std::string& scope, int64_t connection, int storedMax);
-  // Forgets what the connection holds (it closed).
-  void Release(int64_t connection);
+// Creates the reservations table when the database lacks it.
+void CreateReservationTable(Storage& db);
 
- private:
-  std::mutex mutex_;
-  std::map<std::string, std::map<int64_t, int>> held_;  // scope -> connection -> number
-};
+// The number for a new record of the scope (a table and a proposal version)
+// on this connection, given the highest number stored there. Runs inside
+// the caller's write transaction, which also read storedMax.
+int ReserveNumber(Storage& db, const std::string& scope, int storedMax);
+
+// Lets go of what this connection holds (it is closing).
+void ReleaseNumbers(Storage& db);
+// Drops what connections no longer alive held (a server starting).
+void DropEndedReservations(Storage& db);
 
 }  // namespace appsrv

@@ -1,5 +1,6 @@
 #include "appserver/numbering_methods.h"
 
+#include "appserver/number_reservations.h"
 #include "appserver/session.h"
 #include "platform/data/errors.h"
 
@@ -29,13 +30,17 @@ Answer NextDetailNumber(const SequenceDef& sequence, Session& session) {
   if (!key)
     throw plat::EError(std::string(sequence.method) + ": nenhuma proposta em uso nesta conexão. Carregue os dados da " +
                        "proposta (" + sequence.fetchedBy + ") antes de pedir o próximo número.");
-  auto stored = session.Db().Query(std::string("SELECT COALESCE(MAX(CAST(") + sequence.column +
-                                       " AS INTEGER)), 0) AS ULTIMO FROM " + sequence.table +
-                                       " WHERE NRPROPOSFAS = ?1 AND NRVERPROPFAS = ?2",
-                                   {plat::Variant(key->number), plat::Variant(key->version)});
-  const int storedMax = static_cast<int>(stored.rows[0][0].ToInt());
-  const std::string scope = std::string(sequence.table) + "|" + key->number + "|" + key->version;
-  const int next = session.Context().Reservations().Next(scope, session.Id(), storedMax);
+  // The stored numbers and the held ones are read and the new one held in
+  // one write transaction, so no other connection numbers in between.
+  Storage& db = session.Db();
+  int next = 0;
+  db.Transaction(TxMode::Write, [&] {
+    auto stored = db.Query(std::string("SELECT COALESCE(MAX(CAST(") + sequence.column + " AS INTEGER)), 0) AS ULTIMO FROM " +
+                               sequence.table + " WHERE NRPROPOSFAS = ?1 AND NRVERPROPFAS = ?2",
+                           {plat::Variant(key->number), plat::Variant(key->version)});
+    const int storedMax = static_cast<int>(stored.rows[0][0].ToInt());
+    next = ReserveNumber(db, std::string(sequence.table) + "|" + key->number + "|" + key->version, storedMax);
+  });
   if (next > kMaxDetailNumber)
     throw plat::EError("A proposta " + key->number + " versão " + key->version + " já usa todos os " +
                        std::to_string(kMaxDetailNumber) + " números de " + sequence.records + ".");

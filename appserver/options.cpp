@@ -30,10 +30,12 @@ std::pair<std::string, int> ParseListenAddress(const std::string& text) {
 }
 
 std::string Usage() {
-  return "usage: psr_appserver --db FILE [--listen HOST:PORT] [--demo] [--demo-proposals N]\n"
+  return "usage: psr_appserver --db FILE|URI [--listen HOST:PORT] [--demo] [--demo-proposals N]\n"
          "                     [--create-only] [--test-options] [--max-connections N]\n"
          "                     [--idle-timeout S] [--frame-timeout S] [--max-frame-mb N]\n"
          "  --db FILE            SQLite database; created with its schema when missing\n"
+         "  --db URI             PostgreSQL database (postgresql://user@host:port/name); its tables\n"
+         "                       are created when missing, as for a file\n"
          "  --listen HOST:PORT   address to serve (default 127.0.0.1:47130; port 0 picks a free port)\n"
          "  --demo               fill a new database with the demo data\n"
          "  --demo-proposals N   the demo data plus N more simple proposals (benchmarks)\n"

@@ -314,7 +314,7 @@ const std::vector<QueryDef>& Queries() {
        {"NRPROPOSFAS"},
        kSumValorPedido,
        Proposal::NumberFirst,
-       "SELECT ROUND(COALESCE(SUM(VRVELUSOPEDP), 0), 4) AS VALOR FROM VENCLUSOPROP"
+       "SELECT ROUND(CAST(COALESCE(SUM(VRVELUSOPEDP), 0) AS NUMERIC), 4) AS VALOR FROM VENCLUSOPROP"
        " WHERE NRPROPOSFAS = ?1 AND NRVERPROPFAS = ?2"},
   };
   return queries;

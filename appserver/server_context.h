@@ -1,6 +1,6 @@
 // ServerContext: what all connections of one application server share: the
-// database file, the served objects, the server date, the failures injected
-// by a test harness and the numbers reserved for new records.
+// database, the served objects, the server date and the failures injected
+// by a test harness.
 //
 // Built once before the server accepts connections; everything a
 // connection may change is guarded, so any thread may use it.
@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "appserver/number_reservations.h"
 #include "appserver/server_object.h"
 #include "platform/data/datetime.h"
 
@@ -42,8 +41,6 @@ class ServerContext {
   // The failure waiting for the method, taken away; nullopt when none.
   std::optional<std::string> TakeFailure(const std::string& method);
 
-  NumberReservations& Reservations() { return reservations_; }
-
  private:
   std::string dbPath_;
   bool testOptions_;
@@ -51,7 +48,6 @@ class ServerContext {
   mutable std::mutex mutex_;
   std::optional<plat::DateTime> today_;
   std::map<std::string, std::deque<std::string>> failures_;
-  NumberReservations reservations_;
 };
 
 }  // namespace appsrv

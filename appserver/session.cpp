@@ -1,13 +1,22 @@
 #include "appserver/session.h"
 
+#include "appserver/number_reservations.h"
+
 #include "platform/data/errors.h"
 
 namespace appsrv {
 
 Session::Session(ServerContext& context, int64_t id)
-    : context_(context), id_(id), db_(OpenSqliteStorage(context.DbPath())) {}
+    : context_(context), id_(id), db_(OpenStorage(context.DbPath())) {}
 
-Session::~Session() { context_.Reservations().Release(id_); }
+// What the connection held is let go; when the database cannot be reached
+// now, the next connection to number in that scope finds it ended.
+Session::~Session() {
+  try {
+    ReleaseNumbers(*db_);
+  } catch (const std::exception&) {
+  }
+}
 
 void Session::NoteProposal(const std::string& number, const std::string& version) {
   if (!number.empty() && !version.empty()) current_ = ProposalKey{number, version};

@@ -2,9 +2,15 @@
 // mode so that readers never wait for the writer, with prepared statements
 // kept for reuse.
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
+#include <fstream>
+#include <mutex>
+#include <set>
+#include <sstream>
 #include <unordered_map>
 
 #include "appserver/field_value.h"
@@ -102,6 +108,38 @@ FieldType TypeFromValues(const std::vector<plat::Row>& rows, std::size_t column)
   return type;
 }
 
+// A connection's name: its server process, the moment that process began
+// (so that a later process given the same number is another one) and a
+// count of the process's connections.
+std::string ProcessStart(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  if (!std::getline(stat, line)) return "";
+  auto close = line.rfind(')');  // the program name may hold spaces
+  if (close == std::string::npos) return "";
+  std::istringstream fields(line.substr(close + 2));
+  std::string field;
+  for (int i = 3; i <= 22 && fields >> field; ++i)
+    if (i == 22) return field;  // starttime
+  return "";
+}
+
+struct ProcessSessions {
+  std::mutex mutex;
+  std::set<std::string> live;
+  std::atomic<uint64_t> counter{0};
+};
+
+ProcessSessions& OwnSessions() {
+  static ProcessSessions sessions;
+  return sessions;
+}
+
+const std::string& OwnProcessName() {
+  static const std::string name = std::to_string(getpid()) + "." + ProcessStart(getpid());
+  return name;
+}
+
 class SqliteStorage final : public Storage {
  public:
   SqliteStorage(const std::string& path, int busyTimeoutMs) {
@@ -116,11 +154,45 @@ class SqliteStorage final : public Storage {
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_busy_timeout(db_, busyTimeoutMs);
     ExecuteScript("PRAGMA journal_mode = WAL; PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL;");
+    auto& own = OwnSessions();
+    session_ = OwnProcessName() + "." + std::to_string(++own.counter);
+    std::lock_guard lock(own.mutex);
+    own.live.insert(session_);
   }
 
   ~SqliteStorage() override {
     for (auto& [sql, stmt] : cache_) sqlite3_finalize(stmt);
     sqlite3_close(db_);
+    auto& own = OwnSessions();
+    std::lock_guard lock(own.mutex);
+    own.live.erase(session_);
+  }
+
+  void CreateTables(const std::string& schema) override { ExecuteScript(schema); }
+
+  const std::string& SessionName() override { return session_; }
+
+  // A name of this process is alive while its connection is open; a name of
+  // another process while a process with that number and start runs.
+  std::vector<std::string> EndedSessions(const std::vector<std::string>& names) override {
+    std::vector<std::string> ended;
+    auto& own = OwnSessions();
+    const std::string mine = OwnProcessName() + ".";
+    std::lock_guard lock(own.mutex);
+    for (const auto& name : names) {
+      bool alive;
+      if (name.rfind(mine, 0) == 0) {
+        alive = own.live.count(name) > 0;
+      } else {
+        auto dot = name.find('.');
+        auto second = dot == std::string::npos ? dot : name.find('.', dot + 1);
+        pid_t pid = static_cast<pid_t>(std::atol(name.c_str()));
+        alive = second != std::string::npos && pid > 0 &&
+                ProcessStart(pid) == name.substr(dot + 1, second - dot - 1);
+      }
+      if (!alive) ended.push_back(name);
+    }
+    return ended;
   }
 
   DataPacket Query(const std::string& sql, const Params& params) override {
@@ -283,6 +355,7 @@ class SqliteStorage final : public Storage {
   std::unordered_map<std::string, sqlite3_stmt*> cache_;
   std::unordered_map<std::string, std::vector<Column>> columns_;
   bool inTransaction_ = false;
+  std::string session_;
 };
 
 }  // namespace

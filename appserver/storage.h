@@ -1,5 +1,5 @@
 // Storage: the application server's access to its database, behind one
-// interface so that another back end (PostgreSQL) can take SQLite's place.
+// interface with two back ends: an SQLite file and a PostgreSQL database.
 //
 // Statements use numbered parameters ("?1", "?2"; "?" counts on) and are
 // always given their values as parameters, never pasted into the text.
@@ -30,6 +30,7 @@ enum class StorageFailure {
   MissingParent,  // a foreign key found no parent record
   NotNull,        // a required column was left empty
   Busy,           // another writer held the database longer than the wait allowed
+  Lost,           // the connection to the database server broke; the next call makes it again
 };
 
 class EStorageError : public plat::EError {
@@ -73,19 +74,43 @@ class Storage {
   virtual plat::DataPacket Query(const std::string& sql, const Params& params = {}) = 0;
   // Runs one statement without rows; returns the number of rows changed.
   virtual int64_t Execute(const std::string& sql, const Params& params = {}) = 0;
-  // Runs a text of several statements without parameters (schema, scripts).
+  // Runs a text of several statements without parameters (scripts).
   virtual void ExecuteScript(const std::string& sql) = 0;
+  // Runs a schema written in the schema's own column types (VARCHAR(n),
+  // INTEGER, FLOAT, NUMERIC(n), DATETIME, CLOB), each declared in the back
+  // end's words so that it reads back as the same field types.
+  virtual void CreateTables(const std::string& schema) = 0;
   // The columns of a table in declared order; EStorageError for an unknown table.
   virtual const std::vector<Column>& TableColumns(const std::string& table) = 0;
   virtual bool TableExists(const std::string& table) = 0;
   // Runs work in one transaction: commits when it returns, rolls everything
   // back when it throws (and rethrows). Transactions do not nest.
   virtual void Transaction(TxMode mode, const std::function<void()>& work) = 0;
+
+  // This connection's name among all connections to the database, from any
+  // server process: no other live connection has it.
+  virtual const std::string& SessionName() = 0;
+  // Those of the names that belong to connections no longer alive: closed,
+  // or of a server process that ended.
+  virtual std::vector<std::string> EndedSessions(const std::vector<std::string>& names) = 0;
 };
 
 // Opens (creating when missing) an SQLite database file: WAL journal, foreign
 // keys enforced, and a wait of up to busyTimeoutMs for another writer.
 std::unique_ptr<Storage> OpenSqliteStorage(const std::string& path, int busyTimeoutMs = 10000);
+
+// Opens a PostgreSQL database given by a connection URI
+// ("postgresql://user@host:port/database"); writers wait up to 10 s.
+std::unique_ptr<Storage> OpenPostgresStorage(const std::string& uri);
+
+// True for a database given as a PostgreSQL connection URI.
+bool IsPostgresUri(const std::string& database);
+// Opens the database: a PostgreSQL URI, else an SQLite file path.
+std::unique_ptr<Storage> OpenStorage(const std::string& database);
+// Creates a PostgreSQL database that does not exist yet (UTF-8, through the
+// server's "postgres" database; the role needs the right to create
+// databases), as opening a missing SQLite file creates it. Nothing for a file.
+void CreateDatabaseIfMissing(const std::string& database);
 
 // The field type and size of a declared column type ("VARCHAR(20)" ->
 // string 20), by the rules the host's local queries use.

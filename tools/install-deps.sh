@@ -2,7 +2,7 @@
 # Installs the Debian packages the project builds with, when any is missing.
 # Quick and silent when everything is already present.
 set -eu
-PACKAGES="cmake g++ make libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev libsqlite3-dev qt6-base-dev xvfb xauth"
+PACKAGES="cmake g++ make libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev libsqlite3-dev libpq-dev pkg-config qt6-base-dev xvfb xauth"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -6,8 +6,11 @@
 
 namespace hostapp {
 
-LiveHost::LiveHost(HostConfig config, std::string appServerPath)
-    : config_(std::move(config)), dir_("psr_scenario"), server_(std::move(appServerPath), dir_.File("server.log")) {}
+LiveHost::LiveHost(HostConfig config, std::string appServerPath, const std::string& postgresCluster)
+    : config_(std::move(config)),
+      dir_("psr_scenario"),
+      server_(std::move(appServerPath), dir_.File("server.log")),
+      database_(postgresCluster.empty() ? dir_.File("server.db") : ScenarioDatabaseUri(postgresCluster)) {}
 
 LiveHost::~LiveHost() {
   // The screen goes before the host and the server it was made with.
@@ -40,7 +43,7 @@ void LiveHost::SetHostSetting(const std::string& key, const std::string& value) 
 
 HostRuntime& LiveHost::Started() {
   if (runtime_) return *runtime_;
-  if (!server_.Running()) server_.Start(AppServerArguments(dir_.File("server.db"), demo_));
+  if (!server_.Running()) server_.Start(AppServerArguments(database_, demo_));
   // The host's own services always use the scenario's server; the screen's
   // endpoint may be pointed elsewhere by a setting.
   HostConfig config = config_;
@@ -84,7 +87,7 @@ void LiveHost::StartServer() {
     return;
   }
   // Again on the same database, which already holds what it should.
-  server_.Start(AppServerArguments(dir_.File("server.db"), false));
+  server_.Start(AppServerArguments(database_, false));
   FollowServer();
 }
 

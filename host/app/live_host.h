@@ -1,5 +1,6 @@
 // LiveHost: the scripted host's real surroundings for one scenario file: an
-// application-server process with a fresh database in a temporary folder,
+// application-server process with a fresh database (an SQLite file in a
+// temporary folder, or a new database on a PostgreSQL cluster),
 // and the host runtime (identity, local cache, the screen's package) started
 // against it the first time a step needs the server or the screen.
 #pragma once
@@ -17,8 +18,9 @@ namespace hostapp {
 class LiveHost : public ScenarioHost {
  public:
   // config: the host's settings (identity, package); its server is replaced
-  // by the scenario's own.
-  LiveHost(HostConfig config, std::string appServerPath);
+  // by the scenario's own. postgresCluster: a PostgreSQL URI whose server
+  // holds the scenario's database, "" for an SQLite file.
+  LiveHost(HostConfig config, std::string appServerPath, const std::string& postgresCluster = "");
   ~LiveHost() override;
 
   void UseDemoData(bool demo) override;
@@ -40,6 +42,7 @@ class LiveHost : public ScenarioHost {
   HostConfig config_;
   TempDir dir_;
   ServerProcess server_;
+  std::string database_;
   bool demo_ = true;
   bool endpointIsServer_ = true;  // the host's endpoint follows the scenario's server
   std::unique_ptr<HostRuntime> runtime_;

@@ -5,6 +5,7 @@
 #include <getopt.h>
 #include <signal.h>
 
+#include <fstream>
 #include <iostream>
 
 #include "host/app/host_runtime.h"
@@ -35,6 +36,8 @@ void Usage() {
                "  --cache FILE          local cache database (default in memory)\n"
                "  --package FILE        the screen package (default next to this program)\n"
                "  --appserver FILE      the application server scenarios start (default next to this program)\n"
+               "  --postgres URI|@FILE  scenarios' databases on this PostgreSQL cluster (its URI, or a file\n"
+               "                        holding it) instead of SQLite files\n"
                "  --keep-going          run a scenario on after a failed step\n"
                "  --verbose             print each scenario step as it starts\n"
                "  --list-steps          print the steps a scenario file may use\n"
@@ -129,6 +132,15 @@ int ListBindings(const hostapp::HostConfig& config, const std::string& appServer
   return 0;
 }
 
+// The cluster URI given, or read from the file given as @FILE.
+std::string ClusterUri(const std::string& given) {
+  if (given.empty() || given.front() != '@') return given;
+  std::ifstream file(given.substr(1));
+  std::string uri;
+  if (!std::getline(file, uri) || uri.empty()) throw plat::EError("--postgres: no cluster URI in " + given.substr(1));
+  return uri;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,6 +158,7 @@ int main(int argc, char** argv) {
                                        {"cache", required_argument, nullptr, 'C'},
                                        {"package", required_argument, nullptr, 'p'},
                                        {"appserver", required_argument, nullptr, 'a'},
+                                       {"postgres", required_argument, nullptr, 'G'},
                                        {"keep-going", no_argument, nullptr, 'k'},
                                        {"verbose", no_argument, nullptr, 'v'},
                                        {"list-steps", no_argument, nullptr, 'l'},
@@ -168,6 +181,7 @@ int main(int argc, char** argv) {
         case 'C': config.Set("cache", optarg); break;
         case 'p': config.Set("package", optarg); break;
         case 'a': options.appServerPath = optarg; break;
+        case 'G': options.postgresCluster = ClusterUri(optarg); break;
         case 'k': options.run.keepGoing = true; break;
         case 'v': options.run.verbose = true; break;
         case 'l': hostapp::PrintSteps(std::cout); return 0;

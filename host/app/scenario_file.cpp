@@ -51,7 +51,8 @@ bool RunScenarioFile(const std::string& path, const ScenarioOptions& options, st
   try {
     ScenarioDialogs dialogs;
     DialogsInstalled installed(dialogs);
-    LiveHost live(options.config, options.appServerPath.empty() ? DefaultAppServerPath() : options.appServerPath);
+    LiveHost live(options.config, options.appServerPath.empty() ? DefaultAppServerPath() : options.appServerPath,
+                  options.postgresCluster);
     StepContext context(live, dialogs, out);
     return ScenarioRunner(context, report, options.run).Run(parsed.scenario);
   } catch (const std::exception& e) {

@@ -16,6 +16,9 @@ namespace hostapp {
 struct ScenarioOptions {
   HostConfig config;          // identity and package; the server is the file's own
   std::string appServerPath;  // empty: next to this program
+  // A PostgreSQL cluster's URI: each file's server gets a fresh database
+  // there instead of an SQLite file.
+  std::string postgresCluster;
   RunOptions run;
 };
 

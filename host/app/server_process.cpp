@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <thread>
 
@@ -127,6 +128,18 @@ std::vector<std::string> AppServerArguments(const std::string& database, bool de
   if (demo) args.push_back("--demo");
   args.push_back("--test-options");
   return args;
+}
+
+std::string ScenarioDatabaseUri(const std::string& clusterUri) {
+  static int count = 0;
+  std::random_device random;
+  const std::string name = "psr_scenario_" + std::to_string(getpid()) + "_" + std::to_string(random() % 100000) +
+                           "_" + std::to_string(++count);
+  // postgresql://[userinfo@]host[:port][/database][?params]
+  const std::size_t scheme = clusterUri.find("://");
+  const std::size_t path = clusterUri.find_first_of("/?", scheme == std::string::npos ? 0 : scheme + 3);
+  const std::size_t query = path == std::string::npos ? path : clusterUri.find('?', path);
+  return clusterUri.substr(0, path) + "/" + name + (query == std::string::npos ? "" : clusterUri.substr(query));
 }
 
 std::string DefaultAppServerPath() {

@@ -49,6 +49,11 @@ class ServerProcess {
 // (fault injection, the server date, SQL).
 std::vector<std::string> AppServerArguments(const std::string& database, bool demo);
 
+// A new database's URI on the PostgreSQL cluster given by its URI: the
+// cluster's address and role with a database name of this process's own
+// (the server creates it).
+std::string ScenarioDatabaseUri(const std::string& clusterUri);
+
 // Where the application server is: next to this program, as built.
 std::string DefaultAppServerPath();
 

@@ -5,23 +5,11 @@
 
 namespace apptest {
 
-namespace {
-
-std::filesystem::path FreshFolder() {
-  static std::atomic<int> counter{0};
-  std::random_device random;
-  auto folder = std::filesystem::temp_directory_path() /
-                ("psr_appserver_test_" + std::to_string(random()) + "_" + std::to_string(counter++));
-  std::filesystem::create_directories(folder);
-  return folder;
-}
-
-}  // namespace
 
 ServerFixture::ServerFixture(bool testOptions, const std::function<void(appsrv::ServerOptions&)>& adjust)
-    : folder_(FreshFolder()) {
+{
   appsrv::ServerOptions options;
-  options.dbPath = (folder_ / "server.db").string();
+  options.dbPath = database_.Name();
   options.port = 0;
   options.setup.demo = true;
   options.testOptions = testOptions;
@@ -36,8 +24,6 @@ ServerFixture::~ServerFixture() {
   server_->Stop();
   runner_.join();
   server_.reset();
-  std::error_code ignored;
-  std::filesystem::remove_all(folder_, ignored);
 }
 
 std::unique_ptr<host::TNetConnection> ServerFixture::Connect() {

@@ -1,6 +1,6 @@
 // ServerFixture: an application server started in this process on a free
-// loopback port, with a fresh database holding the demo data in a
-// temporary folder, and clients that call it over real TCP connections
+// loopback port, with a fresh database holding the demo data (SQLite, or
+// PostgreSQL when the run names a cluster: see TestDatabase), and clients that call it over real TCP connections
 // (host::TNetConnection with ThrowException false, as the screen uses it).
 //
 // Also small helpers to read answers and to build deltas from fetched
@@ -19,6 +19,7 @@
 
 #include "appserver/server.h"
 #include "host/netconnection.h"
+#include "test_database.h"
 #include "platform/data/packet.h"
 
 namespace apptest {
@@ -44,7 +45,7 @@ class ServerFixture : public ::testing::Test {
   // The single value of a one-row, one-column query, as text.
   std::string SqlValue(const std::string& sql);
 
-  std::filesystem::path folder_;
+  TestDatabase database_;
   std::unique_ptr<appsrv::AppServer> server_;
   std::thread runner_;
   std::unique_ptr<host::TNetConnection> net_;

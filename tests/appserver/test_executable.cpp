@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "host/netconnection.h"
+#include "test_database.h"
 
 namespace fs = std::filesystem;
 
@@ -99,15 +100,11 @@ class Executable : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!fs::exists(Program())) GTEST_SKIP() << "psr_appserver is not built next to the tests";
-    folder_ = fs::temp_directory_path() / ("psr_appserver_exe_" + std::to_string(getpid()));
-    fs::create_directories(folder_);
-    db_ = (folder_ / "demo.db").string();
+    database_ = std::make_unique<apptest::TestDatabase>();
+    db_ = database_->Name();
   }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-  fs::path folder_;
+  void TearDown() override { database_.reset(); }
+  std::unique_ptr<apptest::TestDatabase> database_;
   std::string db_;
 };
 

@@ -67,11 +67,9 @@ TEST_F(Limited, AMessageOverTheMaximumIsRefusedBeforeItsBytesArrive) {
   plat::TcpSocket large = Raw();
   large.SendAll(Header(200u << 20));  // announces 200 MiB and sends nothing more
   EXPECT_TRUE(Mentions(RefusalOn(large), "209715200 bytes: more than 4096"));
-  plat::TcpSocket fits = Raw();
-  plat::WriteFrame(fits, plat::RequestToJson({7, appsrv::kModuleObject, "PrxProposta", {}}).dump());
-  auto answer = plat::ReadFrame(fits, 5s);
-  ASSERT_TRUE(answer.has_value());
-  EXPECT_EQ(plat::AnswerFromJson(nlohmann::json::parse(*answer)).id, 7);
+  // A message within the maximum is answered (on the fixture's connection:
+  // the closed one may still count against the two until its thread ends).
+  EXPECT_FALSE(Call("PrxProposta").Failed());
 }
 
 class Idle : public ServerFixture {

@@ -4,10 +4,12 @@
 
 #include <filesystem>
 
+#include "appserver/number_reservations.h"
 #include "appserver/options.h"
 #include "appserver/session.h"
 #include "appserver/storage.h"
 #include "platform/data/errors.h"
+#include "test_database.h"
 
 using plat::FieldType;
 using plat::Variant;
@@ -16,23 +18,13 @@ namespace {
 
 class TempDatabase : public ::testing::Test {
  protected:
-  TempDatabase()
-      : path_((std::filesystem::temp_directory_path() /
-               ("psr_storage_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".db"))
-                  .string()) {
-    Remove();
-    db_ = appsrv::OpenSqliteStorage(path_);
-    db_->ExecuteScript(
+  TempDatabase() : path_(database_.Name()) {
+    db_ = appsrv::OpenStorage(path_);
+    db_->CreateTables(
         "CREATE TABLE T (K VARCHAR(5) PRIMARY KEY, D DATETIME, F FLOAT, N NUMERIC(32), X CLOB, U VARCHAR(3) UNIQUE)");
   }
-  ~TempDatabase() override {
-    db_.reset();
-    Remove();
-  }
-  void Remove() {
-    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path_ + suffix);
-  }
+  ~TempDatabase() override { db_.reset(); }
+  apptest::TestDatabase database_;
   std::string path_;
   std::unique_ptr<appsrv::Storage> db_;
 };
@@ -57,17 +49,27 @@ TEST_F(Storage, QueryTypesTableColumnsByDeclarationAndComputedOnesByValue) {
   EXPECT_EQ(packet.rows[0][3].ToDecimal(), plat::Decimal::Parse("10.25"));
 }
 
-TEST(NumberReservations, HandsEachConnectionItsOwnNumberUntilOneIsStored) {
-  appsrv::NumberReservations numbers;
-  EXPECT_EQ(numbers.Next("P|1", 1, 4), 5);
-  EXPECT_EQ(numbers.Next("P|1", 1, 4), 5);
-  EXPECT_EQ(numbers.Next("P|1", 2, 4), 6);
-  EXPECT_EQ(numbers.Next("Q|1", 2, 0), 1);  // scopes are apart
-  EXPECT_EQ(numbers.Next("P|1", 1, 5), 7);  // 5 stored; 6 is held by connection 2
-  numbers.Release(2);
-  EXPECT_EQ(numbers.Next("P|1", 3, 5), 8);  // 7 is still held by connection 1
-  numbers.Release(1);
-  EXPECT_EQ(numbers.Next("P|1", 4, 5), 9);  // connection 3 holds 8
+// Each connection is its own Storage on the database file.
+TEST_F(TempDatabase, NumberReservationsHandEachConnectionItsOwnNumberUntilOneIsStored) {
+  appsrv::CreateReservationTable(*db_);
+  std::vector<std::unique_ptr<appsrv::Storage>> connections;
+  for (int i = 0; i < 4; ++i) connections.push_back(appsrv::OpenStorage(path_));
+  auto next = [&](int connection, const std::string& scope, int storedMax) {
+    int number = 0;
+    auto& db = *connections[std::size_t(connection)];
+    db.Transaction(appsrv::TxMode::Write, [&] { number = appsrv::ReserveNumber(db, scope, storedMax); });
+    return number;
+  };
+  EXPECT_EQ(next(0, "P|1", 4), 5);
+  EXPECT_EQ(next(0, "P|1", 4), 5);
+  EXPECT_EQ(next(1, "P|1", 4), 6);
+  EXPECT_EQ(next(1, "Q|1", 0), 1);  // scopes are apart
+  EXPECT_EQ(next(0, "P|1", 5), 7);  // 5 stored; 6 is held by connection 1
+  appsrv::ReleaseNumbers(*connections[1]);
+  EXPECT_EQ(next(2, "P|1", 5), 8);  // 7 is still held by connection 0
+  connections[0].reset();           // closed without letting go: found ended
+  EXPECT_EQ(next(3, "P|1", 5), 9);  // connection 2 holds 8
+  EXPECT_EQ(db_->Query("SELECT COUNT(*) FROM NUMERORESERVADO WHERE ESCOPO = 'P|1'").rows[0][0].ToInt(), 2);
 }
 
 TEST_F(TempDatabase, FramesThatAreNotCallsGetAnErrorAnswer) {
