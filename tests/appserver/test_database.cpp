@@ -35,9 +35,9 @@ std::string TestPostgresCluster() {
   return uri;
 }
 
-TestDatabase::TestDatabase()
+TestDatabase::TestDatabase(Kind kind)
     : folder_(std::filesystem::temp_directory_path() / ("psr_appserver_test_" + UniqueSuffix())),
-      cluster_(TestPostgresCluster()) {
+      cluster_(kind == Kind::Sqlite ? "" : TestPostgresCluster()) {
   std::filesystem::create_directories(folder_);
   if (cluster_.empty()) {
     name_ = (folder_ / "server.db").string();

@@ -11,7 +11,11 @@ namespace apptest {
 
 class TestDatabase {
  public:
-  TestDatabase();
+  enum class Kind {
+    OfTheRun,  // PostgreSQL when the run names a cluster, else SQLite
+    Sqlite,
+  };
+  explicit TestDatabase(Kind kind = Kind::OfTheRun);
   ~TestDatabase();
   TestDatabase(const TestDatabase&) = delete;
   TestDatabase& operator=(const TestDatabase&) = delete;
