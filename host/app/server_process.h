@@ -27,6 +27,7 @@ class ServerProcess {
   // Asks it to end, and kills it when it has not after the grace time.
   void Stop(std::chrono::milliseconds grace = std::chrono::seconds(5));
   bool Running() const { return pid_ > 0; }
+  pid_t Pid() const { return pid_; }
 
   const std::string& Host() const { return host_; }
   int Port() const { return port_; }
