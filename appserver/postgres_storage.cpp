@@ -9,6 +9,7 @@
 // whole database, so a read-check-write sequence sees no other writer
 // between its steps, on this server process or any other.
 #include <libpq-fe.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <cctype>
@@ -376,13 +377,29 @@ class PostgresStorage final : public Storage {
   }
 
   // A connection lost by an earlier call is made again before the next one;
-  // a transaction does not move to a new connection halfway.
+  // so is one the database ended while it was idle (restarted, or ended by an
+  // administrator), which shows in what has arrived on it: nothing was sent
+  // on it since, so nothing is lost by connecting again. A transaction does
+  // not move to a new connection halfway.
   void Reconnected() {
+    if (conn_ && !inTransaction_) TakeWhatArrived();
     if (conn_ && PQstatus(conn_) == CONNECTION_OK) return;
     if (inTransaction_)
       throw EStorageError(StorageFailure::Lost,
                           "A conexão com o banco de dados foi perdida durante a transação; nada foi gravado.");
     Connect();
+  }
+
+  // Reads what the database sent on the idle connection, sending nothing. A
+  // database that ends a connection says so and then closes it; once
+  // something has come, the close is waited for a moment, so that the next
+  // statement goes to a new connection rather than to the closing one.
+  void TakeWhatArrived() {
+    pollfd ready{PQsocket(conn_), POLLIN, 0};
+    for (int i = 0; i < 4 && PQstatus(conn_) == CONNECTION_OK && ready.fd >= 0; ++i) {
+      if (poll(&ready, 1, i == 0 ? 0 : 100) != 1) return;
+      if (!PQconsumeInput(conn_)) return;
+    }
   }
 
   PGresult* Run(const std::string& sql, const Params& params) {
