@@ -10,6 +10,7 @@ namespace host {
 TNetConnection::TNetConnection(plat::TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {}
 
 void TNetConnection::SetConnected(bool connected) {
+  lost_ = false;
   if (connected == Connected()) return;
   if (connected) {
     if (BeforeConnect) BeforeConnect(*this);
@@ -33,8 +34,21 @@ ServerResult TNetConnection::Call(const std::string& object, const std::string& 
                                   std::vector<plat::RpcArg> args) {
   plat::RpcRequest request{nextId_++, object, method, std::move(args)};
   ServerResult result;
+  std::string notConnected;
+  if (!Connected() && lost_) {
+    // Lost by an earlier call: connected again, as a user reopening would.
+    try {
+      if (BeforeConnect) BeforeConnect(*this);
+      socket_ = plat::TcpSocket::Connect(Host, Port, Timeout);
+      lost_ = false;
+    } catch (const std::exception& e) {
+      notConnected = e.what();
+    }
+  }
   if (!Connected()) {
-    result = ServerResult::OfFailure("Not connected to the application server (" + object + "." + method + ")");
+    result = ServerResult::OfFailure(notConnected.empty() ? "Not connected to the application server (" + object +
+                                                                 "." + method + ")"
+                                                           : notConnected + " (" + method + ")");
   } else {
     try {
       plat::WriteFrame(socket_, plat::RequestToJson(request).dump());
@@ -52,9 +66,11 @@ ServerResult TNetConnection::Call(const std::string& object, const std::string& 
       }
     } catch (const plat::ENetError& e) {
       socket_.Close();  // a late answer must not be read as the next call's
+      lost_ = true;
       result = ServerResult::OfFailure(std::string(e.what()) + " (" + method + ")");
     } catch (const std::exception& e) {  // malformed answer
       socket_.Close();
+      lost_ = true;
       result = ServerResult::OfFailure("The application server sent an unreadable answer to " + method + ": " +
                                        e.what());
     }

@@ -10,7 +10,9 @@
 // Consiste.CheckResultServ to report; with true it throws ENetError (or
 // EError with the server's message). After a broken connection or a timeout
 // the connection is closed, so a late answer can never be taken for the
-// answer of a later call.
+// answer of a later call; the next call connects again first (BeforeConnect,
+// then the connection), and fails with the reason when it cannot. A
+// connection the program closed (Connected false) stays closed.
 #pragma once
 
 #include <chrono>
@@ -51,6 +53,7 @@ class TNetConnection : public plat::TComponent {
 
   plat::TcpSocket socket_;
   int64_t nextId_ = 1;
+  bool lost_ = false;  // closed by a failed call, not by the program
 };
 
 }  // namespace host

@@ -7,6 +7,7 @@
 #include "host/app/scenario.h"
 #include "host/app/step_context.h"
 #include "host/app/step_type.h"
+#include "platform/data/clientdataset.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/ui/buttons.h"
@@ -57,6 +58,13 @@ void ExpectCount(const Step& step, StepContext& context) {
   auto& dataSet = context.ComponentAs<plat::TDataSet>(step.Arg(0), "a data set");
   if (dataSet.RecordCount() != std::stoi(step.Arg(1)))
     Fail(step.Arg(1) + " record(s) in " + dataSet.Name(), std::to_string(dataSet.RecordCount()));
+}
+
+// The changes a client data set holds that the server has not taken yet.
+void ExpectChanges(const Step& step, StepContext& context) {
+  auto& dataSet = context.ComponentAs<plat::TClientDataSet>(step.Arg(0), "a client data set");
+  if (dataSet.ChangeCount() != std::stoi(step.Arg(1)))
+    Fail(step.Arg(1) + " unsent change(s) in " + dataSet.Name(), std::to_string(dataSet.ChangeCount()));
 }
 
 void ExpectField(const Step& step, StepContext& context) {
@@ -165,6 +173,8 @@ const std::vector<StepType>& ScreenExpectations() {
       {"expect page", "PAGES PAGE", "the active page of a page control", ExpectPage},
       {"expect state", "DATASET inactive|browse|edit|insert", "a data set's state", ExpectState},
       {"expect count", "DATASET COUNT", "a data set's record count", ExpectCount},
+      {"expect changes", "DATASET COUNT", "the changes a client data set holds, not yet taken by the server",
+       ExpectChanges},
       {"expect field", "DATASET.FIELD TEXT", "a field's stored text", ExpectField, false, false, 0},
       {"expect display", "DATASET.FIELD TEXT", "a field's text as shown", ExpectField, false, false, 1},
       {"expect text", "CONTROL TEXT", "a control's text (a grid's current cell, a label's caption)", ExpectText},

@@ -1,0 +1,54 @@
+// Fuzz target: the readers of data sets on the wire. The input is parsed as
+// JSON, as the screen's connection parses an answer, and read three ways:
+// as a data packet (PacketFromJson), as a delta (DeltaFromJson, which the
+// server reads from a Set call) and as a whole answer (AnswerFromJson, which
+// carries packets and values to the screen). Each reader either refuses the
+// input with a plat::EError or reads a value that is written back, read
+// again to the same value and written again to the same text; anything else
+// escaping a reader is a fault.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/data/errors.h"
+#include "platform/data/packet.h"
+#include "platform/net/rpc.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace {
+
+bool SameAnswer(const plat::RpcAnswer& a, const plat::RpcAnswer& b) {
+  return a.kind == b.kind && a.id == b.id && a.packet == b.packet && a.value == b.value && a.error == b.error;
+}
+
+template <typename Value, typename Read, typename Write, typename Same>
+void RoundTrip(const nlohmann::json& json, Read read, Write write, Same same, const char* what) {
+  Value value;
+  try {
+    value = read(json);
+  } catch (const plat::EError&) {
+    return;
+  }
+  const std::string text = write(value).dump();
+  auto again = fuzz::ParseJson(text);
+  if (!again) fuzz::Check(false, what);
+  const Value back = read(*again);
+  fuzz::Check(same(back, value), what);
+  fuzz::Check(write(back).dump() == text, what);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  auto json = fuzz::ParseJson(std::string_view(reinterpret_cast<const char*>(data), size));
+  if (!json) return 0;
+  auto equal = [](const auto& a, const auto& b) { return a == b; };
+  RoundTrip<plat::DataPacket>(*json, plat::PacketFromJson, plat::PacketToJson, equal,
+                              "a data packet does not come back the same after writing and reading");
+  RoundTrip<plat::Delta>(*json, plat::DeltaFromJson, plat::DeltaToJson, equal,
+                         "a delta does not come back the same after writing and reading");
+  RoundTrip<plat::RpcAnswer>(*json, plat::AnswerFromJson, plat::AnswerToJson, SameAnswer,
+                             "an answer does not come back the same after writing and reading");
+  return 0;
+}

@@ -1,0 +1,100 @@
+// Fuzz target: a request as the application server reads it. The input is
+// a frame's text; as in AnswerFrame it is parsed as JSON and read by
+// RequestFromJson. A text that is not JSON, or a request the reader refuses
+// with a plat::EError, is answered as an error; anything else escaping the
+// reader is a fault.
+//
+// A request that was read then goes where the server sends it: its
+// arguments are checked against the kinds of arguments the server's
+// methods take (CheckArgs), and those that pass are read the way the
+// methods read them, which must not fail. Last, the request is written
+// back (RequestToJson), read again to the same request, and written again
+// to the same text.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "appserver/server_object.h"
+#include "platform/data/errors.h"
+#include "platform/net/rpc.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace {
+
+using appsrv::ArgKind;
+
+// The argument lists of the server's methods: the queries (texts only, up
+// to five), GetUpDateValor (a number, then texts), Host.SetServerDate (a
+// date) and the Set methods (one delta).
+const std::vector<appsrv::Method>& MethodShapes() {
+  static const std::vector<appsrv::Method> shapes = [] {
+    std::vector<appsrv::Method> out;
+    for (int count = 0; count <= 5; ++count) {
+      appsrv::Method query{"Query" + std::to_string(count), {}, nullptr};
+      for (int i = 1; i <= count; ++i) query.args.push_back({"arg" + std::to_string(i), ArgKind::Text});
+      out.push_back(std::move(query));
+    }
+    out.push_back({"GetUpDateValor",
+                   {{"QTLINPPEDP", ArgKind::Number},
+                    {"NRPROPOSFAS", ArgKind::Text},
+                    {"NRVERPROPFAS", ArgKind::Text},
+                    {"CDLIN", ArgKind::Text},
+                    {"CDLIN", ArgKind::Text}},
+                   nullptr});
+    out.push_back({"SetServerDate", {{"data", ArgKind::DateTime}}, nullptr});
+    out.push_back({"SetProposta", {{"delta", ArgKind::Delta}}, nullptr});
+    return out;
+  }();
+  return shapes;
+}
+
+void ReadArguments(const plat::RpcRequest& request) {
+  for (const appsrv::Method& method : MethodShapes()) {
+    std::optional<appsrv::CallArgs> args;
+    try {
+      args.emplace(appsrv::CheckArgs(method, request.args));
+    } catch (const plat::EError&) {
+      continue;  // refused with a message naming the method and the argument
+    }
+    bool allTexts = true;
+    for (std::size_t i = 0; i < args->Size(); ++i) {
+      switch (method.args[i].kind) {
+        case ArgKind::Text: args->Text(i); break;
+        case ArgKind::Number: args->Number(i); break;
+        case ArgKind::DateTime: args->Date(i); break;
+        case ArgKind::Delta: args->DeltaAt(i); break;
+      }
+      allTexts = allTexts && method.args[i].kind == ArgKind::Text;
+    }
+    if (allTexts) args->Texts();  // the queries' statement parameters
+  }
+}
+
+bool SameRequest(const plat::RpcRequest& a, const plat::RpcRequest& b) {
+  return a.id == b.id && a.object == b.object && a.method == b.method && a.args == b.args;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  auto json = fuzz::ParseJson(std::string_view(reinterpret_cast<const char*>(data), size));
+  if (!json) return 0;
+  plat::RpcRequest request;
+  try {
+    request = plat::RequestFromJson(*json);
+  } catch (const plat::EError&) {
+    return 0;
+  }
+  ReadArguments(request);
+
+  const std::string text = plat::RequestToJson(request).dump();
+  auto again = fuzz::ParseJson(text);
+  fuzz::Check(again.has_value(), "a request written back is not JSON");
+  const plat::RpcRequest back = plat::RequestFromJson(*again);
+  fuzz::Check(SameRequest(back, request), "a request written back reads as another request");
+  fuzz::Check(plat::RequestToJson(back).dump() == text, "a request read back writes another text");
+  return 0;
+}
