@@ -97,9 +97,18 @@ class Applier {
       if (StoredText(Value(row, key)).empty())
         throw EError("O campo " + key.column->name + " de " + Record(row) + " deve ser informado." + kNothingWritten);
     for (const auto& bound : bound_) {
+      const bool text = bound.column->type == plat::FieldType::String || bound.column->type == plat::FieldType::Blob;
+      if (!text) continue;
+      // The screen's texts are of code page 1252: a character it lacks could
+      // never be shown or sent back unchanged.
+      const std::string stored = StoredText(Value(row, bound));
+      const std::string foreign = plat::FirstNonCp1252(stored);
+      if (!foreign.empty())
+        throw EError("O campo " + bound.column->name + " de " + Record(row) + " contém o caractere '" + foreign +
+                     "', que a página de código 1252 não tem." + kNothingWritten);
       int size = bound.column->size;
       if (bound.column->type != plat::FieldType::String || size <= 0) continue;
-      std::size_t length = plat::CharCount(StoredText(Value(row, bound)));
+      std::size_t length = plat::CharCount(stored);
       if (length > std::size_t(size))
         throw EError("O campo " + bound.column->name + " de " + Record(row) + " aceita no máximo " +
                      std::to_string(size) + " caracteres e recebeu " + std::to_string(length) + "." + kNothingWritten);

@@ -50,7 +50,8 @@ AppServer::AppServer(const ServerOptions& options)
       limits_{options.maxFrameBytes, options.idleTimeout, options.frameTimeout},
       context_(options.dbPath, options.testOptions) {
   created_ = PrepareDatabase(options.dbPath, options.setup);
-  listener_ = plat::TcpSocket::Listen(options.host, options.port);
+  // A burst of connections waits in the backlog rather than for SYN retries.
+  listener_ = plat::TcpSocket::Listen(options.host, options.port, 1024);
   port_ = listener_.LocalPort();
 }
 
