@@ -8,9 +8,20 @@ using plat::Variant;
 
 namespace {
 
-void DropSessions(Storage& db, const std::vector<std::string>& sessions) {
-  for (const auto& ended : db.EndedSessions(sessions))
-    db.Execute("DELETE FROM NUMERORESERVADO WHERE SESSAO = ?1", {Variant(ended)});
+std::string ProcessOf(const std::string& holder) { return holder.substr(0, holder.rfind('#')); }
+
+// Drops the rows of the holders whose server process has ended; returns
+// the processes found ended.
+std::vector<std::string> DropEnded(Storage& db, const std::vector<std::string>& holders) {
+  std::vector<std::string> processes;
+  for (const auto& holder : holders)
+    if (std::find(processes.begin(), processes.end(), ProcessOf(holder)) == processes.end())
+      processes.push_back(ProcessOf(holder));
+  auto ended = db.EndedSessions(processes);
+  for (const auto& holder : holders)
+    if (std::find(ended.begin(), ended.end(), ProcessOf(holder)) != ended.end())
+      db.Execute("DELETE FROM NUMERORESERVADO WHERE SESSAO = ?1", {Variant(holder)});
+  return ended;
 }
 
 }  // namespace
@@ -24,21 +35,19 @@ void CreateReservationTable(Storage& db) {
       " PRIMARY KEY (ESCOPO, SESSAO))");
 }
 
-int ReserveNumber(Storage& db, const std::string& scope, int storedMax) {
-  const std::string& me = db.SessionName();
+int ReserveNumber(Storage& db, const std::string& me, const std::string& scope, int storedMax) {
   auto holders = db.Query("SELECT SESSAO, NUMERO FROM NUMERORESERVADO WHERE ESCOPO = ?1", {Variant(scope)});
   std::vector<std::string> others;
   for (const auto& row : holders.rows)
     if (row[0].ToText() != me) others.push_back(row[0].ToText());
-  const auto ended = db.EndedSessions(others);
-  DropSessions(db, ended);
+  const auto ended = DropEnded(db, others);
   int highest = storedMax;
   for (const auto& row : holders.rows) {
     const std::string holder = row[0].ToText();
     const int number = static_cast<int>(row[1].ToInt());
     if (holder == me) {
       if (number > storedMax) return number;
-    } else if (std::find(ended.begin(), ended.end(), holder) == ended.end()) {
+    } else if (std::find(ended.begin(), ended.end(), ProcessOf(holder)) == ended.end()) {
       highest = std::max(highest, number);
     }
   }
@@ -49,15 +58,15 @@ int ReserveNumber(Storage& db, const std::string& scope, int storedMax) {
   return highest + 1;
 }
 
-void ReleaseNumbers(Storage& db) {
-  db.Execute("DELETE FROM NUMERORESERVADO WHERE SESSAO = ?1", {Variant(db.SessionName())});
+void ReleaseNumbers(Storage& db, const std::string& holder) {
+  db.Execute("DELETE FROM NUMERORESERVADO WHERE SESSAO = ?1", {Variant(holder)});
 }
 
 void DropEndedReservations(Storage& db) {
   std::vector<std::string> sessions;
   for (const auto& row : db.Query("SELECT DISTINCT SESSAO FROM NUMERORESERVADO").rows)
     sessions.push_back(row[0].ToText());
-  DropSessions(db, sessions);
+  DropEnded(db, sessions);
 }
 
 }  // namespace appsrv

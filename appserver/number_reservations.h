@@ -20,14 +20,19 @@ namespace appsrv {
 // Creates the reservations table when the database lacks it.
 void CreateReservationTable(Storage& db);
 
-// The number for a new record of the scope (a table and a proposal version)
-// on this connection, given the highest number stored there. Runs inside
-// the caller's write transaction, which also read storedMax.
-int ReserveNumber(Storage& db, const std::string& scope, int storedMax);
+// Holders are named "PROCESS#CONNECTION": the server process's name among
+// the database's connections (see Storage::SessionName) and its client
+// connection's number.
 
-// Lets go of what this connection holds (it is closing).
-void ReleaseNumbers(Storage& db);
-// Drops what connections no longer alive held (a server starting).
+// The number for a new record of the scope (a table and a proposal version)
+// for the holder, given the highest number stored there. Runs inside the
+// caller's write transaction, which also read storedMax.
+int ReserveNumber(Storage& db, const std::string& holder, const std::string& scope, int storedMax);
+
+// Lets go of what the holder holds (its client connection is closing).
+void ReleaseNumbers(Storage& db, const std::string& holder);
+// Drops what connections of server processes no longer alive held (a
+// server starting).
 void DropEndedReservations(Storage& db);
 
 }  // namespace appsrv

@@ -33,13 +33,14 @@ Answer NextDetailNumber(const SequenceDef& sequence, Session& session) {
   // The stored numbers and the held ones are read and the new one held in
   // one write transaction, so no other connection numbers in between.
   Storage& db = session.Db();
+  const std::string holder = session.HolderName();
   int next = 0;
   db.Transaction(TxMode::Write, [&] {
     auto stored = db.Query(std::string("SELECT COALESCE(MAX(CAST(") + sequence.column + " AS INTEGER)), 0) AS ULTIMO FROM " +
                                sequence.table + " WHERE NRPROPOSFAS = ?1 AND NRVERPROPFAS = ?2",
                            {plat::Variant(key->number), plat::Variant(key->version)});
     const int storedMax = static_cast<int>(stored.rows[0][0].ToInt());
-    next = ReserveNumber(db, std::string(sequence.table) + "|" + key->number + "|" + key->version, storedMax);
+    next = ReserveNumber(db, holder, std::string(sequence.table) + "|" + key->number + "|" + key->version, storedMax);
   });
   if (next > kMaxDetailNumber)
     throw plat::EError("A proposta " + key->number + " versão " + key->version + " já usa todos os " +

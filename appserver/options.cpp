@@ -31,7 +31,7 @@ std::pair<std::string, int> ParseListenAddress(const std::string& text) {
 
 std::string Usage() {
   return "usage: psr_appserver --db FILE|URI [--listen HOST:PORT] [--demo] [--demo-proposals N]\n"
-         "                     [--create-only] [--test-options] [--max-connections N]\n"
+         "                     [--create-only] [--test-options] [--max-connections N] [--db-connections N]\n"
          "                     [--idle-timeout S] [--frame-timeout S] [--max-frame-mb N]\n"
          "  --db FILE            SQLite database; created with its schema when missing\n"
          "  --db URI             PostgreSQL database (postgresql://user@host:port/name); its tables\n"
@@ -42,6 +42,8 @@ std::string Usage() {
          "  --create-only        create and fill the database, then exit\n"
          "  --test-options       serve the test-only methods Host.SetServerDate, FailNext and Sql\n"
          "  --max-connections N  clients served at once (default 500); one more is refused\n"
+         "  --db-connections N   database connections the server opens at most, shared by its clients'\n"
+         "                       calls (default 16)\n"
          "  --idle-timeout S     seconds a connection may send nothing before it is closed (default 28800)\n"
          "  --frame-timeout S    seconds a started message has to arrive whole (default 120)\n"
          "  --max-frame-mb N     largest message taken, in MiB (default 256)\n";
@@ -76,6 +78,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       line.createOnly = true;
     } else if (option == "--max-connections") {
       line.server.maxConnections = ParseCount(option, takeValue(), 1, 100000);
+    } else if (option == "--db-connections") {
+      line.server.dbConnections = ParseCount(option, takeValue(), 1, 10000);
     } else if (option == "--idle-timeout") {
       line.server.idleTimeout = std::chrono::seconds(ParseCount(option, takeValue(), 1, 604800));
     } else if (option == "--frame-timeout") {

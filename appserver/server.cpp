@@ -48,7 +48,7 @@ AppServer::AppServer(const ServerOptions& options)
     : host_(options.host),
       maxConnections_(options.maxConnections),
       limits_{options.maxFrameBytes, options.idleTimeout, options.frameTimeout},
-      context_(options.dbPath, options.testOptions) {
+      context_(options.dbPath, options.testOptions, options.dbConnections) {
   created_ = PrepareDatabase(options.dbPath, options.setup);
   // A burst of connections waits in the backlog rather than for SYN retries.
   listener_ = plat::TcpSocket::Listen(options.host, options.port, 1024);

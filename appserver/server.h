@@ -38,6 +38,7 @@ struct ServerOptions {
   DatabaseSetup setup;
   bool testOptions = false;
   int maxConnections = 500;
+  int dbConnections = 16;  // database connections, shared by the clients' calls
   std::chrono::milliseconds idleTimeout = std::chrono::hours(8);
   std::chrono::milliseconds frameTimeout = std::chrono::minutes(2);
   std::size_t maxFrameBytes = plat::kMaxFrame;

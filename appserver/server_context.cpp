@@ -20,8 +20,8 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
-ServerContext::ServerContext(std::string dbPath, bool testOptions)
-    : dbPath_(std::move(dbPath)), testOptions_(testOptions) {
+ServerContext::ServerContext(std::string dbPath, bool testOptions, int dbConnections)
+    : dbPath_(std::move(dbPath)), testOptions_(testOptions), pool_(dbPath_, dbConnections) {
   ServerObject module(kModuleObject);
   RegisterQueryMethods(module);
   RegisterSetMethods(module);
@@ -36,6 +36,15 @@ const ServerObject* ServerContext::FindObject(std::string_view name) const {
   for (const auto& object : objects_)
     if (object.Name() == name) return &object;
   return nullptr;
+}
+
+std::string ServerContext::ProcessName() {
+  std::lock_guard lock(mutex_);
+  if (!presence_) {
+    presence_ = OpenStorage(dbPath_);
+    processName_ = presence_->SessionName();
+  }
+  return processName_;
 }
 
 plat::DateTime ServerContext::Today() const {

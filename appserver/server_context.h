@@ -1,6 +1,7 @@
 // ServerContext: what all connections of one application server share: the
-// database, the served objects, the server date and the failures injected
-// by a test harness.
+// database connections (a pool), the name this server process goes by in
+// the database, the served objects, the server date and the failures
+// injected by a test harness.
 //
 // Built once before the server accepts connections; everything a
 // connection may change is guarded, so any thread may use it.
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "appserver/server_object.h"
+#include "appserver/storage_pool.h"
 #include "platform/data/datetime.h"
 
 namespace appsrv {
@@ -24,12 +26,18 @@ inline constexpr const char* kHostObject = "Host";
 
 class ServerContext {
  public:
-  // With testOptions the Host object also serves the test-only controls.
-  ServerContext(std::string dbPath, bool testOptions);
+  // With testOptions the Host object also serves the test-only controls;
+  // dbConnections: the most database connections the server opens.
+  ServerContext(std::string dbPath, bool testOptions, int dbConnections = 16);
 
   const std::string& DbPath() const { return dbPath_; }
   bool TestOptions() const { return testOptions_; }
   const ServerObject* FindObject(std::string_view name) const;
+  StoragePool& Pool() { return pool_; }
+  // The name this server process goes by among the database's connections:
+  // that of a connection it keeps open while it runs, so that another
+  // server sees it ended once this process has. Opened on first use.
+  std::string ProcessName();
 
   // The server date at midnight: the date set by a test, else today's local date.
   plat::DateTime Today() const;
@@ -44,6 +52,9 @@ class ServerContext {
  private:
   std::string dbPath_;
   bool testOptions_;
+  StoragePool pool_;
+  std::unique_ptr<Storage> presence_;
+  std::string processName_;
   std::vector<ServerObject> objects_;
   mutable std::mutex mutex_;
   std::optional<plat::DateTime> today_;

@@ -7,15 +7,26 @@
 namespace appsrv {
 
 Session::Session(ServerContext& context, int64_t id)
-    : context_(context), id_(id), db_(OpenStorage(context.DbPath())) {}
+    : context_(context), id_(id) {}
 
 // What the connection held is let go; when the database cannot be reached
-// now, the next connection to number in that scope finds it ended.
+// now, the numbers stay held until this server process ends.
 Session::~Session() {
+  if (!holdsNumbers_) return;
   try {
-    ReleaseNumbers(*db_);
+    ReleaseNumbers(Db(), HolderName());
   } catch (const std::exception&) {
   }
+}
+
+Storage& Session::Db() {
+  if (!db_) db_ = context_.Pool().Acquire();
+  return *db_;
+}
+
+std::string Session::HolderName() {
+  holdsNumbers_ = true;
+  return context_.ProcessName() + "#" + std::to_string(id_);
 }
 
 void Session::NoteProposal(const std::string& number, const std::string& version) {
@@ -24,7 +35,7 @@ void Session::NoteProposal(const std::string& number, const std::string& version
 
 std::string Session::VersionFor(const std::string& number) {
   if (current_ && current_->number == number) return current_->version;
-  auto found = db_->Query(
+  auto found = Db().Query(
       "SELECT NRVERPROPFAS FROM PROPOSTAFAS WHERE NRPROPOSFAS = ?1 ORDER BY CAST(NRVERPROPFAS AS INTEGER) DESC LIMIT 1",
       {plat::Variant(number)});
   return found.rows.empty() ? std::string() : found.rows[0][0].ToText();
@@ -39,6 +50,11 @@ plat::RpcAnswer Session::Handle(const plat::RpcRequest& request) {
     return plat::RpcAnswer::OfError(request.id,
                                     "O objeto " + request.object + " não tem o método '" + request.method + "'.");
   if (auto failure = context_.TakeFailure(method->name)) return plat::RpcAnswer::OfError(request.id, *failure);
+  // The database connection borrowed by the call goes back when it ends.
+  struct GiveBack {
+    StoragePool::Lease& lease;
+    ~GiveBack() { lease = StoragePool::Lease(); }
+  } giveBack{db_};
   try {
     Answer answer = method->run(*this, CheckArgs(*method, request.args));
     if (auto* packet = std::get_if<plat::DataPacket>(&answer))

@@ -1,6 +1,6 @@
-// Session: one client connection's instance of the served objects. It owns
-// the connection's database access and remembers the proposal the client
-// is working on, so that the methods that take no proposal key (the next
+// Session: one client connection's instance of the served objects. It
+// borrows a database connection from the server's pool for each call that
+// needs one, and remembers the proposal the client is working on, so that the methods that take no proposal key (the next
 // order-line and service numbers) or only a proposal number (the duplicate
 // checks, the sum of due values) know which proposal version is meant.
 //
@@ -25,7 +25,6 @@ struct ProposalKey {
 
 class Session {
  public:
-  // Opens the connection's own database access; throws EStorageError.
   Session(ServerContext& context, int64_t id);
   ~Session();
   Session(const Session&) = delete;
@@ -35,7 +34,12 @@ class Session {
   // a user can act on; nothing is thrown.
   plat::RpcAnswer Handle(const plat::RpcRequest& request);
 
-  Storage& Db() { return *db_; }
+  // The database connection of the call in work, borrowed on first use and
+  // given back when the call ends. Throws EStorageError when none is free.
+  Storage& Db();
+  // The name the numbers this connection holds go by in the database
+  // (this server process's and the connection's); noted as used.
+  std::string HolderName();
   ServerContext& Context() { return context_; }
   int64_t Id() const { return id_; }
 
@@ -51,7 +55,8 @@ class Session {
  private:
   ServerContext& context_;
   int64_t id_;
-  std::unique_ptr<Storage> db_;
+  StoragePool::Lease db_;
+  bool holdsNumbers_ = false;
   std::optional<ProposalKey> current_;
 };
 

@@ -49,27 +49,30 @@ TEST_F(Storage, QueryTypesTableColumnsByDeclarationAndComputedOnesByValue) {
   EXPECT_EQ(packet.rows[0][3].ToDecimal(), plat::Decimal::Parse("10.25"));
 }
 
-// Each connection is its own Storage on the database file.
-TEST_F(TempDatabase, NumberReservationsHandEachConnectionItsOwnNumberUntilOneIsStored) {
+// Holders are named after a database connection standing for a server
+// process; here each holder is a process of its own.
+TEST_F(TempDatabase, NumberReservationsHandEachHolderItsOwnNumberUntilOneIsStored) {
   appsrv::CreateReservationTable(*db_);
-  std::vector<std::unique_ptr<appsrv::Storage>> connections;
-  for (int i = 0; i < 4; ++i) connections.push_back(appsrv::OpenStorage(path_));
-  auto next = [&](int connection, const std::string& scope, int storedMax) {
+  std::vector<std::unique_ptr<appsrv::Storage>> processes;
+  for (int i = 0; i < 4; ++i) processes.push_back(appsrv::OpenStorage(path_));
+  std::vector<std::string> holders;
+  for (auto& process : processes) holders.push_back(process->SessionName() + "#1");
+  auto next = [&](int holder, const std::string& scope, int storedMax) {
     int number = 0;
-    auto& db = *connections[std::size_t(connection)];
-    db.Transaction(appsrv::TxMode::Write, [&] { number = appsrv::ReserveNumber(db, scope, storedMax); });
+    db_->Transaction(appsrv::TxMode::Write,
+                     [&] { number = appsrv::ReserveNumber(*db_, holders[std::size_t(holder)], scope, storedMax); });
     return number;
   };
   EXPECT_EQ(next(0, "P|1", 4), 5);
   EXPECT_EQ(next(0, "P|1", 4), 5);
   EXPECT_EQ(next(1, "P|1", 4), 6);
   EXPECT_EQ(next(1, "Q|1", 0), 1);  // scopes are apart
-  EXPECT_EQ(next(0, "P|1", 5), 7);  // 5 stored; 6 is held by connection 1
-  appsrv::ReleaseNumbers(*connections[1]);
-  EXPECT_EQ(next(2, "P|1", 5), 8);  // 7 is still held by connection 0
-  connections[0].reset();           // closed without letting go: found ended
-  EXPECT_EQ(next(3, "P|1", 5), 9);  // connection 2 holds 8
-  EXPECT_EQ(db_->Query("SELECT COUNT(*) FROM NUMERORESERVADO WHERE ESCOPO = 'P|1'").rows[0][0].ToInt(), 2);
+  EXPECT_EQ(next(0, "P|1", 5), 7);  // 5 stored; 6 is held by holder 1
+  appsrv::ReleaseNumbers(*db_, holders[1]);
+  EXPECT_EQ(next(2, "P|1", 5), 8);  // 7 is still held by holder 0
+  processes[0].reset();             // its process ended without letting go
+  EXPECT_EQ(next(3, "P|1", 5), 9);  // holder 2 holds 8
+  EXPECT_EQ(db_->Query("SELECT COUNT(*) FROM NUMERORESERVADO WHERE ESCOPO = 'P|1'", {}).rows[0][0].ToInt(), 2);
 }
 
 TEST_F(TempDatabase, FramesThatAreNotCallsGetAnErrorAnswer) {
