@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "appserver/number_reservations.h"
 #include "appserver/options.h"
@@ -70,7 +71,10 @@ TEST_F(TempDatabase, NumberReservationsHandEachHolderItsOwnNumberUntilOneIsStore
   EXPECT_EQ(next(0, "P|1", 5), 7);  // 5 stored; 6 is held by holder 1
   appsrv::ReleaseNumbers(*db_, holders[1]);
   EXPECT_EQ(next(2, "P|1", 5), 8);  // 7 is still held by holder 0
-  processes[0].reset();             // its process ended without letting go
+  const std::string ended = processes[0]->SessionName();
+  processes[0].reset();  // its process ended without letting go (a database sees that a moment later)
+  for (int i = 0; i < 500 && db_->EndedSessions({ended}).empty(); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   EXPECT_EQ(next(3, "P|1", 5), 9);  // holder 2 holds 8
   EXPECT_EQ(db_->Query("SELECT COUNT(*) FROM NUMERORESERVADO WHERE ESCOPO = 'P|1'", {}).rows[0][0].ToInt(), 2);
 }
