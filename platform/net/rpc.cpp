@@ -42,6 +42,30 @@ RpcAnswer RpcAnswer::OfError(int64_t id, std::string message) {
   return answer;
 }
 
+namespace {
+
+// A value received, as a message quotes it: its text, or for a value nested
+// too deep to be written out safely (writing takes a level of the stack per
+// level of nesting) the kind of value it is.
+constexpr int kQuotedLevels = 32;
+
+bool NestsWithin(const json& j, int levels) {
+  if (!j.is_structured()) return true;
+  if (levels == 0) return false;
+  for (const json& item : j) {
+    if (!NestsWithin(item, levels - 1)) return false;
+  }
+  return true;
+}
+
+std::string QuotedJson(const json& j) {
+  if (NestsWithin(j, kQuotedLevels)) return j.dump();
+  return std::string("a JSON ") + j.type_name() + " nested more than " + std::to_string(kQuotedLevels) +
+         " levels deep";
+}
+
+}  // namespace
+
 json TypedValueToJson(const Variant& value) {
   switch (value.Type()) {
     case VarType::Null: return {{"null", nullptr}};
@@ -56,7 +80,7 @@ json TypedValueToJson(const Variant& value) {
 }
 
 Variant TypedValueFromJson(const json& j) {
-  if (!j.is_object() || j.size() != 1) throw EConvertError("A value must be an object with one kind: " + j.dump());
+  if (!j.is_object() || j.size() != 1) throw EConvertError("A value must be an object with one kind: " + QuotedJson(j));
   auto first = j.begin();
   const std::string kind = first.key();
   const json& v = first.value();
