@@ -148,7 +148,10 @@ class OwnCluster {
   std::string Database(const std::string& name) const { return uri_.substr(0, uri_.rfind('/') + 1) + name; }
   int Restart() const {
     const std::string bin = BinDir();
-    const std::string ctl = bin + "/pg_ctl -D " + (dir_ / "data").string() + " -m fast -w restart >/dev/null 2>&1";
+    std::ifstream where(dir_ / "cluster");  // the folder holding the cluster's files
+    std::string cluster;
+    std::getline(where, cluster);
+    const std::string ctl = bin + "/pg_ctl -D " + cluster + "/data -m fast -w restart >/dev/null 2>&1";
     return std::system((getuid() == 0 ? "runuser -u postgres -- " + ctl : ctl).c_str());
   }
 
