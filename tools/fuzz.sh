@@ -40,6 +40,10 @@ fi
 count=$(echo $TARGETS | wc -w)
 per=$((SECONDS_TOTAL / count))
 [ "$per" -ge 1 ] || per=1
+# A crash, an input taking over 10 s, a process over 2 GiB or a single
+# allocation over 64 MiB (a frame's announced size set aside before its
+# bytes came) stops a target with the input kept.
+LIMITS="-timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=64"
 status=0
 for t in $TARGETS; do
   work=$BUILD/corpus/$t
@@ -47,19 +51,29 @@ for t in $TARGETS; do
   mkdir -p "$work" "$BUILD/crashes/$t"
   cp tests/fuzz/corpus/$t/* "$work/"
   log=$BUILD/$t.log
-  # A run ends at its time; a crash, an input taking over 10 s, a process
-  # over 2 GiB or a single allocation over 64 MiB (a frame's announced size
-  # set aside before its bytes came) stops it early with the input kept.
-  if "$BUILD/fuzz_$t" -max_total_time="$per" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=64 \
-       -print_final_stats=1 -artifact_prefix="$BUILD/crashes/$t/" \
-       "$work" "$ROOT/tests/fuzz/regressions/$t" >"$log" 2>&1; then
+  # The kept inputs first run once each, whole. The exploration then makes
+  # inputs of up to 128 KiB for frames (a table answer comes in pieces of
+  # 64 KiB) and 8 KiB of JSON for the others; it reads longer kept inputs
+  # cut to that length, so that a large one does not slow every run.
+  case $t in frame) max_len=131072 ;; *) max_len=8192 ;; esac
+  kept=$(find tests/fuzz/regressions/$t -type f ! -name '.*' | sort)
+  found=""
+  : >"$log"
+  if [ -n "$kept" ] && ! "$BUILD/fuzz_$t" $LIMITS $kept >>"$log" 2>&1; then
+    found="  failing kept input: $(sed -n 's/^Running: //p' "$log" | tail -n 1)"
+  elif ! "$BUILD/fuzz_$t" $LIMITS -max_total_time="$per" -max_len=$max_len -print_final_stats=1 \
+           -artifact_prefix="$BUILD/crashes/$t/" "$work" "tests/fuzz/regressions/$t" >>"$log" 2>&1; then
+    found=$(sed -n 's/.*Test unit written to /  input kept: /p' "$log")
+    [ -n "$found" ] || found="  no input kept (see the log)"
+  fi
+  if [ -z "$found" ]; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     echo "fuzz $t: ${per} s, ${runs:-?} runs, nothing found"
   else
     status=1
     echo "fuzz $t: FAILED (log: $log)" >&2
     grep -E '^(==[0-9]+==ERROR|SUMMARY|fuzz check failed|.*runtime error)' "$log" | head -n 20 >&2 || true
-    sed -n 's/.*Test unit written to /  input kept: /p' "$log" >&2
+    echo "$found" >&2
     echo "  replay: $BUILD/fuzz_$t <input>; once fixed, keep it in tests/fuzz/regressions/$t/" >&2
   fi
 done

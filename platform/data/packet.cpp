@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <string>
+#include <unordered_set>
 
 #include <nlohmann/json.hpp>
 
@@ -118,10 +120,16 @@ json FieldsToJson(const std::vector<FieldDef>& fields) {
 std::vector<FieldDef> FieldsFromJson(const json& j, const std::string& where) {
   if (!j.is_array()) throw EConvertError(where + ": \"fields\" must be an array");
   std::vector<FieldDef> fields;
+  // The names seen, in lower case: names compare without regard to ASCII
+  // case, and looking each one up among all before it would take a time
+  // growing with the square of the number of fields.
+  std::unordered_set<std::string> names;
   for (std::size_t i = 0; i < j.size(); ++i) {
     const std::string at = where + " field " + std::to_string(i + 1);
     FieldDef field = Within(at, [&] { return FieldFromJson(j[i]); });
-    if (FindField(fields, field.name) >= 0) {
+    std::string lower = field.name;
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (!names.insert(std::move(lower)).second) {
       throw EConvertError(at + ": the name '" + field.name + "' is used twice");
     }
     fields.push_back(std::move(field));
@@ -137,9 +145,14 @@ EConvertError WrongRowSize(const std::string& where, std::size_t values, std::si
 json RowToJson(const Row& row, const std::vector<FieldDef>& fields, const std::string& where) {
   if (row.size() != fields.size()) throw WrongRowSize(where, row.size(), fields.size());
   json out = json::array();
+  // The field is named only when a value fails: naming it for every value
+  // would cost the length of the names for each one.
   for (std::size_t i = 0; i < row.size(); ++i) {
-    out.push_back(Within(where + ", field '" + fields[i].name + "'",
-                         [&] { return ValueToJson(row[i], fields[i].type); }));
+    try {
+      out.push_back(ValueToJson(row[i], fields[i].type));
+    } catch (const EConvertError& e) {
+      throw EConvertError(where + ", field '" + fields[i].name + "': " + e.what());
+    }
   }
   return out;
 }
@@ -149,9 +162,12 @@ Row RowFromJson(const json& j, const std::vector<FieldDef>& fields, const std::s
   if (j.size() != fields.size()) throw WrongRowSize(where, j.size(), fields.size());
   Row row;
   row.reserve(fields.size());
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    row.push_back(Within(where + ", field '" + fields[i].name + "'",
-                         [&] { return ValueFromJson(j[i], fields[i].type); }));
+  for (std::size_t i = 0; i < fields.size(); ++i) {  // the field named only on a failure, as above
+    try {
+      row.push_back(ValueFromJson(j[i], fields[i].type));
+    } catch (const EConvertError& e) {
+      throw EConvertError(where + ", field '" + fields[i].name + "': " + e.what());
+    }
   }
   return row;
 }

@@ -1,8 +1,9 @@
 // The replay program of a fuzz target, for builds without libFuzzer: runs
 // LLVMFuzzerTestOneInput once on every file given, and on every file of
 // every folder given (names starting with '.' left out), in name order.
-// A crash or a failed check ends the program with its signal after naming
-// the input; an exception escaping the target is named and fails the run.
+// A crash, a failed check or an input taking over 10 s (as the fuzzing runs
+// allow) ends the program with its signal after naming the input; an
+// exception escaping the target is named and fails the run.
 //
 //   fuzz_replay_packet tests/fuzz/corpus/packet tests/fuzz/regressions/packet
 #include <signal.h>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -25,11 +27,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr unsigned kSecondsPerInput = 10;
+
 // The input being replayed, for the signal handler.
 char g_current[4096];
 
 void OnCrash(int signal) {
-  const char* prefix = "crashed replaying ";
+  const char* prefix = signal == SIGALRM ? "took over 10 s replaying " : "crashed replaying ";
   (void)!::write(STDERR_FILENO, prefix, std::strlen(prefix));
   (void)!::write(STDERR_FILENO, g_current, std::strlen(g_current));
   (void)!::write(STDERR_FILENO, "\n", 1);
@@ -47,7 +51,7 @@ void NameInputOnCrash() {
   struct sigaction action {};
   action.sa_handler = OnCrash;
   action.sa_flags = SA_ONSTACK;
-  for (int signal : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL}) ::sigaction(signal, &action, nullptr);
+  for (int signal : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGALRM}) ::sigaction(signal, &action, nullptr);
 }
 
 }  // namespace
@@ -84,12 +88,14 @@ int main(int argc, char** argv) {
       std::cerr << path.string() << ": cannot be read\n";
       return 2;
     }
+    ::alarm(kSecondsPerInput);
     try {
       LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     } catch (const std::exception& e) {
       std::cerr << path.string() << ": an exception escaped: " << e.what() << "\n";
       ++failed;
     }
+    ::alarm(0);
   }
   std::cout << inputs.size() << " inputs replayed, " << failed << " failed\n";
   return failed == 0 ? 0 : 1;
