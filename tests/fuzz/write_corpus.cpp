@@ -12,12 +12,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "platform/net/frame.h"
 #include "platform/net/rpc.h"
@@ -47,7 +46,8 @@ std::string Frames(const std::vector<std::string>& messages) {
   });
   std::string bytes;
   char piece[4096];
-  for (ssize_t got; (got = ::recv(fds[1], piece, sizeof piece, 0)) > 0;) bytes.append(piece, static_cast<std::size_t>(got));
+  for (ssize_t got; (got = ::recv(fds[1], piece, sizeof piece, 0)) > 0;)
+    bytes.append(piece, static_cast<std::size_t>(got));
   peer.join();
   return bytes;
 }
@@ -64,7 +64,7 @@ RpcRequest Call(int64_t id, const char* method, std::vector<RpcArg> args = {}) {
   return {id, kModule, method, std::move(args)};
 }
 
-// The proposal header as GetProposta answers it (part of its columns) and
+// The proposal header as GetProposta answers it (some of its columns) and
 // as SetProposta sends it back.
 std::vector<FieldDef> ProposalFields() {
   return {Text("NRPROPOSFAS", 20, true), Text("NRVERPROPFAS", 2, true), Text("CDFILIAL", 4, true),
@@ -83,14 +83,22 @@ DataPacket ProposalPacket() {
 
 // A product line of an order: texts, floats, decimals and a date with milliseconds.
 std::vector<FieldDef> OrderLineFields() {
-  return {Text("NRPROPOSFAS", 20, true), Text("NRVERPROPFAS", 2, true), Text("NRLINPPEDP", 3, true),
-          Text("CDLIN", 20), Float("QTLINPPEDP"), Float("VRMENSPEDP"), Date("DTCALUSOPEDP"),
-          Dec("NR_USUARIO"), Dec("VALOR_MENSAL")};
+  return {Text("NRPROPOSFAS", 20, true),
+          Text("NRVERPROPFAS", 2, true),
+          Text("NRLINPPEDP", 3, true),
+          Text("CDLIN", 20),
+          Float("QTLINPPEDP"),
+          Float("VRMENSPEDP"),
+          Date("DTCALUSOPEDP"),
+          Dec("NR_USUARIO"),
+          Dec("VALOR_MENSAL")};
 }
 
 Delta OrderLinesDelta() {
   return {OrderLineFields(),
-          {{ChangeKind::Insert, {}, {"1001", "1", "003", "ERP", 2.0, 1350.5, D("2026-12-08T09:30:00.250"), N("25"), N("2701.00")}},
+          {{ChangeKind::Insert,
+            {},
+            {"1001", "1", "003", "ERP", 2.0, 1350.5, D("2026-12-08T09:30:00.250"), N("25"), N("2701.00")}},
            {ChangeKind::Modify,
             {"1001", "1", "001", "FOLHA", 1.0, 890.0, D("2026-11-03"), N("10"), N("890")},
             {"1001", "1", "001", "FOLHA", 1.5, 890.0, D("2026-11-03"), N("10"), N("1335.0")}},
@@ -99,8 +107,10 @@ Delta OrderLinesDelta() {
 
 Delta ProposalInsert() {
   return {ProposalFields(),
-          {{ChangeKind::Insert, {}, {"1008", "1", "0002", D("2026-12-08"), D("2027-01-07"), kNull, "J", "77888999000181",
-                                      kNull, "0000000001", "000000000003", "Proposta para a Rota Sul – revisão de frota"}}}};
+          {{ChangeKind::Insert,
+            {},
+            {"1008", "1", "0002", D("2026-12-08"), D("2027-01-07"), kNull, "J", "77888999000181", kNull, "0000000001",
+             "000000000003", "Proposta para a Rota Sul – revisão de frota"}}}};
 }
 
 Delta ProposalModify() {
@@ -120,7 +130,9 @@ Delta MessageDelete() {
 Delta DueDatesModify() {
   return {{Text("NRPROPOSFAS", 20, true), Text("NRVERPROPFAS", 2, true), Text("NRLINPPEDP", 3, true),
            Date("DTVELUSOPEDP"), Float("VRVELUSOPEDP")},
-          {{ChangeKind::Modify, {"1001", "1", "001", D("2027-01-10"), 445.0}, {"1001", "1", "001", D("2027-02-10"), 445.25}}}};
+          {{ChangeKind::Modify,
+            {"1001", "1", "001", D("2027-01-10"), 445.0},
+            {"1001", "1", "001", D("2027-02-10"), 445.25}}}};
 }
 
 DataPacket ProductLines() {
@@ -137,9 +149,9 @@ DataPacket DueDates() {
 }
 
 DataPacket Operators(int copies = 1) {
-  DataPacket packet{{Text("CDOPERADOR", 12, true), Text("NMOPERADOR", 40, true), Text("IDOPERATIVO", 1, true),
-                     Text("CDFILIAL", 4)},
-                    {}};
+  DataPacket packet{
+      {Text("CDOPERADOR", 12, true), Text("NMOPERADOR", 40, true), Text("IDOPERATIVO", 1, true), Text("CDFILIAL", 4)},
+      {}};
   const char* names[] = {"Ana Paula Ribeiro", "Carlos Eduardo Mendes", "Fernanda Lima Souza", "João Batista Ferreira"};
   for (int i = 0; i < 4 * copies; ++i) {
     char code[16];
@@ -221,12 +233,14 @@ int main(int argc, char** argv) {
       {"answer-dt-serv", Json(AnswerToJson(RpcAnswer::OfValue(19, D("2026-12-08T10:15:00"))))},
       {"answer-error",
        Json(AnswerToJson(RpcAnswer::OfError(
-           15, "O registro PROPOSTAFAS (NRPROPOSFAS=1001, NRVERPROPFAS=1) foi alterado por outro usuário depois de "
-               "lido (campo DSOBSPROPFAS: lido 'Primeira versão', gravado agora 'Revisada'). Recarregue os dados e "
-               "refaça a alteração. Nenhuma alteração foi gravada.")))},
+           15,
+           "O registro PROPOSTAFAS (NRPROPOSFAS=1001, NRVERPROPFAS=1) foi alterado por outro usuário depois de "
+           "lido (campo DSOBSPROPFAS: lido 'Primeira versão', gravado agora 'Revisada'). Recarregue os dados e "
+           "refaça a alteração. Nenhuma alteração foi gravada.")))},
       {"answer-refusal",
        Json(AnswerToJson(RpcAnswer::OfError(
-           0, "Mensagem recusada pelo servidor de aplicação: Refused a message of 20971520 bytes: more than 16777216")))},
+           0,
+           "Mensagem recusada pelo servidor de aplicação: Refused a message of 20971520 bytes: more than 16777216")))},
   };
   for (const auto& [name, text] : packets) Write("packet", name + ".json", text);
 
