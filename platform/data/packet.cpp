@@ -51,25 +51,6 @@ void CheckObject(const json& j, std::initializer_list<const char*> required,
   }
 }
 
-// A value received, as a message quotes it: its text, or for a value nested
-// too deep to be written out safely (writing takes a level of the stack per
-// level of nesting) the kind of value it is.
-constexpr int kQuotedLevels = 32;
-
-bool NestsWithin(const json& j, int levels) {
-  if (!j.is_structured()) return true;
-  if (levels == 0) return false;
-  for (const json& item : j) {
-    if (!NestsWithin(item, levels - 1)) return false;
-  }
-  return true;
-}
-
-std::string QuotedJson(const json& j) {
-  if (NestsWithin(j, kQuotedLevels)) return j.dump();
-  return std::string("a JSON ") + j.type_name() + " nested more than " + std::to_string(kQuotedLevels) +
-         " levels deep";
-}
 
 EConvertError WrongJsonType(const char* expected, FieldType type, const json& j) {
   return EConvertError(std::string("expected ") + expected + " for a " + FieldTypeName(type) +
@@ -313,6 +294,29 @@ Delta DeltaFromJson(const json& j) {
     delta.changes.push_back(std::move(entry));
   }
   return delta;
+}
+
+// A value received, as a message quotes it: its text, or for a value nested
+// too deep to be written out safely (writing takes a level of the stack per
+// level of nesting) the kind of value it is.
+namespace {
+constexpr int kQuotedLevels = 32;
+
+bool NestsWithin(const json& j, int levels) {
+  if (!j.is_structured()) return true;
+  if (levels == 0) return false;
+  for (const json& item : j) {
+    if (!NestsWithin(item, levels - 1)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string QuotedJson(const json& j) {
+  if (NestsWithin(j, kQuotedLevels)) return j.dump();
+  return std::string("a JSON ") + j.type_name() + " nested more than " + std::to_string(kQuotedLevels) +
+         " levels deep";
 }
 
 }  // namespace plat

@@ -55,6 +55,10 @@ const char* ChangeKindName(ChangeKind kind);
 // cannot, or when a row does not have one value per field. A delta writes
 // only the rows its kind uses ("old" for modify/delete, "new" for
 // insert/modify).
+// A received JSON value as an error message quotes it: its text, or, for a
+// value nested too deep to be written out safely, the kind of value it is.
+std::string QuotedJson(const nlohmann::json& j);
+
 nlohmann::json PacketToJson(const DataPacket& packet);
 DataPacket PacketFromJson(const nlohmann::json& json);
 nlohmann::json DeltaToJson(const Delta& delta);

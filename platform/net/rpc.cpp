@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/data/errors.h"
+#include "platform/data/packet.h"
 
 namespace plat {
 
@@ -44,25 +45,6 @@ RpcAnswer RpcAnswer::OfError(int64_t id, std::string message) {
 
 namespace {
 
-// A value received, as a message quotes it: its text, or for a value nested
-// too deep to be written out safely (writing takes a level of the stack per
-// level of nesting) the kind of value it is.
-constexpr int kQuotedLevels = 32;
-
-bool NestsWithin(const json& j, int levels) {
-  if (!j.is_structured()) return true;
-  if (levels == 0) return false;
-  for (const json& item : j) {
-    if (!NestsWithin(item, levels - 1)) return false;
-  }
-  return true;
-}
-
-std::string QuotedJson(const json& j) {
-  if (NestsWithin(j, kQuotedLevels)) return j.dump();
-  return std::string("a JSON ") + j.type_name() + " nested more than " + std::to_string(kQuotedLevels) +
-         " levels deep";
-}
 
 }  // namespace
 
