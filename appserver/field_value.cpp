@@ -16,19 +16,19 @@ using plat::VarType;
 
 namespace {
 
-Decimal TextToDecimal(const std::string& text) {
+Decimal TextToDecimal(std::string_view text) {
   try {
     return Decimal::Parse(text);
   } catch (const EConvertError&) {
-    throw EConvertError("'" + text + "' não é um número");
+    throw EConvertError("'" + std::string(text) + "' não é um número");
   }
 }
 
-int64_t TextToInt(const std::string& text) {
+int64_t TextToInt(std::string_view text) {
   int64_t out = 0;
   auto result = std::from_chars(text.data(), text.data() + text.size(), out);
   if (result.ec != std::errc() || result.ptr != text.data() + text.size())
-    throw EConvertError("'" + text + "' não é um número inteiro");
+    throw EConvertError("'" + std::string(text) + "' não é um número inteiro");
   return out;
 }
 
@@ -43,6 +43,19 @@ std::string StoredText(const Variant& value) {
     default:
       return value.ToText();
   }
+}
+
+bool OfFieldType(const Variant& value, FieldType type) {
+  switch (value.Type()) {
+    case VarType::Null: return true;
+    case VarType::Text: return type == FieldType::String || type == FieldType::Blob;
+    case VarType::Float: return type == FieldType::Float;
+    case VarType::Decimal: return type == FieldType::Decimal;
+    case VarType::DateTime: return type == FieldType::DateTime;
+    case VarType::Integer: return type == FieldType::Integer;
+    case VarType::Boolean: return type == FieldType::Boolean;
+  }
+  return false;
 }
 
 Variant ToFieldType(const Variant& value, FieldType type) {

@@ -69,7 +69,7 @@ std::vector<FieldDef> ParseFields(std::string_view list) {
   return fields;
 }
 
-plat::DataPacket Shape(const plat::DataPacket& source, const std::vector<FieldDef>& declared) {
+plat::DataPacket Shape(plat::DataPacket source, const std::vector<FieldDef>& declared) {
   if (declared.empty()) return source;
   std::vector<int> from;
   for (const auto& field : declared) {
@@ -77,20 +77,35 @@ plat::DataPacket Shape(const plat::DataPacket& source, const std::vector<FieldDe
     if (index < 0) throw plat::EError("A resposta do servidor não tem o campo " + field.name);
     from.push_back(index);
   }
+  // Each declared field takes another column (the names differ), so a value
+  // of the right kind is moved rather than copied.
+  auto shaped = [&declared](plat::Variant& value, std::size_t i) -> plat::Variant {
+    if (OfFieldType(value, declared[i].type)) return std::move(value);
+    try {
+      return ToFieldType(value, declared[i].type);
+    } catch (const plat::EConvertError& e) {
+      throw plat::EError("Valor inválido no campo " + declared[i].name + ": " + e.what());
+    }
+  };
+  bool inPlace = from.size() == source.fields.size();
+  for (std::size_t i = 0; inPlace && i < from.size(); ++i) inPlace = from[i] == static_cast<int>(i);
+  if (inPlace) {
+    // The statement reads the declared fields in their order: the rows are
+    // converted where they are.
+    for (auto& row : source.rows) {
+      for (std::size_t i = 0; i < declared.size(); ++i) row[i] = shaped(row[i], i);
+    }
+    source.fields = declared;
+    return source;
+  }
   plat::DataPacket packet;
   packet.fields = declared;
   packet.rows.reserve(source.rows.size());
-  for (const auto& row : source.rows) {
-    plat::Row shaped;
-    shaped.reserve(declared.size());
-    for (std::size_t i = 0; i < declared.size(); ++i) {
-      try {
-        shaped.push_back(ToFieldType(row[std::size_t(from[i])], declared[i].type));
-      } catch (const plat::EConvertError& e) {
-        throw plat::EError("Valor inválido no campo " + declared[i].name + ": " + e.what());
-      }
-    }
-    packet.rows.push_back(std::move(shaped));
+  for (auto& row : source.rows) {
+    plat::Row out;
+    out.reserve(declared.size());
+    for (std::size_t i = 0; i < declared.size(); ++i) out.push_back(shaped(row[std::size_t(from[i])], i));
+    packet.rows.push_back(std::move(out));
   }
   return packet;
 }

@@ -22,7 +22,7 @@ std::vector<plat::FieldDef> ParseFields(std::string_view list);
 // each value converted to its field's type; columns that are not declared
 // are left out. With no declared fields the source is returned as it is.
 // Throws plat::EError naming the field when the source lacks a declared one.
-plat::DataPacket Shape(const plat::DataPacket& source, const std::vector<plat::FieldDef>& declared);
+plat::DataPacket Shape(plat::DataPacket source, const std::vector<plat::FieldDef>& declared);
 
 // An answer without fields and rows: the success of a call that returns no data.
 inline plat::DataPacket EmptyPacket() { return {}; }

@@ -354,4 +354,11 @@ void RegisterQueryMethods(ServerObject& module) {
   for (const auto& query : Queries()) module.Add(MakeMethod(query));
 }
 
+const char* QueryStatement(std::string_view method) {
+  for (const auto& query : Queries()) {
+    if (method == query.method) return query.sql;
+  }
+  return nullptr;
+}
+
 }  // namespace appsrv

@@ -6,10 +6,16 @@
 // declares, of the declared types and sizes.
 #pragma once
 
+#include <string_view>
+
 #include "appserver/server_object.h"
 
 namespace appsrv {
 
 void RegisterQueryMethods(ServerObject& module);
+
+// The statement a reading method runs (its parameters as described in the
+// source), or nullptr for a method that is not one of them.
+const char* QueryStatement(std::string_view method);
 
 }  // namespace appsrv

@@ -5,6 +5,7 @@
 
 #include "appserver/session.h"
 #include "platform/net/frame.h"
+#include "platform/net/wire.h"
 
 namespace appsrv {
 
@@ -12,20 +13,21 @@ namespace {
 
 // The JSON text of an answer; an answer that cannot be written (a value
 // unfit for its field) becomes an error answer saying so.
-std::string AnswerText(const plat::RpcAnswer& answer) {
+std::string SentText(const plat::RpcAnswer& answer) {
   try {
-    return plat::AnswerToJson(answer).dump();
+    return plat::AnswerText(answer);
   } catch (const std::exception& e) {
-    return plat::AnswerToJson(
-               plat::RpcAnswer::OfError(
-                   answer.id, std::string("Falha do servidor de aplicação ao montar a resposta: ") + e.what()))
-        .dump();
+    return plat::AnswerText(plat::RpcAnswer::OfError(
+        answer.id, std::string("Falha do servidor de aplicação ao montar a resposta: ") + e.what()));
   }
 }
 
 }  // namespace
 
 plat::RpcAnswer AnswerFrame(Session& session, const std::string& frame) {
+  if (std::optional<plat::RpcRequest> request = plat::TryReadRequest(frame)) return session.Handle(*request);
+  // Declined by the quick reader: read the thorough way, which tells an
+  // unreadable message from an invalid call.
   nlohmann::json json;
   try {
     json = nlohmann::json::parse(frame);
@@ -102,7 +104,7 @@ void AppServer::ReapFinished() {
 // socket is closed whatever happens.
 void AppServer::Refuse(plat::TcpSocket& socket, const std::string& why) {
   try {
-    plat::WriteFrame(socket, AnswerText(plat::RpcAnswer::OfError(0, why)));
+    plat::WriteFrame(socket, SentText(plat::RpcAnswer::OfError(0, why)));
   } catch (const plat::ENetError&) {
   }
   socket.Shutdown();
@@ -114,7 +116,7 @@ void AppServer::Serve(Client& client, int64_t id) {
     for (;;) {
       auto frame = plat::ReadFrame(client.socket, limits_);
       if (!frame) break;
-      plat::WriteFrame(client.socket, AnswerText(AnswerFrame(session, *frame)));
+      plat::WriteFrame(client.socket, SentText(AnswerFrame(session, *frame)));
     }
   } catch (const plat::EFrameRefused& e) {
     Refuse(client.socket, std::string("Mensagem recusada pelo servidor de aplicação: ") + e.what());

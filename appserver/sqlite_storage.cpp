@@ -85,7 +85,8 @@ Variant RawValue(sqlite3_stmt* stmt, int column) {
       return Variant(sqlite3_column_double(stmt, column));
     default: {
       auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-      return Variant(std::string(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
+      return Variant::OfText(
+          std::string_view(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
     }
   }
 }
@@ -219,6 +220,7 @@ class SqliteStorage final : public Storage {
     }
     for (auto& row : rows) {
       for (std::size_t i = 0; i < row.size(); ++i) {
+        if (OfFieldType(row[i], packet.fields[i].type)) continue;
         try {
           row[i] = ToFieldType(row[i], packet.fields[i].type);
         } catch (const plat::EConvertError& e) {

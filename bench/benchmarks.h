@@ -13,19 +13,30 @@
 
 namespace psrbench {
 
-// Sample keys, one per measurement.
+// Sample keys. The round trips, with their floors' parts.
+inline constexpr const char* kValida = "ValidaProposta";
+inline constexpr const char* kValidaEcho = "echo ValidaProposta";
+inline constexpr const char* kValidaDirect = "direct ValidaProposta";
 inline constexpr const char* kPrxProposta = "PrxProposta";
-inline constexpr const char* kEcho = "echo";
+inline constexpr const char* kPrxEcho = "echo PrxProposta";
+inline constexpr const char* kPrxDirect = "direct PrxProposta";
+// The steps of opening the screen, one key per step and list size
+// (OpeningKey).
 inline constexpr const char* kOpenScreen = "open screen";
-inline constexpr const char* kReadProposals = "read proposals";
+inline constexpr const char* kReadDirectly = "direct read";
+inline constexpr const char* kServerRead = "server GetProposta";
+inline constexpr const char* kAnswerWritten = "answer written";
+inline constexpr const char* kAnswerRead = "answer read";
+inline constexpr const char* kDataSetFilled = "data set filled";
+std::string OpeningKey(const char* step, int proposals);
+// The deltas, one key per size (DeltaKey).
 inline constexpr const char* kSendDelta = "send delta";
 inline constexpr const char* kDirectInsert = "direct insert";
-
-// The rows of the delta measurement.
-inline constexpr int kDeltaRows = 1000;
+inline constexpr int kDeltaRows[] = {100, 1000, 10000};
+std::string DeltaKey(const char* step, int rows);
 
 void RegisterRoundTrips(BenchEnv& env, Samples& samples);
-void RegisterScreenOpening(BenchEnv& env, Samples& samples);
+void RegisterScreenOpening(const BenchEnv& env, Samples& samples);
 void RegisterDeltas(BenchEnv& env, Samples& samples);
 
 // Marks the measurement failed with the reason, for the library's report

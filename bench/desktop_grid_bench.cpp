@@ -1,9 +1,10 @@
-// psr_desktop_bench: the proposal list in its desktop window, on the
-// database where the branch lists 10,000 proposals. Measures the time from
+// psr_desktop_bench [PROPOSALS]: the proposal list in its desktop window, on
+// a database where the branch lists PROPOSALS proposals (100,000 unless
+// given). Measures the time from
 // making the list's window to its first paint, the time to bring the last
 // row on screen (Ctrl+End moves the cursor there and the window follows),
 // the time to drag the scroll bar to the end, and the longest single step
-// while paging through the whole list with Page Down. Prints the medians of
+// of the first kPages presses of Page Down. Prints the medians of
 // a few rounds; nothing is asserted. Without a display it runs off screen.
 #include <QApplication>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -31,6 +33,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kRounds = 5;
+constexpr int kPages = 500;
 
 double Millis(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
@@ -109,7 +112,7 @@ void Round(plat::TDBGrid& list, Figures& figures) {
   watch->WaitForPaint();
   double longest = 0;
   int pages = 0;
-  while (list.Row() < list.RowCount() - 1) {
+  while (list.Row() < list.RowCount() - 1 && pages < kPages) {
     int before = list.Row();
     longest = std::max(longest, Timed([&] {
       Press(*view, Qt::Key_PageDown);
@@ -131,7 +134,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   try {
-    psrbench::BenchEnv env(10000);
+    const int proposals = argc > 1 ? std::atoi(argv[1]) : 100000;
+    if (proposals < 10) throw std::runtime_error("the list needs at least 10 proposals");
+    psrbench::BenchEnv env(proposals);
     host::HostSession& session = host::HostSession::Current();
     session.filiProc = psrbench::BenchEnv::kBranch;
     session.operador = psrbench::BenchEnv::kOperator;

@@ -5,9 +5,6 @@
 
 namespace psrbench {
 
-namespace {
-
-// "12.3 us", "4.56 ms", "1.23 s".
 std::string Readable(double seconds) {
   char text[32];
   if (seconds <= 0)
@@ -20,8 +17,6 @@ std::string Readable(double seconds) {
     std::snprintf(text, sizeof text, "%.2f s", seconds);
   return text;
 }
-
-}  // namespace
 
 void Samples::Add(const std::string& key, Clock::duration duration) {
   seconds_[key].push_back(std::chrono::duration<double>(duration).count());
@@ -43,19 +38,38 @@ std::size_t Samples::Count(const std::string& key) const {
 
 void PrintSummary(const Samples& samples, const std::vector<Pair>& pairs) {
   std::printf("\nSummary (medians of single operations; n = operations timed)\n");
-  std::printf("%-44s %12s %7s   %-44s %12s %7s   %8s\n", "measured", "median", "n", "reference", "median", "n",
+  std::printf("%-46s %10s %6s   %-58s %10s   %7s\n", "measured", "median", "n", "reference (floor)", "median",
               "ratio");
-  std::printf("%s\n", std::string(145, '-').c_str());
+  std::printf("%s\n", std::string(146, '-').c_str());
   for (const Pair& pair : pairs) {
     double measured = samples.Median(pair.measuredKey);
-    double reference = samples.Median(pair.referenceKey);
+    double reference = 0;
+    bool complete = true;
+    for (const std::string& key : pair.referenceKeys) {
+      double median = samples.Median(key);
+      complete = complete && median > 0;
+      reference += median;
+    }
+    if (!complete) reference = 0;
     char ratio[32] = "-";
-    if (measured > 0 && reference > 0) std::snprintf(ratio, sizeof ratio, "%.1fx", measured / reference);
-    std::printf("%-44s %12s %7zu   %-44s %12s %7zu   %8s\n", pair.measuredLabel.c_str(), Readable(measured).c_str(),
-                samples.Count(pair.measuredKey), pair.referenceLabel.c_str(), Readable(reference).c_str(),
-                samples.Count(pair.referenceKey), ratio);
+    if (measured > 0 && reference > 0) std::snprintf(ratio, sizeof ratio, "%.2fx", measured / reference);
+    std::printf("%-46s %10s %6zu   %-58s %10s   %7s\n", pair.measuredLabel.c_str(), Readable(measured).c_str(),
+                samples.Count(pair.measuredKey), pair.referenceLabel.c_str(), Readable(reference).c_str(), ratio);
   }
   for (const auto& [key, reason] : samples.Failures()) std::printf("FAILED %s: %s\n", key.c_str(), reason.c_str());
+}
+
+void PrintMedians(const Samples& samples, const std::string& title, const std::vector<std::string>& prefixes,
+                  const std::vector<int>& rows) {
+  std::printf("\n%s\n%10s", title.c_str(), "");
+  for (const std::string& prefix : prefixes) std::printf(" %19s", prefix.c_str());
+  std::printf("\n");
+  for (int row : rows) {
+    std::printf("%10d", row);
+    for (const std::string& prefix : prefixes)
+      std::printf(" %19s", Readable(samples.Median(prefix + " " + std::to_string(row))).c_str());
+    std::printf("\n");
+  }
 }
 
 }  // namespace psrbench

@@ -28,13 +28,23 @@ class Samples {
   std::map<std::string, std::string> failures_;
 };
 
-// One pair of the summary: a figure of the application and its reference.
+// One pair of the summary: a figure of the application and its reference,
+// the sum of the medians of one or more measurements.
 struct Pair {
   std::string measuredLabel, measuredKey;
-  std::string referenceLabel, referenceKey;
+  std::string referenceLabel;
+  std::vector<std::string> referenceKeys;
 };
 
 // Prints the pairs with their medians and the ratio measured / reference.
 void PrintSummary(const Samples& samples, const std::vector<Pair>& pairs);
+
+// Prints a table of medians: one row per label, one column per key prefix
+// (the sample under "PREFIX ROW").
+void PrintMedians(const Samples& samples, const std::string& title, const std::vector<std::string>& prefixes,
+                  const std::vector<int>& rows);
+
+// "12.3 us", "4.56 ms", "1.23 s".
+std::string Readable(double seconds);
 
 }  // namespace psrbench

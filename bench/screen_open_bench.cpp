@@ -1,128 +1,166 @@
 // Opening the screen: the entry CriaSolicitacaoProposta until it returns
-// (connection, GetProposta over TCP, the list loaded and shown), against the
-// server's own reading of the same proposals: the GetProposta method run in
-// a server session, its statement through the storage layer, without the
-// network, the JSON or the screen.
+// (connection, GetProposta over TCP, the list loaded and shown), against its
+// floor: GetProposta's statement read straight into memory through SQLite.
+// Beside them, the steps between: the server's GetProposta (statement and
+// shaping into a packet), writing the answer's text, reading it back into a
+// packet, and filling a client data set with it.
 #include "Cli_psr41300/cli_psr41300.h"
 #include "Cli_psr41300/frm_solicita_proposta.h"
+#include "appserver/query_methods.h"
 #include "appserver/session.h"
 #include "benchmarks.h"
+#include "direct_sqlite.h"
 #include "host/application.h"
 #include "host/dtmdbgeral.h"
-#include "host/scripted_dialogs.h"
-#include "host/vogalis.h"
+#include "platform/data/clientdataset.h"
+#include "platform/net/wire.h"
+#include "screen_host.h"
 
 namespace psrbench {
 
 namespace {
 
-constexpr int kOpenIterations = 4;
-constexpr int kReadIterations = 10;
-constexpr int kRepetitions = 5;
+constexpr int kRepetitions = 3;
 
-// The host as the screen expects it at its entry: the login identity and
-// the server's endpoint in the host session, and dialogs that never wait
-// for a user (installed while the benchmark runs). The local cache is
-// opened, empty, at registration: opening the screen does not read it.
-class ScreenHost {
- public:
-  explicit ScreenHost(const BenchEnv& env) {
-    host::HostSession& session = host::HostSession::Current();
-    session.filiProc = BenchEnv::kBranch;
-    session.operador = BenchEnv::kOperator;
-    session.webURL = "127.0.0.1";
-    session.webPort = env.Port();
-    plat::Dialogs::Install(&dialogs_);
-  }
-  ~ScreenHost() { plat::Dialogs::Install(nullptr); }
-  ScreenHost(const ScreenHost&) = delete;
-  ScreenHost& operator=(const ScreenHost&) = delete;
-
-  // The dialogs shown so far, for a failure's report.
-  std::string Shown() const {
-    std::string text;
-    for (const std::string& message : dialogs_.Messages()) text += " [" + message + "]";
-    return text;
-  }
-
- private:
-  host::ScriptedDialogs dialogs_;
-};
+// Fewer operations for the larger lists: an opening of 100,000 proposals
+// takes about as long as a thousand of 1,000.
+int Iterations(int proposals) { return proposals >= 100000 ? 2 : proposals >= 10000 ? 6 : 30; }
 
 void CloseScreen() {
   frmSolicitaProposta->CloseScreen();
   host::TApplication::Current().ProcessMessages();
 }
 
-void OpenScreen(benchmark::State& state, const BenchEnv& env, Samples& samples) {
+void OpenScreen(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
   ScreenHost screenHost(env);
   for (auto _ : state) {
     try {
-      TimeOne(state, samples, kOpenScreen, [] { CriaSolicitacaoProposta(); });
+      TimeOne(state, samples, key, [] { CriaSolicitacaoProposta(); });
     } catch (const std::exception& e) {
       if (boIdCriado && frmSolicitaProposta) CloseScreen();
-      Fail(state, samples, kOpenScreen, std::string("the screen did not open: ") + e.what() + screenHost.Shown());
+      Fail(state, samples, key, std::string("the screen did not open: ") + e.what() + screenHost.Shown());
       break;
     }
     if (!boIdCriado || !frmSolicitaProposta) {
-      Fail(state, samples, kOpenScreen, "the screen did not open" + screenHost.Shown());
+      Fail(state, samples, key, "the screen did not open" + screenHost.Shown());
       break;
     }
     int listed = frmSolicitaProposta->cdsProposta->RecordCount();
     CloseScreen();
     if (listed != env.ListedProposals()) {
-      Fail(state, samples, kOpenScreen,
+      Fail(state, samples, key,
            "the screen listed " + std::to_string(listed) + " proposals, not " + std::to_string(env.ListedProposals()));
       break;
     }
     if (boIdCriado) {
-      Fail(state, samples, kOpenScreen, "the screen did not close" + screenHost.Shown());
+      Fail(state, samples, key, "the screen did not close" + screenHost.Shown());
       break;
     }
   }
-  state.SetLabel(std::to_string(env.ListedProposals()) + " proposals");
 }
 
-void ReadProposals(benchmark::State& state, const BenchEnv& env, Samples& samples) {
-  appsrv::ServerContext context(env.DbPath(), false);
-  appsrv::Session session(context, 1'000'000);
-  const plat::RpcRequest request{1, appsrv::kModuleObject, "GetProposta", {BenchEnv::kBranch, BenchEnv::kOperator}};
-  session.Handle(request);  // warm up
+void ReadDirectly(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
+  DirectDb db(env.DbPath());
+  const std::string sql = appsrv::QueryStatement("GetProposta");
+  const std::vector<std::string> params{BenchEnv::kBranch, BenchEnv::kOperator};
+  db.ReadAll(sql, params);  // warm up
   for (auto _ : state) {
-    plat::RpcAnswer answer;
-    TimeOne(state, samples, kReadProposals, [&] { answer = session.Handle(request); });
-    if (answer.kind != plat::RpcAnswer::Kind::Packet) {
-      Fail(state, samples, kReadProposals, "GetProposta: " + answer.error);
-      break;
-    }
-    if (answer.packet.rows.size() != std::size_t(env.ListedProposals())) {
-      Fail(state, samples, kReadProposals, "GetProposta read " + std::to_string(answer.packet.rows.size()) + " rows");
+    std::size_t rows = 0;
+    TimeOne(state, samples, key, [&] { rows = db.ReadAll(sql, params); });
+    if (rows != std::size_t(env.ListedProposals())) {
+      Fail(state, samples, key, "the statement read " + std::to_string(rows) + " rows");
       break;
     }
   }
-  state.SetLabel(std::to_string(env.ListedProposals()) + " proposals");
 }
+
+const plat::RpcRequest kGetProposta{1, appsrv::kModuleObject, "GetProposta", {BenchEnv::kBranch, BenchEnv::kOperator}};
+
+// The steps between the database and the screen's data set, each timed on
+// its own: `step` gets the server's answer and returns what it checks.
+void ServerRead(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
+  appsrv::ServerContext context(env.DbPath(), false);
+  appsrv::Session session(context, 1'000'000);
+  session.Handle(kGetProposta);  // warm up
+  for (auto _ : state) {
+    plat::RpcAnswer answer;
+    TimeOne(state, samples, key, [&] { answer = session.Handle(kGetProposta); });
+    if (answer.kind != plat::RpcAnswer::Kind::Packet || answer.packet.rows.size() != std::size_t(env.ListedProposals())) {
+      Fail(state, samples, key, "GetProposta: " + answer.error);
+      break;
+    }
+  }
+}
+
+plat::RpcAnswer ServerAnswer(const BenchEnv& env) {
+  appsrv::ServerContext context(env.DbPath(), false);
+  appsrv::Session session(context, 1'000'000);
+  return session.Handle(kGetProposta);
+}
+
+void WriteAnswer(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
+  const plat::RpcAnswer answer = ServerAnswer(env);
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    std::string text;
+    TimeOne(state, samples, key, [&] { text = plat::AnswerText(answer); });
+    bytes = text.size();
+  }
+  state.SetLabel(std::to_string(bytes) + " B");
+}
+
+void ReadAnswer(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
+  const std::string text = plat::AnswerText(ServerAnswer(env));
+  for (auto _ : state) {
+    plat::RpcAnswer answer;
+    TimeOne(state, samples, key, [&] { answer = plat::ReadAnswerText(text); });
+    if (answer.packet.rows.size() != std::size_t(env.ListedProposals())) {
+      Fail(state, samples, key, "the answer read back has " + std::to_string(answer.packet.rows.size()) + " rows");
+      break;
+    }
+  }
+}
+
+void FillDataSet(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
+  const plat::RpcAnswer answer = ServerAnswer(env);
+  plat::TClientDataSet data(nullptr, "cdsBench");
+  for (auto _ : state) {
+    TimeOne(state, samples, key, [&] { data.SetData(answer.packet); });
+    if (data.RecordCount() != env.ListedProposals()) {
+      Fail(state, samples, key, "the data set holds " + std::to_string(data.RecordCount()) + " records");
+      break;
+    }
+    data.Close();
+  }
+}
+
+using Step = void (*)(benchmark::State&, const BenchEnv&, Samples&, const std::string&);
 
 }  // namespace
 
-void RegisterScreenOpening(BenchEnv& env, Samples& samples) {
-  host::OpenLocalDatabase(":memory:");
-  benchmark::RegisterBenchmark("open screen/CriaSolicitacaoProposta", [&](benchmark::State& state) {
-    Guarded(state, samples, kOpenScreen, [&] { OpenScreen(state, env, samples); });
-  })
-      ->UseManualTime()
-      ->Iterations(kOpenIterations)
-      ->Repetitions(kRepetitions)
-      ->ReportAggregatesOnly(true)
-      ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("open screen/server read of GetProposta", [&](benchmark::State& state) {
-    Guarded(state, samples, kReadProposals, [&] { ReadProposals(state, env, samples); });
-  })
-      ->UseManualTime()
-      ->Iterations(kReadIterations)
-      ->Repetitions(kRepetitions)
-      ->ReportAggregatesOnly(true)
-      ->Unit(benchmark::kMillisecond);
+std::string OpeningKey(const char* step, int proposals) { return std::string(step) + " " + std::to_string(proposals); }
+
+void RegisterScreenOpening(const BenchEnv& env, Samples& samples) {
+  static bool localDatabase = false;
+  if (!localDatabase) host::OpenLocalDatabase(":memory:");
+  localDatabase = true;
+  const int proposals = env.ListedProposals();
+  const std::pair<const char*, Step> steps[] = {
+      {kOpenScreen, OpenScreen},   {kReadDirectly, ReadDirectly}, {kServerRead, ServerRead},
+      {kAnswerWritten, WriteAnswer}, {kAnswerRead, ReadAnswer},   {kDataSetFilled, FillDataSet},
+  };
+  for (const auto& [step, run] : steps) {
+    const std::string key = OpeningKey(step, proposals);
+    benchmark::RegisterBenchmark(("open screen/" + key).c_str(),
+                                 [&env, &samples, key, run = run](benchmark::State& state) {
+                                   Guarded(state, samples, key, [&] { run(state, env, samples, key); });
+                                 })
+        ->UseManualTime()
+        ->Iterations(Iterations(proposals))
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true)
+        ->Unit(benchmark::kMillisecond);
+  }
 }
 
 }  // namespace psrbench

@@ -6,7 +6,7 @@
 
 namespace host::Consiste {
 
-plat::DataPacket CheckResultServ(const ServerResult& result, bool, int helpContext) {
+const plat::DataPacket& CheckResultServ(const ServerResult& result, bool, int helpContext) {
   if (result.kind == ServerResult::Kind::Packet) return result.packet;
   std::string message = result.Failed() ? result.error : "The application server answered without a data packet.";
   if (message.empty()) message = "The application server reported a failure without a message.";

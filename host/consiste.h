@@ -12,7 +12,7 @@ namespace host::Consiste {
 // a packet) is shown in the host's error dialog with the failure's message
 // and ends the running operation with the silent abort: it never returns for
 // a failure. The flag and the integer are kept for the callers' signature.
-plat::DataPacket CheckResultServ(const ServerResult& result, bool showError = true, int helpContext = 0);
+const plat::DataPacket& CheckResultServ(const ServerResult& result, bool showError = true, int helpContext = 0);
 
 // Shows the text as an error message, then ends the running operation with
 // the silent abort, so no second message follows.

@@ -1,9 +1,8 @@
 #include "host/netconnection.h"
 
-#include <nlohmann/json.hpp>
-
 #include "platform/data/errors.h"
 #include "platform/net/frame.h"
+#include "platform/net/wire.h"
 
 namespace host {
 
@@ -51,10 +50,10 @@ ServerResult TNetConnection::Call(const std::string& object, const std::string& 
                                                            : notConnected + " (" + method + ")");
   } else {
     try {
-      plat::WriteFrame(socket_, plat::RequestToJson(request).dump());
+      plat::WriteFrame(socket_, plat::RequestText(request));
       auto frame = plat::ReadFrame(socket_, Timeout);
       if (!frame) throw plat::ENetError("The application server closed the connection");
-      plat::RpcAnswer answer = plat::AnswerFromJson(nlohmann::json::parse(*frame));
+      plat::RpcAnswer answer = plat::ReadAnswerText(*frame);
       // An error answer bound to no call is the server refusing the
       // connection or the message; it closes the connection after it.
       if (answer.id == 0 && answer.kind == plat::RpcAnswer::Kind::Error) throw plat::ENetError(answer.error);

@@ -1,5 +1,8 @@
 #include "platform/data/cp1252.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include <cstdio>
 
 #include "platform/data/errors.h"
@@ -81,16 +84,47 @@ void Encode(char32_t cp, std::string& out) {
   }
 }
 
+// The position of the first byte at or after `pos` that is not ASCII (or
+// the end): most texts are ASCII throughout, and eight bytes are looked at
+// at once.
+std::size_t SkipAscii(std::string_view utf8, std::size_t pos) {
+  while (pos + 8 <= utf8.size()) {
+    uint64_t word;
+    std::memcpy(&word, utf8.data() + pos, 8);
+    if (word & 0x8080808080808080ull) break;
+    pos += 8;
+  }
+  while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80) ++pos;
+  return pos;
+}
+
 }  // namespace
 
 std::size_t CharCount(std::string_view utf8) {
   std::size_t count = 0;
-  for (std::size_t pos = 0; pos < utf8.size(); ++count) DecodeNext(utf8, pos);
+  for (std::size_t pos = 0; pos < utf8.size(); ++count) {
+    const std::size_t ascii = SkipAscii(utf8, pos);
+    if (ascii > pos) {
+      count += ascii - pos - 1;
+      pos = ascii;
+      continue;
+    }
+    DecodeNext(utf8, pos);
+  }
   return count;
 }
 
+bool IsUtf8(std::string_view utf8) {
+  try {
+    for (std::size_t pos = SkipAscii(utf8, 0); pos < utf8.size(); pos = SkipAscii(utf8, pos)) DecodeNext(utf8, pos);
+  } catch (const EConvertError&) {
+    return false;
+  }
+  return true;
+}
+
 std::string FirstNonCp1252(std::string_view utf8) {
-  for (std::size_t pos = 0; pos < utf8.size();) {
+  for (std::size_t pos = SkipAscii(utf8, 0); pos < utf8.size(); pos = SkipAscii(utf8, pos)) {
     const std::size_t start = pos;
     if (Cp1252Byte(DecodeNext(utf8, pos)) < 0) return std::string(utf8.substr(start, pos - start));
   }

@@ -14,6 +14,8 @@ namespace plat {
 // Number of characters (code points) in a UTF-8 text. Throws EConvertError
 // for malformed UTF-8.
 std::size_t CharCount(std::string_view utf8);
+// True when the text is well-formed UTF-8 (what CharCount takes without throwing).
+bool IsUtf8(std::string_view utf8);
 
 // True when every character of the UTF-8 text exists in code page 1252.
 bool FitsCp1252(std::string_view utf8);

@@ -160,6 +160,20 @@ DateTime DateTime::DateOnly() const {
 
 std::string DateTime::ToIso() const {
   const DateParts p = Parts();
+  if (p.year >= 0 && p.year <= 9999 && p.millisecond == 0) {
+    // The usual case, written digit by digit: lists carry several dates a row.
+    char text[] = "0000-00-00T00:00:00";
+    auto put = [&text](int at, int value, int digits) {
+      for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + i] = static_cast<char>('0' + value % 10);
+    };
+    put(0, p.year, 4);
+    put(5, p.month, 2);
+    put(8, p.day, 2);
+    put(11, p.hour, 2);
+    put(14, p.minute, 2);
+    put(17, p.second, 2);
+    return std::string(text, sizeof text - 1);
+  }
   char buffer[64];
   int n = std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month,
                         p.day, p.hour, p.minute, p.second);

@@ -124,11 +124,11 @@ Variant TField::Coerce(const Variant& value) const {
   };
   Variant stored = Convert(value);
   if (type_ == FieldType::String || type_ == FieldType::Blob) {
-    const std::string& text = stored.Text();
+    const std::string_view text = stored.Text();
     std::string bad = FirstNonCp1252(text);
     if (!bad.empty()) return fail("the character '" + bad + "' cannot be stored");
     if (type_ == FieldType::String && size_ > 0 && CharCount(text) > static_cast<std::size_t>(size_))
-      return fail("'" + text + "' is longer than " + std::to_string(size_) + " characters");
+      return fail("'" + std::string(text) + "' is longer than " + std::to_string(size_) + " characters");
   }
   if ((type_ == FieldType::Float || type_ == FieldType::Decimal || type_ == FieldType::Integer) &&
       (minValue_ || maxValue_)) {

@@ -20,30 +20,50 @@
 
 #include <cstdint>
 #include <string>
-#include <variant>
+#include <cstring>
+#include <string_view>
 
 #include "platform/data/datetime.h"
 #include "platform/data/decimal.h"
 
 namespace plat {
 
-enum class VarType { Null, Text, Float, Decimal, DateTime, Integer, Boolean };
+enum class VarType : uint8_t { Null, Text, Float, Decimal, DateTime, Integer, Boolean };
 
+// Sixteen bytes: a number, date or short text (up to 14 bytes) is held in
+// place; a longer text or a decimal lives on the heap, shared by the copies
+// of the value (never changed once made), so copying a value never copies
+// its text.
 class Variant {
  public:
   Variant() = default;
-  Variant(std::string text) : value_(std::move(text)) {}
-  Variant(const char* text) : value_(std::string(text)) {}
-  Variant(double value) : value_(value) {}
-  Variant(const Decimal& value) : value_(value) {}
-  Variant(const DateTime& value) : value_(value) {}
-  Variant(int64_t value) : value_(value) {}
-  Variant(int value) : value_(static_cast<int64_t>(value)) {}
-  Variant(bool value) : value_(value) {}
+  Variant(std::string text);
+  Variant(const char* text) : Variant(std::string_view(text)) {}
+  Variant(double value) : type_(VarType::Float) { Put(value); }
+  Variant(const Decimal& value);
+  Variant(const DateTime& value) : type_(VarType::DateTime) { Put(value.Days()); }
+  Variant(int64_t value) : type_(VarType::Integer) { Put(value); }
+  Variant(int value) : Variant(static_cast<int64_t>(value)) {}
+  Variant(bool value) : type_(VarType::Boolean) { bytes_[0] = value; }
+  static Variant OfText(std::string_view text) { return Variant(text); }
+
+  Variant(const Variant& other) noexcept {
+    std::memcpy(static_cast<void*>(this), &other, sizeof(Variant));
+    if (OnHeap()) Retain();
+  }
+  Variant(Variant&& other) noexcept {
+    std::memcpy(static_cast<void*>(this), &other, sizeof(Variant));
+    other.type_ = VarType::Null;
+  }
+  Variant& operator=(const Variant& other) noexcept;
+  Variant& operator=(Variant&& other) noexcept;
+  ~Variant() {
+    if (OnHeap()) Release();
+  }
 
   static Variant Null() { return Variant(); }
 
-  VarType Type() const { return static_cast<VarType>(value_.index()); }
+  VarType Type() const { return type_; }
   bool IsNull() const { return Type() == VarType::Null; }
 
   // Conversions; each throws EConvertError when the value cannot be read so.
@@ -54,13 +74,38 @@ class Variant {
   int64_t ToInt() const;
   bool ToBool() const;
 
-  // Direct access when the kind is known.
-  const std::string& Text() const { return std::get<std::string>(value_); }
+  // Direct access when the kind is known (a text: valid while the value is).
+  std::string_view Text() const;
 
-  friend bool operator==(const Variant& a, const Variant& b) { return a.value_ == b.value_; }
+  friend bool operator==(const Variant& a, const Variant& b);
 
  private:
-  std::variant<std::monostate, std::string, double, Decimal, DateTime, int64_t, bool> value_;
+  struct SharedText;
+  struct SharedDecimal;
+  static constexpr std::size_t kInline = 14;
+  static constexpr uint8_t kOnHeap = 0xFF;  // size_ of a text on the heap
+
+  explicit Variant(std::string_view text);
+  template <class T>
+  void Put(const T& value) {
+    static_assert(sizeof(T) <= kInline);
+    std::memcpy(bytes_, &value, sizeof(T));
+  }
+  template <class T>
+  T Get() const {
+    T value;
+    std::memcpy(&value, bytes_, sizeof(T));
+    return value;
+  }
+  bool OnHeap() const { return type_ == VarType::Decimal || (type_ == VarType::Text && size_ == kOnHeap); }
+  // The count of holders of the heap part, when there is one.
+  void Release() noexcept;
+  void Retain() const noexcept;
+  const Decimal& DecimalValue() const;
+
+  unsigned char bytes_[kInline] = {};
+  uint8_t size_ = 0;
+  VarType type_ = VarType::Null;
 };
 
 const char* VarTypeName(VarType type);

@@ -6,14 +6,21 @@
 // input with a plat::EError or reads a value that is written back, read
 // again to the same value and written again to the same text; anything else
 // escaping a reader is a fault.
+//
+// The quick path the screen's connection takes first (wire.h) must agree:
+// what TryReadAnswer accepts, the thorough reader reads to the same answer;
+// AnswerText writes the same JSON as AnswerToJson, and the quick reader
+// takes that text back to the same answer.
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <optional>
 #include <string_view>
 
 #include "platform/data/errors.h"
 #include "platform/data/packet.h"
 #include "platform/net/rpc.h"
+#include "platform/net/wire.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -38,10 +45,45 @@ void RoundTrip(const nlohmann::json& json, Read read, Write write, Same same, co
   fuzz::Check(write(back).dump() == text, what);
 }
 
+// The quick answer reader and writer against the thorough ones.
+void QuickAnswer(std::string_view input, const std::optional<nlohmann::json>& json) {
+  const std::optional<plat::RpcAnswer> quick = plat::TryReadAnswer(std::string(input));
+  fuzz::Check(json.has_value() || !quick, "the quick reader took a text that is not JSON");
+  if (!json) return;
+  plat::RpcAnswer answer;
+  try {
+    answer = plat::AnswerFromJson(*json);
+  } catch (const plat::EError&) {
+    fuzz::Check(!quick, "the quick reader took an answer the thorough reader refuses");
+    return;
+  }
+  fuzz::Check(!quick || SameAnswer(*quick, answer), "the quick reader read another answer");
+  std::string text;
+  try {
+    text = plat::AnswerText(answer);
+  } catch (const plat::EError&) {
+    // Refused as AnswerToJson refuses it (a float no JSON number holds).
+    bool refused = false;
+    try {
+      plat::AnswerToJson(answer);
+    } catch (const plat::EError&) {
+      refused = true;
+    }
+    fuzz::Check(refused, "AnswerText refused an answer AnswerToJson writes");
+    return;
+  }
+  auto written = fuzz::ParseJson(text);
+  fuzz::Check(written && *written == plat::AnswerToJson(answer), "AnswerText wrote other JSON");
+  const std::optional<plat::RpcAnswer> back = plat::TryReadAnswer(text);
+  fuzz::Check(back && SameAnswer(*back, answer), "the quick reader did not read back AnswerText");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  auto json = fuzz::ParseJson(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  auto json = fuzz::ParseJson(input);
+  QuickAnswer(input, json);
   if (!json) return 0;
   auto equal = [](const auto& a, const auto& b) { return a == b; };
   RoundTrip<plat::DataPacket>(*json, plat::PacketFromJson, plat::PacketToJson, equal,

@@ -10,6 +10,11 @@
 // methods read them, which must not fail. Last, the request is written
 // back (RequestToJson), read again to the same request, and written again
 // to the same text.
+//
+// The quick path the server takes first (wire.h) must agree: what
+// TryReadRequest accepts, the thorough reader reads to the same request;
+// RequestText writes the same JSON as RequestToJson, and the quick reader
+// takes that text back to the same request.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -20,6 +25,7 @@
 #include "appserver/server_object.h"
 #include "platform/data/errors.h"
 #include "platform/net/rpc.h"
+#include "platform/net/wire.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -80,15 +86,26 @@ bool SameRequest(const plat::RpcRequest& a, const plat::RpcRequest& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  auto json = fuzz::ParseJson(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const std::optional<plat::RpcRequest> quick = plat::TryReadRequest(std::string(input));
+  auto json = fuzz::ParseJson(input);
+  fuzz::Check(json.has_value() || !quick, "the quick reader took a text that is not JSON");
   if (!json) return 0;
   plat::RpcRequest request;
   try {
     request = plat::RequestFromJson(*json);
   } catch (const plat::EError&) {
+    fuzz::Check(!quick, "the quick reader took a request the thorough reader refuses");
     return 0;
   }
+  fuzz::Check(!quick || SameRequest(*quick, request), "the quick reader read another request");
   ReadArguments(request);
+
+  const std::string quickText = plat::RequestText(request);
+  auto written = fuzz::ParseJson(quickText);
+  fuzz::Check(written && *written == plat::RequestToJson(request), "RequestText wrote other JSON");
+  const std::optional<plat::RpcRequest> quickBack = plat::TryReadRequest(quickText);
+  fuzz::Check(quickBack && SameRequest(*quickBack, request), "the quick reader did not read back RequestText");
 
   const std::string text = plat::RequestToJson(request).dump();
   auto again = fuzz::ParseJson(text);

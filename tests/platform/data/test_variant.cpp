@@ -82,3 +82,40 @@ TEST(Variant, RefusesMeaninglessConversions) {
   EXPECT_THROW(Variant(true).ToDateTime(), EConvertError);
   EXPECT_THROW(Variant(DateTime(1.0)).ToBool(), EConvertError);
 }
+
+// Texts up to 14 bytes are held in the value, longer ones and decimals on
+// the heap shared by the copies: every copy, assignment and move keeps the
+// content, whichever way it is held.
+TEST(Variant, CopiesAndMovesKeepTextsAndDecimalsOfEverySize) {
+  for (std::size_t size : {0u, 1u, 13u, 14u, 15u, 16u, 200u}) {
+    const std::string text(size, 'a');
+    Variant original(text);
+    Variant copy = original;
+    Variant assigned;
+    assigned = copy;
+    Variant moved = std::move(copy);
+    EXPECT_TRUE(copy.IsNull()) << size;
+    EXPECT_EQ(moved.Text(), text) << size;
+    EXPECT_EQ(assigned, original) << size;
+    original = Variant(1.5);  // the other holders of the heap text keep it
+    EXPECT_EQ(assigned.Text(), text) << size;
+    assigned = assigned;
+    EXPECT_EQ(assigned.ToText(), text) << size;
+  }
+  Variant price(plat::Decimal::Parse("12345678901234567890.125"));
+  Variant kept = price;
+  price = Variant("x");
+  EXPECT_EQ(kept.ToDecimal().ToString(), "12345678901234567890.125");
+  EXPECT_EQ(sizeof(Variant), 16u);
+}
+
+TEST(Variant, EqualityComparesKindAndValue) {
+  EXPECT_EQ(Variant(std::string(20, 'z')), Variant(std::string(20, 'z')));
+  EXPECT_NE(Variant(std::string(20, 'z')), Variant(std::string(19, 'z')));
+  EXPECT_NE(Variant("1"), Variant(1));
+  EXPECT_NE(Variant(1), Variant(1.0));
+  EXPECT_EQ(Variant(plat::DateTime(45000.5)), Variant(plat::DateTime(45000.5)));
+  EXPECT_NE(Variant(plat::DateTime(45000.5)), Variant(45000.5));
+  EXPECT_EQ(Variant(), Variant::Null());
+  EXPECT_NE(Variant(false), Variant());
+}

@@ -1,0 +1,109 @@
+// The texts of calls and answers: the quick writer and reader agree with the
+// JSON document forms, and leave to them whatever they cannot be sure of.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/data/errors.h"
+#include "platform/net/wire.h"
+
+using namespace plat;
+
+namespace {
+
+DataPacket EveryKind() {
+  DataPacket packet;
+  packet.fields = {{"NRPROPOSFAS", FieldType::String, 20, true, false},
+                   {"DSOBSPROPFAS", FieldType::Blob, 0, false, true},
+                   {"VRHORAPROP", FieldType::Float},
+                   {"VALOR", FieldType::Decimal, 32},
+                   {"DTPROPOSFAS", FieldType::DateTime},
+                   {"QTD", FieldType::Integer},
+                   {"ATIVO", FieldType::Boolean}};
+  packet.rows = {{Variant("1"), Variant(std::string(40, 'x') + " \"aspas\" \\ \n\t\x01 ção"), Variant(0.1 + 0.2),
+                  Variant(Decimal::Parse("-12345678901234567890.0001")), Variant(DateTime::ParseIso("2026-12-08T14:30:00")),
+                  Variant(int64_t{-9223372036854775807 - 1}), Variant(true)},
+                 {Variant(), Variant(), Variant(1e300), Variant(), Variant(), Variant(), Variant()},
+                 {Variant("2"), Variant(std::string(40, 'x') + " \"aspas\" \\ \n\t\x01 ção"), Variant(-0.0),
+                  Variant(Decimal::Parse("0")), Variant(DateTime::ParseIso("2026-12-08T14:30:00.250")),
+                  Variant(int64_t{0}), Variant(false)}};
+  return packet;
+}
+
+TEST(Wire, AnswersAndRequestsWriteTheDocumentsJsonAndReadBackTheSame) {
+  for (const RpcAnswer& answer : {RpcAnswer::OfPacket(7, EveryKind()), RpcAnswer::OfValue(8, Variant(2.5)),
+                                  RpcAnswer::OfValue(9, Variant()), RpcAnswer::OfError(0, "Falha: ção")}) {
+    const std::string text = AnswerText(answer);
+    EXPECT_EQ(nlohmann::json::parse(text), AnswerToJson(answer)) << text;
+    std::optional<RpcAnswer> back = TryReadAnswer(text);
+    ASSERT_TRUE(back) << text;
+    EXPECT_EQ(back->id, answer.id);
+    EXPECT_EQ(back->packet, answer.packet);
+    EXPECT_EQ(back->value, answer.value);
+    EXPECT_EQ(back->error, answer.error);
+  }
+  Delta delta{EveryKind().fields, {}};
+  for (const Row& row : EveryKind().rows) delta.changes.push_back({ChangeKind::Modify, row, row});
+  delta.changes.push_back({ChangeKind::Insert, {}, EveryKind().rows[0]});
+  delta.changes.push_back({ChangeKind::Delete, EveryKind().rows[1], {}});
+  const RpcRequest request{42, "PSR41300.rdmSolicitaProposta", "SetProposta", {RpcArg(delta), RpcArg("0001")}};
+  const std::string text = RequestText(request);
+  EXPECT_EQ(nlohmann::json::parse(text), RequestToJson(request));
+  std::optional<RpcRequest> back = TryReadRequest(text);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->args, request.args);
+  EXPECT_EQ(back->method, "SetProposta");
+}
+
+TEST(Wire, WritingRefusesWhatTheDocumentFormRefusesWithItsMessage) {
+  DataPacket packet{{{"VR", FieldType::Float}}, {{Variant(std::numeric_limits<double>::infinity())}}};
+  std::string documentError, quickError;
+  try {
+    AnswerToJson(RpcAnswer::OfPacket(1, packet));
+  } catch (const EConvertError& e) {
+    documentError = e.what();
+  }
+  try {
+    AnswerText(RpcAnswer::OfPacket(1, packet));
+  } catch (const EConvertError& e) {
+    quickError = e.what();
+  }
+  EXPECT_FALSE(documentError.empty());
+  EXPECT_EQ(quickError, documentError);
+}
+
+// Each of these is either not an answer or one the quick reader cannot be
+// sure it reads as the thorough one does; the thorough one then decides.
+TEST(Wire, TheQuickReaderDeclinesWhatItCannotBeSureOf) {
+  const std::string zeroThenMore = std::string(R"({"id":1,"value":{"null":null}})") + '\0' + "x";
+  for (const std::string& text : {
+           std::string("not json"),
+           zeroThenMore,
+           std::string(R"({"id":1,"value":{"string":"\udc00"}})"),                // a lone surrogate
+           std::string(R"({"id":1,"id":2,"value":{"null":null}})"),               // a key twice
+           std::string(R"({"id":1,"value":{"null":null},"other":0})"),            // a key more
+           std::string(R"({"id":1,"packet":{"fields":[{"name":"Q","type":"integer"}],"rows":[[1.0]]}})"),
+           std::string(R"({"id":1,"packet":{"fields":[{"name":"Q","type":"integer"}],"rows":[[9223372036854775808]]}})"),
+           std::string(R"({"id":1,"packet":{"fields":[{"name":"Q","type":"string"},{"name":"q","type":"string"}],"rows":[]}})"),
+           std::string(R"({"id":1,"value":{"float":1e999}})"),
+           std::string("{\"id\":1,\"error\":\"\xff\"}"),
+       }) {
+    EXPECT_FALSE(TryReadAnswer(text)) << text;
+  }
+  // The thorough reader gives its own message for what was declined.
+  EXPECT_THROW(ReadAnswerText(R"({"id":1,"packet":{"fields":[{"name":"Q","type":"integer"}],"rows":[[1.0]]}})"),
+               EConvertError);
+  EXPECT_THROW(ReadAnswerText("not json"), nlohmann::json::exception);
+}
+
+TEST(Wire, RepeatedLongTextsOfAColumnReadAlike) {
+  DataPacket packet{{{"NOME", FieldType::String, 60}, {"OBS", FieldType::String, 60}}, {}};
+  for (int i = 0; i < 3000; ++i)
+    packet.rows.push_back({Variant("Cliente de nome longo " + std::to_string(i % 7)),
+                           Variant("Observação única número " + std::to_string(i))});
+  std::optional<RpcAnswer> back = TryReadAnswer(AnswerText(RpcAnswer::OfPacket(3, packet)));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->packet, packet);
+}
+
+}  // namespace
