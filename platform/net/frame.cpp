@@ -7,12 +7,19 @@ namespace plat {
 void WriteFrame(TcpSocket& socket, std::string_view payload) {
   if (payload.size() > kMaxFrame) throw ENetError("A message of " + std::to_string(payload.size()) + " bytes is too large to send");
   uint32_t n = static_cast<uint32_t>(payload.size());
+  const char header[4] = {static_cast<char>(n >> 24), static_cast<char>(n >> 16), static_cast<char>(n >> 8),
+                          static_cast<char>(n)};
+  // A small message goes out in one piece; a large one is not copied for
+  // the sake of its four header bytes.
+  constexpr std::size_t kCopied = 64 * 1024;
+  if (payload.size() > kCopied) {
+    socket.SendAll(std::string_view(header, 4));
+    socket.SendAll(payload);
+    return;
+  }
   std::string frame;
   frame.reserve(4 + payload.size());
-  frame.push_back(static_cast<char>(n >> 24));
-  frame.push_back(static_cast<char>(n >> 16));
-  frame.push_back(static_cast<char>(n >> 8));
-  frame.push_back(static_cast<char>(n));
+  frame.append(header, 4);
   frame.append(payload);
   socket.SendAll(frame);
 }
