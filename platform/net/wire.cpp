@@ -1,6 +1,7 @@
 #include "platform/net/wire.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -208,59 +209,126 @@ const JsonValue& ObjectOf(const JsonValue& v, rapidjson::SizeType count) {
   return v;
 }
 
-Variant ReadValue(const JsonValue& v, FieldType type) {
-  if (v.IsNull()) return Variant();
+// One value as the parser gave it: its JSON kind and content, a number in
+// the class the thorough reader gives it (ReadNumber).
+struct Scalar {
+  enum Kind { Null, False, True, Whole, Unsigned, Fraction, Text } kind = Null;
+  std::string_view text;
+  int64_t whole = 0;
+  uint64_t unsignedWhole = 0;
+  double fraction = 0;
+};
+
+// A number's text in the classes the thorough reader gives it: without a
+// fraction or exponent, a whole number when it fits 64 bits (signed when
+// negative); otherwise a double. False for a number no double holds.
+bool ReadNumber(std::string_view digits, Scalar& out) {
+  const char* text = digits.data();
+  const char* end = text + digits.size();
+  if (std::find_if(text, end, [](char c) { return c == '.' || c == 'e' || c == 'E'; }) == end) {
+    if (*text == '-') {
+      if (std::from_chars(text, end, out.whole).ec == std::errc()) {
+        out.kind = Scalar::Whole;
+        return true;
+      }
+    } else if (std::from_chars(text, end, out.unsignedWhole).ec == std::errc()) {
+      out.kind = Scalar::Unsigned;
+      if (out.unsignedWhole <= static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) {
+        out.kind = Scalar::Whole;
+        out.whole = static_cast<int64_t>(out.unsignedWhole);
+      }
+      return true;
+    }
+  }
+  auto read = std::from_chars(text, end, out.fraction);
+  out.kind = Scalar::Fraction;
+  return read.ec == std::errc() && read.ptr == end;
+}
+
+Scalar ScalarOf(const JsonValue& v) {
+  Scalar scalar;
+  if (v.IsNull()) return scalar;
+  if (v.IsBool()) {
+    scalar.kind = v.GetBool() ? Scalar::True : Scalar::False;
+  } else if (v.IsString()) {
+    scalar.kind = Scalar::Text;
+    scalar.text = Str(v);
+  } else if (v.IsInt64()) {
+    scalar.kind = Scalar::Whole;
+    scalar.whole = v.GetInt64();
+  } else if (v.IsUint64()) {
+    scalar.kind = Scalar::Unsigned;
+    scalar.unsignedWhole = v.GetUint64();
+  } else if (v.IsNumber()) {
+    scalar.kind = Scalar::Fraction;
+    scalar.fraction = v.GetDouble();
+  } else {
+    Decline();  // an object or array where a value belongs
+  }
+  return scalar;
+}
+
+Variant ReadScalar(const Scalar& v, FieldType type) {
+  if (v.kind == Scalar::Null) return Variant();
+  const bool text = v.kind == Scalar::Text;
   switch (type) {
     case FieldType::String:
-    case FieldType::Blob: return Variant::OfText(Str(v));
+    case FieldType::Blob:
+      if (!text) Decline();
+      return Variant::OfText(v.text);
     case FieldType::Float:
-      if (!v.IsNumber()) Decline();
-      return Variant(v.GetDouble());
+      if (v.kind == Scalar::Whole) return Variant(static_cast<double>(v.whole));
+      if (v.kind == Scalar::Unsigned) return Variant(static_cast<double>(v.unsignedWhole));
+      if (v.kind != Scalar::Fraction) Decline();
+      return Variant(v.fraction);
     case FieldType::Decimal:
-      if (v.IsString()) return Variant(Decimal::Parse(Str(v)));
-      if (v.IsInt64()) return Variant(Decimal::Parse(std::to_string(v.GetInt64())));
-      if (v.IsUint64()) return Variant(Decimal::Parse(std::to_string(v.GetUint64())));
+      if (text) return Variant(Decimal::Parse(v.text));
+      if (v.kind == Scalar::Whole) return Variant(Decimal::Parse(std::to_string(v.whole)));
+      if (v.kind == Scalar::Unsigned) return Variant(Decimal::Parse(std::to_string(v.unsignedWhole)));
       Decline();
-    case FieldType::DateTime: return Variant(DateTime::ParseIso(Str(v)));
+    case FieldType::DateTime:
+      if (!text) Decline();
+      return Variant(DateTime::ParseIso(v.text));
     case FieldType::Integer:
-      if (!v.IsInt64()) Decline();
-      return Variant(v.GetInt64());
+      if (v.kind != Scalar::Whole) Decline();
+      return Variant(v.whole);
     case FieldType::Boolean:
-      if (!v.IsBool()) Decline();
-      return Variant(v.GetBool());
+      if (v.kind != Scalar::True && v.kind != Scalar::False) Decline();
+      return Variant(v.kind == Scalar::True);
   }
   Decline();
 }
 
+Variant ReadValue(const JsonValue& v, FieldType type) { return ReadScalar(ScalarOf(v), type); }
+
 // The rows of a packet or delta repeat many of their texts (a customer's
 // name in each of its proposals, the operators): equal texts of a column
 // are made one shared text, so the rows hold one copy. A column whose texts
-// seldom repeat stops being looked up. The pool lives no longer than the
-// parsed document its keys view.
+// seldom repeat stops being looked up.
 class TextPool {
  public:
   explicit TextPool(std::size_t columns) : columns_(columns) {}
 
-  Variant Value(std::size_t column, const JsonValue& v, FieldType type) {
-    if ((type != FieldType::String && type != FieldType::Blob) || !v.IsString() ||
-        v.GetStringLength() <= kShortText || !columns_[column].pooling)
-      return ReadValue(v, type);
+  Variant Value(std::size_t column, const Scalar& v, FieldType type) {
+    if ((type != FieldType::String && type != FieldType::Blob) || v.kind != Scalar::Text ||
+        v.text.size() <= kShortText || !columns_[column].pooling)
+      return ReadScalar(v, type);
     Column& texts = columns_[column];
-    const std::string_view text = Str(v);
     ++texts.lookups;
-    auto found = texts.seen.find(text);
+    auto found = texts.seen.find(v.text);
     if (found != texts.seen.end()) {
       ++texts.hits;
       return found->second;
     }
-    Variant value = Variant::OfText(text);
-    texts.seen.emplace(text, value);
+    Variant value = Variant::OfText(v.text);
+    texts.seen.emplace(value.Text(), value);  // the key views the text the pool's copy shares
     if (texts.seen.size() >= kTrial && texts.hits * 4 < texts.lookups) {
       texts.pooling = false;
       texts.seen.clear();
     }
     return value;
   }
+  Variant Value(std::size_t column, const JsonValue& v, FieldType type) { return Value(column, ScalarOf(v), type); }
 
  private:
   static constexpr std::size_t kShortText = 14;  // held in place by a Variant: nothing to share
@@ -399,19 +467,13 @@ struct ExactNumbers {
   using Size = rapidjson::SizeType;
 
   bool RawNumber(const char* text, Size length, bool) {
-    const char* end = text + length;
-    if (std::find_if(text, end, [](char c) { return c == '.' || c == 'e' || c == 'E'; }) == end) {
-      if (*text == '-') {
-        int64_t whole = 0;
-        if (std::from_chars(text, end, whole).ec == std::errc()) return document.Int64(whole);
-      } else {
-        uint64_t whole = 0;
-        if (std::from_chars(text, end, whole).ec == std::errc()) return document.Uint64(whole);
-      }
+    Scalar number;
+    if (!ReadNumber({text, length}, number)) return false;
+    switch (number.kind) {
+      case Scalar::Whole: return document.Int64(number.whole);
+      case Scalar::Unsigned: return document.Uint64(number.unsignedWhole);
+      default: return document.Double(number.fraction);
     }
-    double number = 0;
-    auto read = std::from_chars(text, end, number);
-    return read.ec == std::errc() && read.ptr == end && document.Double(number);
   }
   bool Null() { return document.Null(); }
   bool Bool(bool b) { return document.Bool(b); }
@@ -428,22 +490,214 @@ struct ExactNumbers {
   bool EndArray(Size elements) { return document.EndArray(elements); }
 };
 
+// Reads an answer carrying a packet as the parser's events come, without a
+// document in between: {"id":N,"packet":{"fields":[...],"rows":[[...],...]}}
+// with its keys in that order, as AnswerText writes them. Any other event
+// stops the parse, and the answer is read from a document instead.
+class StreamedPacketAnswer {
+ public:
+  using Size = rapidjson::SizeType;
+
+  RpcAnswer Answer() { return RpcAnswer::OfPacket(id_, std::move(packet_)); }
+
+  bool Null() { return Value(Scalar()); }
+  bool Bool(bool b) {
+    Scalar scalar;
+    scalar.kind = b ? Scalar::True : Scalar::False;
+    return Value(scalar);
+  }
+  bool RawNumber(const char* text, Size length, bool) {
+    Scalar number;
+    return ReadNumber({text, length}, number) && Value(number);
+  }
+  bool String(const char* text, Size length, bool) {
+    Scalar scalar;
+    scalar.kind = Scalar::Text;
+    scalar.text = {text, length};
+    return Value(scalar);
+  }
+  bool Key(const char* text, Size length, bool) {
+    const std::string_view key(text, length);
+    switch (at_) {
+      case At::Answer:
+        if (key == "id" && !hasId_) return Go(At::Id);
+        if (key == "packet" && hasId_ && !hasPacket_) return Go(At::PacketStart);
+        return false;
+      case At::Packet:
+        if (key == "fields" && !hasFields_) return Go(At::FieldsStart);
+        if (key == "rows" && hasFields_ && !hasRows_) return Go(At::RowsStart);
+        return false;
+      case At::Field:
+        for (std::size_t i = 0; i < kFieldKeys.size(); ++i) {
+          if (key == kFieldKeys[i] && !(fieldKeys_ & (1u << i))) {
+            fieldKeys_ |= 1u << i;
+            fieldKey_ = i;
+            return Go(At::FieldValue);
+          }
+        }
+        return false;
+      default: return false;
+    }
+  }
+  bool StartObject() {
+    switch (at_) {
+      case At::Begin: return Go(At::Answer);
+      case At::PacketStart: return Go(At::Packet);
+      case At::Fields:
+        field_ = FieldDef();
+        fieldKeys_ = 0;
+        return Go(At::Field);
+      default: return false;
+    }
+  }
+  bool EndObject(Size) {
+    switch (at_) {
+      case At::Answer: return hasPacket_ && Go(At::End);
+      case At::Packet:
+        hasPacket_ = hasRows_;
+        return hasRows_ && Go(At::Answer);
+      case At::Field: return EndField() && Go(At::Fields);
+      default: return false;
+    }
+  }
+  bool StartArray() {
+    switch (at_) {
+      case At::FieldsStart: return Go(At::Fields);
+      case At::RowsStart:
+        texts_.emplace(packet_.fields.size());
+        return Go(At::Rows);
+      case At::Rows:
+        row_.clear();
+        row_.reserve(packet_.fields.size());
+        return Go(At::Row);
+      default: return false;
+    }
+  }
+  bool EndArray(Size) {
+    switch (at_) {
+      case At::Fields: hasFields_ = true; return Go(At::Packet);
+      case At::Rows: hasRows_ = true; return Go(At::Packet);
+      case At::Row:
+        if (row_.size() != packet_.fields.size()) return false;
+        packet_.rows.push_back(std::move(row_));
+        row_ = Row();
+        return Go(At::Rows);
+      default: return false;
+    }
+  }
+  // Not called: numbers come as their text.
+  bool Int(int) { return false; }
+  bool Uint(unsigned) { return false; }
+  bool Int64(int64_t) { return false; }
+  bool Uint64(uint64_t) { return false; }
+  bool Double(double) { return false; }
+
+ private:
+  enum class At { Begin, Answer, Id, PacketStart, Packet, FieldsStart, Fields, Field, FieldValue, RowsStart, Rows, Row, End };
+  static constexpr std::array<std::string_view, 5> kFieldKeys = {"name", "type", "size", "required", "readOnly"};
+
+  bool Go(At at) {
+    at_ = at;
+    return true;
+  }
+
+  // A value where the parse stands: the id, a field's property, a row's value.
+  bool Value(const Scalar& v) {
+    try {
+      switch (at_) {
+        case At::Id:
+          if (v.kind != Scalar::Whole) return false;
+          id_ = v.whole;
+          hasId_ = true;
+          return Go(At::Answer);
+        case At::FieldValue: return FieldValue(v) && Go(At::Field);
+        case At::Row:
+          if (row_.size() >= packet_.fields.size()) return false;
+          row_.push_back(texts_->Value(row_.size(), v, packet_.fields[row_.size()].type));
+          return true;
+        default: return false;
+      }
+    } catch (const std::exception&) {  // a value its field's type does not read
+      return false;
+    } catch (const Declined&) {
+      return false;
+    }
+  }
+
+  bool FieldValue(const Scalar& v) {
+    switch (fieldKey_) {
+      case 0:
+        if (v.kind != Scalar::Text || v.text.empty()) return false;
+        field_.name = std::string(v.text);
+        return true;
+      case 1:
+        if (v.kind != Scalar::Text) return false;
+        field_.type = FieldTypeFromName(v.text);
+        return true;
+      case 2:
+        if (v.kind != Scalar::Whole || v.whole < 0 || v.whole > std::numeric_limits<int>::max()) return false;
+        field_.size = static_cast<int>(v.whole);
+        return true;
+      default:
+        if (v.kind != Scalar::True && v.kind != Scalar::False) return false;
+        (fieldKey_ == 3 ? field_.required : field_.readOnly) = v.kind == Scalar::True;
+        return true;
+    }
+  }
+
+  bool EndField() {
+    if ((fieldKeys_ & 3u) != 3u) return false;  // a name and a type
+    std::string lower = field_.name;
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (!names_.insert(std::move(lower)).second) return false;
+    packet_.fields.push_back(std::move(field_));
+    return true;
+  }
+
+  At at_ = At::Begin;
+  int64_t id_ = 0;
+  bool hasId_ = false, hasPacket_ = false, hasFields_ = false, hasRows_ = false;
+  DataPacket packet_;
+  FieldDef field_;
+  unsigned fieldKeys_ = 0;
+  std::size_t fieldKey_ = 0;
+  std::unordered_set<std::string> names_;  // in lower case: names compare so
+  Row row_;
+  std::optional<TextPool> texts_;
+};
+
+// Texts the quick readers leave to the thorough one before parsing: a
+// surrogate escaped alone and malformed UTF-8 (checked as a whole, faster
+// than string by string; outside its strings JSON is ASCII).
+bool Unusual(const std::string& text) { return EscapesSurrogate(text) || !IsUtf8(text); }
+
+constexpr unsigned kParseFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag;
+
+// Parses the whole text with the handler; the parser takes a zero byte for
+// the end of the text, so the whole text must have been read.
+template <class Handler>
+bool ParseAll(const std::string& text, Handler& events) {
+  rapidjson::StringStream input(text.c_str());
+  return !rapidjson::Reader().Parse<kParseFlags>(input, events).IsError() && input.Tell() == text.size();
+}
+
+std::optional<RpcAnswer> StreamedAnswer(const std::string& text) {
+  StreamedPacketAnswer events;
+  if (!ParseAll(text, events)) return std::nullopt;
+  return events.Answer();
+}
+
 // Parses the text and reads it with `read`; nullopt when either declines.
 // The parse keeps no call stack per level of nesting and refuses malformed
 // UTF-8, as the thorough reader does.
 template <class Result, class Read>
 std::optional<Result> Quick(const std::string& text, Read read) {
-  // Texts are checked to be UTF-8 as a whole, faster than string by string
-  // (outside its strings JSON is ASCII).
-  if (EscapesSurrogate(text) || !IsUtf8(text)) return std::nullopt;
+  if (Unusual(text)) return std::nullopt;
   rapidjson::Document document;
   bool parsed = false;
   auto parse = [&text, &parsed](rapidjson::Document& into) {
-    constexpr unsigned kFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag;
-    rapidjson::StringStream input(text.c_str());
     ExactNumbers events{into};
-    // The parser takes a zero byte for the end of the text; the whole text must have been read.
-    parsed = !rapidjson::Reader().Parse<kFlags>(input, events).IsError() && input.Tell() == text.size();
+    parsed = ParseAll(text, events);
     return parsed;
   };
   document.Populate(parse);
@@ -547,6 +801,11 @@ std::optional<RpcRequest> TryReadRequest(const std::string& text) {
 }
 
 std::optional<RpcAnswer> TryReadAnswer(const std::string& text) {
+  // A list's packet, the bulk of what is read, as it comes; the rest (and
+  // any other order of keys) from a document.
+  if (!Unusual(text)) {
+    if (std::optional<RpcAnswer> answer = StreamedAnswer(text)) return answer;
+  }
   return Quick<RpcAnswer>(text, [](const JsonValue& v) {
     const JsonValue& object = ObjectOf(v, 2);
     const int64_t id = ReadId(object);

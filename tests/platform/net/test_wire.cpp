@@ -96,6 +96,22 @@ TEST(Wire, TheQuickReaderDeclinesWhatItCannotBeSureOf) {
   EXPECT_THROW(ReadAnswerText("not json"), nlohmann::json::exception);
 }
 
+// The streamed reading of a packet takes the keys in the order they are
+// written; another order is read the same from a document.
+TEST(Wire, KeysInAnyOrderReadAlike) {
+  const std::string written = R"({"id":5,"packet":{"fields":[{"name":"N","size":3,"type":"string"},)"
+                              R"({"name":"V","type":"decimal"}],"rows":[["abc",12],["d","1.50"],[null,null]]}})";
+  const std::string reordered = R"({"packet":{"rows":[["abc",12],["d","1.50"],[null,null]],)"
+                                R"("fields":[{"type":"string","size":3,"name":"N"},{"type":"decimal","name":"V"}]},"id":5})";
+  const RpcAnswer thorough = AnswerFromJson(nlohmann::json::parse(written));
+  for (const std::string& text : {written, reordered}) {
+    std::optional<RpcAnswer> quick = TryReadAnswer(text);
+    ASSERT_TRUE(quick) << text;
+    EXPECT_EQ(quick->id, 5);
+    EXPECT_EQ(quick->packet, thorough.packet) << text;
+  }
+}
+
 TEST(Wire, RepeatedLongTextsOfAColumnReadAlike) {
   DataPacket packet{{{"NOME", FieldType::String, 60}, {"OBS", FieldType::String, 60}}, {}};
   for (int i = 0; i < 3000; ++i)
