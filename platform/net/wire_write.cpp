@@ -1,0 +1,231 @@
+// Writing calls and answers straight into their text (wire.h).
+#include "platform/net/wire.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/net/rapidjson_config.h"
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include "platform/data/cp1252.h"
+#include "platform/data/errors.h"
+
+namespace plat {
+
+namespace {
+
+// Writing. Objects carry their keys in the order the JSON document of rpc.h
+// writes them (sorted), so the texts read alike. Anything the writer cannot
+// take as it is (a value unfit for its field, a row of the wrong length,
+// text that is not UTF-8) stops it: the document path then writes the same
+// message or refuses it with its own error.
+
+using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
+
+// Thrown inside the writer when it must leave the message to the document path.
+struct Unwritable {};
+
+void Key(Writer& out, const char* key) { out.Key(key, static_cast<rapidjson::SizeType>(std::strlen(key))); }
+
+void Text(Writer& out, std::string_view text) {
+  CharCount(text);  // refuses malformed UTF-8, as the document path does
+  out.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+}
+
+void Value(Writer& out, const Variant& value, FieldType type) {
+  if (value.IsNull()) {
+    out.Null();
+    return;
+  }
+  switch (type) {
+    case FieldType::String:
+    case FieldType::Blob:
+      if (value.Type() == VarType::Text)
+        Text(out, value.Text());
+      else
+        Text(out, value.ToText());
+      return;
+    case FieldType::Float: {
+      const double number = value.ToDouble();
+      if (!std::isfinite(number)) throw Unwritable();
+      out.Double(number);
+      return;
+    }
+    case FieldType::Decimal: Text(out, value.ToDecimal().ToString()); return;
+    case FieldType::DateTime: Text(out, value.ToDateTime().ToIso()); return;
+    case FieldType::Integer: out.Int64(value.ToInt()); return;
+    case FieldType::Boolean: out.Bool(value.ToBool()); return;
+  }
+  throw Unwritable();
+}
+
+void Fields(Writer& out, const std::vector<FieldDef>& fields) {
+  out.StartArray();
+  for (const FieldDef& field : fields) {
+    out.StartObject();
+    Key(out, "name");
+    Text(out, field.name);
+    if (field.readOnly) {
+      Key(out, "readOnly");
+      out.Bool(true);
+    }
+    if (field.required) {
+      Key(out, "required");
+      out.Bool(true);
+    }
+    if (field.size != 0) {
+      Key(out, "size");
+      out.Int(field.size);
+    }
+    Key(out, "type");
+    Text(out, FieldTypeName(field.type));
+    out.EndObject();
+  }
+  out.EndArray();
+}
+
+void RowValues(Writer& out, const Row& row, const std::vector<FieldDef>& fields) {
+  if (row.size() != fields.size()) throw Unwritable();
+  out.StartArray();
+  for (std::size_t i = 0; i < row.size(); ++i) Value(out, row[i], fields[i].type);
+  out.EndArray();
+}
+
+void Packet(Writer& out, const DataPacket& packet) {
+  out.StartObject();
+  Key(out, "fields");
+  Fields(out, packet.fields);
+  Key(out, "rows");
+  out.StartArray();
+  for (const Row& row : packet.rows) RowValues(out, row, packet.fields);
+  out.EndArray();
+  out.EndObject();
+}
+
+void DeltaValue(Writer& out, const Delta& delta) {
+  out.StartObject();
+  Key(out, "changes");
+  out.StartArray();
+  for (const DeltaEntry& change : delta.changes) {
+    out.StartObject();
+    Key(out, "kind");
+    Text(out, ChangeKindName(change.kind));
+    if (change.kind != ChangeKind::Delete) {
+      Key(out, "new");
+      RowValues(out, change.current, delta.fields);
+    }
+    if (change.kind != ChangeKind::Insert) {
+      Key(out, "old");
+      RowValues(out, change.original, delta.fields);
+    }
+    out.EndObject();
+  }
+  out.EndArray();
+  Key(out, "fields");
+  Fields(out, delta.fields);
+  out.EndObject();
+}
+
+void TypedValue(Writer& out, const Variant& value) {
+  out.StartObject();
+  switch (value.Type()) {
+    case VarType::Null: Key(out, "null"); out.Null(); break;
+    case VarType::Text: Key(out, "string"); Text(out, value.Text()); break;
+    case VarType::Float: Key(out, "float"); Value(out, value, FieldType::Float); break;
+    case VarType::Decimal: Key(out, "decimal"); Value(out, value, FieldType::Decimal); break;
+    case VarType::DateTime: Key(out, "datetime"); Value(out, value, FieldType::DateTime); break;
+    case VarType::Integer: Key(out, "integer"); out.Int64(value.ToInt()); break;
+    case VarType::Boolean: Key(out, "boolean"); out.Bool(value.ToBool()); break;
+  }
+  out.EndObject();
+}
+
+// Runs the writer; on anything it leaves to the document path, that path.
+template <class Write, class Fallback>
+std::string Written(Write write, Fallback fallback, std::size_t expected) {
+  try {
+    // Room for the expected size at once spares the copies of a growing buffer.
+    rapidjson::StringBuffer buffer(nullptr, std::max<std::size_t>(expected, 256));
+    Writer out(buffer);
+    write(out);
+    return std::string(buffer.GetString(), buffer.GetSize());
+  } catch (...) {
+    return fallback();
+  }
+}
+
+
+std::size_t ExpectedSize(const RpcRequest& request) {
+  std::size_t size = 256;
+  for (const RpcArg& arg : request.args)
+    if (arg.IsDelta()) size += 24 * arg.DeltaValue().changes.size() * arg.DeltaValue().fields.size();
+  return size;
+}
+
+
+}  // namespace
+
+std::string RequestText(const RpcRequest& request) {
+  return Written(
+      [&](Writer& out) {
+        out.StartObject();
+        Key(out, "args");
+        out.StartArray();
+        for (const RpcArg& arg : request.args) {
+          if (arg.IsDelta()) {
+            out.StartObject();
+            Key(out, "delta");
+            DeltaValue(out, arg.DeltaValue());
+            out.EndObject();
+          } else {
+            TypedValue(out, arg.Value());
+          }
+        }
+        out.EndArray();
+        Key(out, "id");
+        out.Int64(request.id);
+        Key(out, "method");
+        Text(out, request.method);
+        Key(out, "object");
+        Text(out, request.object);
+        out.EndObject();
+      },
+      [&] { return RequestToJson(request).dump(); }, ExpectedSize(request));
+}
+
+std::string AnswerText(const RpcAnswer& answer) {
+  return Written(
+      [&](Writer& out) {
+        out.StartObject();
+        switch (answer.kind) {
+          case RpcAnswer::Kind::Packet:
+            Key(out, "id");
+            out.Int64(answer.id);
+            Key(out, "packet");
+            Packet(out, answer.packet);
+            break;
+          case RpcAnswer::Kind::Value:
+            Key(out, "id");
+            out.Int64(answer.id);
+            Key(out, "value");
+            TypedValue(out, answer.value);
+            break;
+          case RpcAnswer::Kind::Error:
+            Key(out, "error");
+            Text(out, answer.error);
+            Key(out, "id");
+            out.Int64(answer.id);
+            break;
+        }
+        out.EndObject();
+      },
+      [&] { return AnswerToJson(answer).dump(); },
+      // Lists take about 13 bytes a value; a little more room spares a last copy.
+      answer.kind == RpcAnswer::Kind::Packet ? 64 + 16 * answer.packet.rows.size() * answer.packet.fields.size() : 256);
+}
+
+}  // namespace plat
