@@ -28,6 +28,7 @@ inline constexpr const char* kServerRead = "server GetProposta";
 inline constexpr const char* kAnswerWritten = "answer written";
 inline constexpr const char* kAnswerRead = "answer read";
 inline constexpr const char* kDataSetFilled = "data set filled";
+inline constexpr const char* kListFilled = "screen list filled";
 std::string OpeningKey(const char* step, int proposals);
 // The deltas, one key per size (DeltaKey).
 inline constexpr const char* kSendDelta = "send delta";

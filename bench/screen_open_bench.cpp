@@ -3,7 +3,8 @@
 // floor: GetProposta's statement read straight into memory through SQLite.
 // Beside them, the steps between: the server's GetProposta (statement and
 // shaping into a packet), writing the answer's text, reading it back into a
-// packet, and filling a client data set with it.
+// packet, filling a client data set with it, and filling the screen's own
+// list with it.
 #include "Cli_psr41300/cli_psr41300.h"
 #include "Cli_psr41300/frm_solicita_proposta.h"
 #include "appserver/query_methods.h"
@@ -134,6 +135,26 @@ void FillDataSet(benchmark::State& state, const BenchEnv& env, Samples& samples,
   }
 }
 
+// The screen's own list filled with the answer while the screen is open:
+// its declared fields, its calculated field and its events.
+void FillScreenList(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
+  const plat::RpcAnswer answer = ServerAnswer(env);
+  ScreenHost screenHost(env);
+  CriaSolicitacaoProposta();
+  if (!boIdCriado || !frmSolicitaProposta) {
+    Fail(state, samples, key, "the screen did not open" + screenHost.Shown());
+    return;
+  }
+  for (auto _ : state) {
+    TimeOne(state, samples, key, [&] { frmSolicitaProposta->cdsProposta->SetData(answer.packet); });
+    if (frmSolicitaProposta->cdsProposta->RecordCount() != env.ListedProposals()) {
+      Fail(state, samples, key, "the list holds " + std::to_string(frmSolicitaProposta->cdsProposta->RecordCount()));
+      break;
+    }
+  }
+  CloseScreen();
+}
+
 using Step = void (*)(benchmark::State&, const BenchEnv&, Samples&, const std::string&);
 
 }  // namespace
@@ -148,6 +169,7 @@ void RegisterScreenOpening(const BenchEnv& env, Samples& samples) {
   const std::pair<const char*, Step> steps[] = {
       {kOpenScreen, OpenScreen},   {kReadDirectly, ReadDirectly}, {kServerRead, ServerRead},
       {kAnswerWritten, WriteAnswer}, {kAnswerRead, ReadAnswer},   {kDataSetFilled, FillDataSet},
+      {kListFilled, FillScreenList},
   };
   for (const auto& [step, run] : steps) {
     const std::string key = OpeningKey(step, proposals);
