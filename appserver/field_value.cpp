@@ -45,19 +45,6 @@ std::string StoredText(const Variant& value) {
   }
 }
 
-bool OfFieldType(const Variant& value, FieldType type) {
-  switch (value.Type()) {
-    case VarType::Null: return true;
-    case VarType::Text: return type == FieldType::String || type == FieldType::Blob;
-    case VarType::Float: return type == FieldType::Float;
-    case VarType::Decimal: return type == FieldType::Decimal;
-    case VarType::DateTime: return type == FieldType::DateTime;
-    case VarType::Integer: return type == FieldType::Integer;
-    case VarType::Boolean: return type == FieldType::Boolean;
-  }
-  return false;
-}
-
 Variant ToFieldType(const Variant& value, FieldType type) {
   if (value.IsNull()) return value;
   const VarType from = value.Type();

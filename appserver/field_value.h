@@ -16,9 +16,6 @@
 namespace appsrv {
 
 plat::Variant ToFieldType(const plat::Variant& value, plat::FieldType type);
-// True when the value already is of the field's kind (or null): ToFieldType
-// would give it back unchanged.
-bool OfFieldType(const plat::Variant& value, plat::FieldType type);
 
 // The text a value is stored as in a text column (ISO for date-times).
 std::string StoredText(const plat::Variant& value);

@@ -80,7 +80,7 @@ plat::DataPacket Shape(plat::DataPacket source, const std::vector<FieldDef>& dec
   // Each declared field takes another column (the names differ), so a value
   // of the right kind is moved rather than copied.
   auto shaped = [&declared](plat::Variant& value, std::size_t i) -> plat::Variant {
-    if (OfFieldType(value, declared[i].type)) return std::move(value);
+    if (plat::OfFieldType(value, declared[i].type)) return std::move(value);
     try {
       return ToFieldType(value, declared[i].type);
     } catch (const plat::EConvertError& e) {

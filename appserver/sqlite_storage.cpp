@@ -220,7 +220,7 @@ class SqliteStorage final : public Storage {
     }
     for (auto& row : rows) {
       for (std::size_t i = 0; i < row.size(); ++i) {
-        if (OfFieldType(row[i], packet.fields[i].type)) continue;
+        if (plat::OfFieldType(row[i], packet.fields[i].type)) continue;
         try {
           row[i] = ToFieldType(row[i], packet.fields[i].type);
         } catch (const plat::EConvertError& e) {

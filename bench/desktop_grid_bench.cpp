@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstdlib>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -26,8 +26,7 @@
 #include "desktop/grid_view.h"
 #include "host/application.h"
 #include "host/dtmdbgeral.h"
-#include "host/scripted_dialogs.h"
-#include "host/vogalis.h"
+#include "screen_host.h"
 
 namespace {
 
@@ -137,16 +136,10 @@ int main(int argc, char** argv) {
     const int proposals = argc > 1 ? std::atoi(argv[1]) : 100000;
     if (proposals < 10) throw std::runtime_error("the list needs at least 10 proposals");
     psrbench::BenchEnv env(proposals);
-    host::HostSession& session = host::HostSession::Current();
-    session.filiProc = psrbench::BenchEnv::kBranch;
-    session.operador = psrbench::BenchEnv::kOperator;
-    session.webURL = "127.0.0.1";
-    session.webPort = env.Port();
-    host::ScriptedDialogs dialogs;
-    plat::Dialogs::Install(&dialogs);
+    psrbench::ScreenHost screenHost(env);
     host::OpenLocalDatabase(":memory:");
     CriaSolicitacaoProposta();
-    if (!boIdCriado || !frmSolicitaProposta) throw std::runtime_error("the screen did not open");
+    if (!boIdCriado || !frmSolicitaProposta) throw std::runtime_error("the screen did not open" + screenHost.Shown());
     cli_psr41300::TfrmSolicitaProposta& screen = *frmSolicitaProposta;
     plat::TUserActions(screen).SelectTab(*screen.pgcPadrao, *screen.tshFolhaDados);
     std::printf("platform %s; the list shows %d proposals\n", qPrintable(QApplication::platformName()),
@@ -162,7 +155,6 @@ int main(int argc, char** argv) {
 
     screen.CloseScreen();
     host::TApplication::Current().ProcessMessages();
-    plat::Dialogs::Install(nullptr);
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "psr_desktop_bench: %s\n", e.what());

@@ -102,14 +102,14 @@ std::size_t SkipAscii(std::string_view utf8, std::size_t pos) {
 
 std::size_t CharCount(std::string_view utf8) {
   std::size_t count = 0;
-  for (std::size_t pos = 0; pos < utf8.size(); ++count) {
+  for (std::size_t pos = 0; pos < utf8.size();) {
     const std::size_t ascii = SkipAscii(utf8, pos);
-    if (ascii > pos) {
-      count += ascii - pos - 1;
-      pos = ascii;
-      continue;
+    count += ascii - pos;
+    pos = ascii;
+    if (pos < utf8.size()) {
+      DecodeNext(utf8, pos);
+      ++count;
     }
-    DecodeNext(utf8, pos);
   }
   return count;
 }

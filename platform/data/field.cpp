@@ -102,14 +102,7 @@ std::string TField::DisplayText() const {
 Variant TField::Convert(const Variant& value) const {
   if (value.IsNull()) return value;
   // A value already of the field's kind converts to itself (a copy shares its text).
-  const VarType kind = value.Type();
-  const bool text = type_ == FieldType::String || type_ == FieldType::Blob;
-  if ((text && kind == VarType::Text) || (type_ == FieldType::Float && kind == VarType::Float) ||
-      (type_ == FieldType::Decimal && kind == VarType::Decimal) ||
-      (type_ == FieldType::DateTime && kind == VarType::DateTime) ||
-      (type_ == FieldType::Integer && kind == VarType::Integer) ||
-      (type_ == FieldType::Boolean && kind == VarType::Boolean))
-    return value;
+  if (OfFieldType(value, type_)) return value;
   try {
     switch (type_) {
       case FieldType::String:

@@ -1,6 +1,7 @@
 #include "platform/data/field_def.h"
 
 #include "platform/data/errors.h"
+#include "platform/data/variant.h"
 
 namespace plat {
 
@@ -30,6 +31,19 @@ FieldType FieldTypeFromName(std::string_view name) {
     if (name == FieldTypeName(type)) return type;
   }
   throw EConvertError("Unknown field type '" + std::string(name) + "'");
+}
+
+bool OfFieldType(const Variant& value, FieldType type) {
+  switch (value.Type()) {
+    case VarType::Null: return true;
+    case VarType::Text: return type == FieldType::String || type == FieldType::Blob;
+    case VarType::Float: return type == FieldType::Float;
+    case VarType::Decimal: return type == FieldType::Decimal;
+    case VarType::DateTime: return type == FieldType::DateTime;
+    case VarType::Integer: return type == FieldType::Integer;
+    case VarType::Boolean: return type == FieldType::Boolean;
+  }
+  return false;
 }
 
 }  // namespace plat

@@ -7,6 +7,8 @@
 
 namespace plat {
 
+class Variant;
+
 enum class FieldType { String, Float, Decimal, DateTime, Blob, Integer, Boolean };
 
 struct FieldDef {
@@ -23,5 +25,10 @@ struct FieldDef {
 const char* FieldTypeName(FieldType type);
 // Throws EConvertError for an unknown name.
 FieldType FieldTypeFromName(std::string_view name);
+
+// True when the value is null or already of the field's kind (a text for a
+// string or blob field, a float for a float field, ...): converting it to
+// the field's type gives it back unchanged.
+bool OfFieldType(const Variant& value, FieldType type);
 
 }  // namespace plat

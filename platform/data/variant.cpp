@@ -140,7 +140,7 @@ bool operator==(const Variant& a, const Variant& b) {
     case VarType::DateTime: return a.Get<double>() == b.Get<double>();
     case VarType::Decimal: return a.DecimalValue() == b.DecimalValue();
     case VarType::Integer: return a.Get<int64_t>() == b.Get<int64_t>();
-    case VarType::Boolean: return (a.bytes_[0] != 0) == (b.bytes_[0] != 0);
+    case VarType::Boolean: return a.Flag() == b.Flag();
   }
   return false;
 }
@@ -166,7 +166,7 @@ std::string Variant::ToText() const {
     case VarType::Decimal: return DecimalValue().ToString();
     case VarType::DateTime: return DateTimeToStr(DateTime(Get<double>()));
     case VarType::Integer: return std::to_string(Get<int64_t>());
-    case VarType::Boolean: return (bytes_[0] != 0) ? "True" : "False";
+    case VarType::Boolean: return Flag() ? "True" : "False";
   }
   return {};
 }
@@ -177,9 +177,9 @@ double Variant::ToDouble() const {
     case VarType::Text: return StrToFloat(Text());
     case VarType::Float: return Get<double>();
     case VarType::Decimal: return DecimalValue().ToDouble();
-    case VarType::DateTime: return DateTime(Get<double>()).Days();
+    case VarType::DateTime: return Get<double>();
     case VarType::Integer: return static_cast<double>(Get<int64_t>());
-    case VarType::Boolean: return (bytes_[0] != 0) ? 1.0 : 0.0;
+    case VarType::Boolean: return Flag() ? 1.0 : 0.0;
   }
   return 0.0;
 }
@@ -195,9 +195,9 @@ Decimal Variant::ToDecimal() const {
       }
     case VarType::Float: return Decimal::FromDouble(Get<double>());
     case VarType::Decimal: return DecimalValue();
-    case VarType::DateTime: return Decimal::FromDouble(DateTime(Get<double>()).Days());
+    case VarType::DateTime: return Decimal::FromDouble(Get<double>());
     case VarType::Integer: return Decimal::FromInt(Get<int64_t>());
-    case VarType::Boolean: return Decimal::FromInt((bytes_[0] != 0) ? 1 : 0);
+    case VarType::Boolean: return Decimal::FromInt(Flag() ? 1 : 0);
   }
   return Decimal();
 }
@@ -236,9 +236,9 @@ int64_t Variant::ToInt() const {
       return std::llround(value);
     }
     case VarType::Decimal: return DecimalValue().ToInt64();
-    case VarType::DateTime: return static_cast<int64_t>(DateTime(Get<double>()).Days());
+    case VarType::DateTime: return static_cast<int64_t>(Get<double>());
     case VarType::Integer: return Get<int64_t>();
-    case VarType::Boolean: return (bytes_[0] != 0) ? 1 : 0;
+    case VarType::Boolean: return Flag() ? 1 : 0;
   }
   return 0;
 }
@@ -258,7 +258,7 @@ bool Variant::ToBool() const {
     case VarType::Decimal: return !DecimalValue().IsZero();
     case VarType::DateTime: throw CannotConvert(Type(), "a boolean");
     case VarType::Integer: return Get<int64_t>() != 0;
-    case VarType::Boolean: return (bytes_[0] != 0);
+    case VarType::Boolean: return Flag();
   }
   return false;
 }

@@ -97,6 +97,7 @@ class Variant {
     std::memcpy(&value, bytes_, sizeof(T));
     return value;
   }
+  bool Flag() const { return bytes_[0] != 0; }  // a boolean's value
   bool OnHeap() const { return type_ == VarType::Decimal || (type_ == VarType::Text && size_ == kOnHeap); }
   // The count of holders of the heap part, when there is one.
   void Release() noexcept;

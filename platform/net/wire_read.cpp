@@ -186,37 +186,73 @@ class TextPool {
   std::vector<Column> columns_;
 };
 
+// The properties of a field in the "fields" of a packet or delta.
+constexpr std::array<std::string_view, 5> kFieldKeys = {"name", "type", "size", "required", "readOnly"};
+
+// The position of a property's name in kFieldKeys, or kFieldKeys.size().
+std::size_t FieldKey(std::string_view name) {
+  return static_cast<std::size_t>(std::find(kFieldKeys.begin(), kFieldKeys.end(), name) - kFieldKeys.begin());
+}
+
+// Sets the property at `key` from its value; false for a value it does not
+// take (throws EConvertError for an unknown type's name).
+bool SetFieldProperty(FieldDef& field, std::size_t key, const Scalar& v) {
+  switch (key) {
+    case 0:
+      if (v.kind != Scalar::Text || v.text.empty()) return false;
+      field.name = std::string(v.text);
+      return true;
+    case 1:
+      if (v.kind != Scalar::Text) return false;
+      field.type = FieldTypeFromName(v.text);
+      return true;
+    case 2:
+      if (v.kind != Scalar::Whole || v.whole < 0 || v.whole > std::numeric_limits<int>::max()) return false;
+      field.size = static_cast<int>(v.whole);
+      return true;
+    default:
+      if (v.kind != Scalar::True && v.kind != Scalar::False) return false;
+      (key == 3 ? field.required : field.readOnly) = v.kind == Scalar::True;
+      return true;
+  }
+}
+
+// The fields read so far: each with a name and a type, and every name used
+// once (names compare without regard to ASCII case).
+class FieldList {
+ public:
+  // `keys`: the bits of the properties the field was given (kFieldKeys).
+  bool Add(FieldDef field, unsigned keys) {
+    if ((keys & 3u) != 3u) return false;
+    std::string lower = field.name;
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (!names_.insert(std::move(lower)).second) return false;
+    fields_.push_back(std::move(field));
+    return true;
+  }
+  std::vector<FieldDef> Take() { return std::move(fields_); }
+
+ private:
+  std::vector<FieldDef> fields_;
+  std::unordered_set<std::string> names_;
+};
+
 std::vector<FieldDef> ReadFields(const JsonValue& v) {
   if (!v.IsArray()) Decline();
-  std::vector<FieldDef> fields;
-  fields.reserve(v.Size());
-  std::unordered_set<std::string> names;  // in lower case: names compare so
+  FieldList fields;
   for (const JsonValue& item : v.GetArray()) {
     if (!item.IsObject()) Decline();
     FieldDef field;
-    field.name = std::string(Str(Need(item, "name")));
-    if (field.name.empty()) Decline();
-    field.type = FieldTypeFromName(Str(Need(item, "type")));
-    rapidjson::SizeType found = 2;
-    if (const JsonValue* size = Find(item, "size")) {
-      if (!size->IsInt64() || size->GetInt64() < 0 || size->GetInt64() > std::numeric_limits<int>::max()) Decline();
-      field.size = static_cast<int>(size->GetInt64());
-      ++found;
+    unsigned keys = 0;
+    for (const auto& member : item.GetObject()) {
+      const std::size_t key = FieldKey(Str(member.name));
+      if (key == kFieldKeys.size() || (keys & (1u << key))) Decline();
+      keys |= 1u << key;
+      if (!SetFieldProperty(field, key, ScalarOf(member.value))) Decline();
     }
-    for (auto [key, flag] : {std::pair{"required", &field.required}, std::pair{"readOnly", &field.readOnly}}) {
-      if (const JsonValue* set = Find(item, key)) {
-        if (!set->IsBool()) Decline();
-        *flag = set->GetBool();
-        ++found;
-      }
-    }
-    if (found != item.MemberCount()) Decline();
-    std::string lower = field.name;
-    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    if (!names.insert(std::move(lower)).second) Decline();
-    fields.push_back(std::move(field));
+    if (!fields.Add(std::move(field), keys)) Decline();
   }
-  return fields;
+  return fields.Take();
 }
 
 Row ReadRow(const JsonValue& v, const std::vector<FieldDef>& fields, TextPool& texts) {
@@ -302,11 +338,8 @@ bool EscapesSurrogate(std::string_view text) {
   return false;
 }
 
-// Passes the parser's events on to a document, reading each number from its
-// text with the standard library (exactly) into the classes the thorough
-// reader gives it: without a fraction or exponent, a whole number when it
-// fits 64 bits (signed when negative); otherwise a double. A number no
-// double holds stops the parse.
+// Passes the parser's events on to a document, each number read from its
+// text (ReadNumber); a number no double holds stops the parse.
 struct ExactNumbers {
   rapidjson::Document& document;
   using Size = rapidjson::SizeType;
@@ -373,14 +406,10 @@ class StreamedPacketAnswer {
         if (key == "rows" && hasFields_ && !hasRows_) return Go(At::RowsStart);
         return false;
       case At::Field:
-        for (std::size_t i = 0; i < kFieldKeys.size(); ++i) {
-          if (key == kFieldKeys[i] && !(fieldKeys_ & (1u << i))) {
-            fieldKeys_ |= 1u << i;
-            fieldKey_ = i;
-            return Go(At::FieldValue);
-          }
-        }
-        return false;
+        fieldKey_ = FieldKey(key);
+        if (fieldKey_ == kFieldKeys.size() || (fieldKeys_ & (1u << fieldKey_))) return false;
+        fieldKeys_ |= 1u << fieldKey_;
+        return Go(At::FieldValue);
       default: return false;
     }
   }
@@ -401,7 +430,7 @@ class StreamedPacketAnswer {
       case At::Packet:
         hasPacket_ = hasRows_;
         return hasRows_ && Go(At::Answer);
-      case At::Field: return EndField() && Go(At::Fields);
+      case At::Field: return fields_.Add(std::move(field_), fieldKeys_) && Go(At::Fields);
       default: return false;
     }
   }
@@ -420,7 +449,10 @@ class StreamedPacketAnswer {
   }
   bool EndArray(Size) {
     switch (at_) {
-      case At::Fields: hasFields_ = true; return Go(At::Packet);
+      case At::Fields:
+        packet_.fields = fields_.Take();
+        hasFields_ = true;
+        return Go(At::Packet);
       case At::Rows: hasRows_ = true; return Go(At::Packet);
       case At::Row:
         if (row_.size() != packet_.fields.size()) return false;
@@ -439,7 +471,6 @@ class StreamedPacketAnswer {
 
  private:
   enum class At { Begin, Answer, Id, PacketStart, Packet, FieldsStart, Fields, Field, FieldValue, RowsStart, Rows, Row, End };
-  static constexpr std::array<std::string_view, 5> kFieldKeys = {"name", "type", "size", "required", "readOnly"};
 
   bool Go(At at) {
     at_ = at;
@@ -455,7 +486,7 @@ class StreamedPacketAnswer {
           id_ = v.whole;
           hasId_ = true;
           return Go(At::Answer);
-        case At::FieldValue: return FieldValue(v) && Go(At::Field);
+        case At::FieldValue: return SetFieldProperty(field_, fieldKey_, v) && Go(At::Field);
         case At::Row:
           if (row_.size() >= packet_.fields.size()) return false;
           row_.push_back(texts_->Value(row_.size(), v, packet_.fields[row_.size()].type));
@@ -469,44 +500,14 @@ class StreamedPacketAnswer {
     }
   }
 
-  bool FieldValue(const Scalar& v) {
-    switch (fieldKey_) {
-      case 0:
-        if (v.kind != Scalar::Text || v.text.empty()) return false;
-        field_.name = std::string(v.text);
-        return true;
-      case 1:
-        if (v.kind != Scalar::Text) return false;
-        field_.type = FieldTypeFromName(v.text);
-        return true;
-      case 2:
-        if (v.kind != Scalar::Whole || v.whole < 0 || v.whole > std::numeric_limits<int>::max()) return false;
-        field_.size = static_cast<int>(v.whole);
-        return true;
-      default:
-        if (v.kind != Scalar::True && v.kind != Scalar::False) return false;
-        (fieldKey_ == 3 ? field_.required : field_.readOnly) = v.kind == Scalar::True;
-        return true;
-    }
-  }
-
-  bool EndField() {
-    if ((fieldKeys_ & 3u) != 3u) return false;  // a name and a type
-    std::string lower = field_.name;
-    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    if (!names_.insert(std::move(lower)).second) return false;
-    packet_.fields.push_back(std::move(field_));
-    return true;
-  }
-
   At at_ = At::Begin;
   int64_t id_ = 0;
   bool hasId_ = false, hasPacket_ = false, hasFields_ = false, hasRows_ = false;
   DataPacket packet_;
+  FieldList fields_;
   FieldDef field_;
-  unsigned fieldKeys_ = 0;
+  unsigned fieldKeys_ = 0;  // the bits of the properties it was given (kFieldKeys)
   std::size_t fieldKey_ = 0;
-  std::unordered_set<std::string> names_;  // in lower case: names compare so
   Row row_;
   std::optional<TextPool> texts_;
 };
@@ -532,12 +533,10 @@ std::optional<RpcAnswer> StreamedAnswer(const std::string& text) {
   return events.Answer();
 }
 
-// Parses the text and reads it with `read`; nullopt when either declines.
-// The parse keeps no call stack per level of nesting and refuses malformed
-// UTF-8, as the thorough reader does.
+// Parses a text that is not Unusual and reads it with `read`; nullopt when
+// either declines. The parse keeps no call stack per level of nesting.
 template <class Result, class Read>
 std::optional<Result> Quick(const std::string& text, Read read) {
-  if (Unusual(text)) return std::nullopt;
   rapidjson::Document document;
   bool parsed = false;
   auto parse = [&text, &parsed](rapidjson::Document& into) {
@@ -556,11 +555,10 @@ std::optional<Result> Quick(const std::string& text, Read read) {
   }
 }
 
-// About 12 bytes a value in the deltas of a request.
-
 }  // namespace
 
 std::optional<RpcRequest> TryReadRequest(const std::string& text) {
+  if (Unusual(text)) return std::nullopt;
   return Quick<RpcRequest>(text, [](const JsonValue& v) {
     const JsonValue& object = ObjectOf(v, 4);
     RpcRequest request;
@@ -581,11 +579,10 @@ std::optional<RpcRequest> TryReadRequest(const std::string& text) {
 }
 
 std::optional<RpcAnswer> TryReadAnswer(const std::string& text) {
+  if (Unusual(text)) return std::nullopt;
   // A list's packet, the bulk of what is read, as it comes; the rest (and
   // any other order of keys) from a document.
-  if (!Unusual(text)) {
-    if (std::optional<RpcAnswer> answer = StreamedAnswer(text)) return answer;
-  }
+  if (std::optional<RpcAnswer> answer = StreamedAnswer(text)) return answer;
   return Quick<RpcAnswer>(text, [](const JsonValue& v) {
     const JsonValue& object = ObjectOf(v, 2);
     const int64_t id = ReadId(object);
