@@ -31,7 +31,7 @@ void TfrmSolicitaProposta::FormCreate(TComponent& sender) {
     netProposta->SetConnected(true);
     host::ServerResult answer =
         server::RdmSolicitaProposta(*netProposta).GetProposta(host::Vogalis::FiliProc(), host::Vogalis::Operador());
-    cdsProposta->SetData(host::Consiste::CheckResultServ(answer, true, 0));
+    cdsProposta->SetData(host::Consiste::CheckResultServ(std::move(answer), true, 0));
   } catch (...) {
     host::Showavi::DeactiveShowAvi();
     throw;

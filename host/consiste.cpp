@@ -14,6 +14,10 @@ const plat::DataPacket& CheckResultServ(const ServerResult& result, bool, int he
   throw plat::EAbort();
 }
 
+plat::DataPacket CheckResultServ(ServerResult&& result, bool showError, int helpContext) {
+  return std::move(const_cast<plat::DataPacket&>(CheckResultServ(result, showError, helpContext)));
+}
+
 void MensErro(const std::string& text, bool) {
   plat::Dialogs::Current().MessageDlg(text, plat::DialogType::Error, plat::mbOK, 0);
   throw plat::EAbort();

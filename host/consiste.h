@@ -13,6 +13,8 @@ namespace host::Consiste {
 // and ends the running operation with the silent abort: it never returns for
 // a failure. The flag and the integer are kept for the callers' signature.
 const plat::DataPacket& CheckResultServ(const ServerResult& result, bool showError = true, int helpContext = 0);
+// The same for a result given up by the caller: its packet is handed over.
+plat::DataPacket CheckResultServ(ServerResult&& result, bool showError = true, int helpContext = 0);
 
 // Shows the text as an error message, then ends the running operation with
 // the silent abort, so no second message follows.

@@ -39,8 +39,8 @@ void OpenLookup(plat::TADOIBQuery& query, const char* keyParam, const std::strin
   query.Open();
 }
 
-void Load(plat::TClientDataSet& dataSet, const host::ServerResult& answer) {
-  dataSet.SetData(host::Consiste::CheckResultServ(answer, true, 0));
+void Load(plat::TClientDataSet& dataSet, host::ServerResult answer) {
+  dataSet.SetData(host::Consiste::CheckResultServ(std::move(answer), true, 0));
 }
 
 server::ProposalKey CurrentProposal(const T& form) {

@@ -55,7 +55,7 @@ void OpenLookup(plat::TADOIBQuery& query, const char* keyParam, const std::strin
                 const std::string& allValue);
 
 // Passes a server answer through the host's result check and loads it.
-void Load(plat::TClientDataSet& dataSet, const host::ServerResult& answer);
+void Load(plat::TClientDataSet& dataSet, host::ServerResult answer);
 // The key (number, version) of the current proposal.
 server::ProposalKey CurrentProposal(const T& form);
 

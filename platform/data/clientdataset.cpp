@@ -1,6 +1,7 @@
 #include "platform/data/clientdataset.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <unordered_map>
 
 #include "platform/data/errors.h"
@@ -21,7 +22,15 @@ auto IndexOrder(int index, bool descending) {
 
 }  // namespace
 
-void TClientDataSet::SetData(const DataPacket& packet) {
+void TClientDataSet::SetData(const DataPacket& packet) { Fill(packet); }
+
+void TClientDataSet::SetData(DataPacket&& packet) { Fill(std::move(packet)); }
+
+// Copies the values from a packet the caller keeps, moves them from one it
+// gives up.
+template <class Packet>
+void TClientDataSet::Fill(Packet&& packet) {
+  constexpr bool kTaken = !std::is_lvalue_reference_v<Packet>;
   if (Active()) Close();
   if (!HasDeclaredFields()) {
     ClearFields();
@@ -38,7 +47,7 @@ void TClientDataSet::SetData(const DataPacket& packet) {
   std::vector<Record> records;
   records.reserve(packet.rows.size());
   for (std::size_t r = 0; r < packet.rows.size(); ++r) {
-    const Row& row = packet.rows[r];
+    auto& row = packet.rows[r];
     if (row.size() != packet.fields.size())
       Fail("Row " + std::to_string(r + 1) + " of the data packet has " + std::to_string(row.size()) +
            " values for " + std::to_string(packet.fields.size()) + " fields");
@@ -46,15 +55,21 @@ void TClientDataSet::SetData(const DataPacket& packet) {
     for (auto* field : Fields()) {
       int column = source[field->Index()];
       if (column < 0) continue;
-      const Variant& value = row[column];
+      auto& value = row[column];
       // Packets usually carry the declared type already; convert otherwise.
       // Stored data is taken as it is: the size and range checks guard what
       // users assign, not what was saved before.
-      bool sameType = value.IsNull() || packet.fields[column].type == field->DataType();
-      record.values[field->Index()] = sameType ? value : field->Convert(value);
+      Variant& stored = record.values[field->Index()];
+      if (!value.IsNull() && packet.fields[column].type != field->DataType())
+        stored = field->Convert(value);
+      else if constexpr (kTaken)
+        stored = std::move(value);
+      else
+        stored = value;
     }
     records.push_back(std::move(record));
   }
+  if constexpr (kTaken) packet.rows.clear();
   log_.clear();
   for (std::size_t i = 0; i < records.size(); ++i) records[i].baseSeq = static_cast<int64_t>(i);
   if (!indexField_.empty()) {

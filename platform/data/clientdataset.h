@@ -41,6 +41,7 @@ class TClientDataSet : public TDataSet {
   TClientDataSet(TComponent* owner, std::string name);
 
   void SetData(const DataPacket& packet);
+  void SetData(DataPacket&& packet);  // the same, taking the packet's values
   DataPacket Data() const;  // the current content (data fields only)
   // Opens an empty data set with the declared fields.
   void CreateDataSet();
@@ -70,6 +71,8 @@ class TClientDataSet : public TDataSet {
   };
   void MarkBase();
   void ApplyIndex();
+  template <class Packet>
+  void Fill(Packet&& packet);
 
   std::map<uint64_t, LogEntry> log_;  // by record id
   uint64_t logOrder_ = 0;

@@ -104,19 +104,26 @@ const TDataSet::Record* TDataSet::CurrentRecordPtr() const {
 
 TDataSet::Record& TDataSet::ActiveRecord() { return const_cast<Record&>(*CurrentRecordPtr()); }
 
+const Variant& TDataSet::ValueOf(const Record& record, int index) const {
+  static const Variant null;
+  if (index < 0 || index >= static_cast<int>(record.values.size())) return null;
+  if (!record.calculated && fields_[index]->Calculated()) {
+    // Records are the data set's own and never constant: reading computes
+    // what the record shows.
+    const_cast<TDataSet*>(this)->CalculateRecord(const_cast<Record&>(record));
+  }
+  return record.values[index];
+}
+
 const Variant& TDataSet::ReadValue(int index) const {
   static const Variant null;
   const Record* record = CurrentRecordPtr();
-  if (!record || index < 0 || index >= static_cast<int>(record->values.size())) return null;
-  return record->values[index];
+  return record ? ValueOf(*record, index) : null;
 }
 
 const Variant& TDataSet::ReadOldValue(int index) const {
-  static const Variant null;
   if (state_ != DataSetState::Edit || cursor_ < 0 || reading_) return ReadValue(index);
-  const Record& stored = records_[cursor_];
-  if (index < 0 || index >= static_cast<int>(stored.values.size())) return null;
-  return stored.values[index];
+  return ValueOf(records_[cursor_], index);
 }
 
 void TDataSet::WriteValue(TField& field, const Variant& value) {
@@ -140,11 +147,11 @@ void TDataSet::WriteValue(TField& field, const Variant& value) {
 }
 
 void TDataSet::CalculateRecord(Record& record) {
-  if (!OnCalcFields) return;
-  bool hasCalculated = std::any_of(fields_.begin(), fields_.end(), [](TField* f) { return f->Calculated(); });
-  if (!hasCalculated) return;
   for (auto* field : fields_)
     if (field->Calculated()) record.values[field->Index()] = Variant();
+  // Marked first: what the handler reads of this record is what it has.
+  record.calculated = true;
+  if (!OnCalcFields) return;
   const Record* savedReading = reading_;
   bool savedCalculating = calculating_;
   reading_ = &record;
@@ -154,6 +161,7 @@ void TDataSet::CalculateRecord(Record& record) {
   } catch (...) {
     reading_ = savedReading;
     calculating_ = savedCalculating;
+    record.calculated = false;  // tried again at the next reading
     throw;
   }
   reading_ = savedReading;
@@ -161,7 +169,8 @@ void TDataSet::CalculateRecord(Record& record) {
 }
 
 void TDataSet::CalculateAll() {
-  for (auto& record : records_) CalculateRecord(record);
+  bool hasCalculated = std::any_of(fields_.begin(), fields_.end(), [](TField* f) { return f->Calculated(); });
+  for (auto& record : records_) record.calculated = !hasCalculated;
 }
 
 void TDataSet::RequestFocus(TField& field) {
@@ -320,7 +329,7 @@ bool TDataSet::Locate(std::string_view fieldName, const Variant& value, LocateOp
   }
   if (options.caseInsensitive) wanted = Folded(wanted);
   for (int i = 0; i < RecordCount(); ++i) {
-    const Variant& stored = records_[i].values[field.Index()];
+    const Variant& stored = ValueOf(records_[i], field.Index());
     bool match;
     if (value.IsNull()) {
       match = stored.IsNull();

@@ -21,6 +21,11 @@
 //   empty), navigation, insert, append, delete and the cancel of an insert.
 // - DisableControls stops bound controls from following; data-set events and
 //   the data sources' state-change events still run.
+// - OnCalcFields computes a stored record's calculated fields when one of
+//   them is first read (a data set of many records opens without running it
+//   for each), and again after the content was reloaded or restored; the
+//   record being edited or inserted is computed at once on every change of
+//   a data field, so controls showing a calculated field follow.
 #pragma once
 
 #include <cstdint>
@@ -139,6 +144,7 @@ class TDataSet : public TComponent {
   struct Record {
     std::vector<Variant> values;  // data fields then calculated fields, by field index
     uint64_t id = 0;
+    bool calculated = false;  // its calculated fields hold OnCalcFields' values
     int64_t baseSeq = -1;  // position as of the last merge; -1 for records inserted since
   };
 
@@ -163,6 +169,7 @@ class TDataSet : public TComponent {
   bool HasDeclaredFields() const { return declaredCount_ > 0; }
   std::vector<FieldDef> DataFieldDefs() const;
   Row DataRow(const Record& record) const;
+  // The stored records' calculated fields are to be computed again when read.
   void CalculateAll();
   // After a subclass rearranged the records: puts the cursor back on the
   // record with that id (or the nearest position), refreshes the controls,
@@ -184,6 +191,9 @@ class TDataSet : public TComponent {
   void SetState(DataSetState state);
   void DoInsert(bool append);
   void CalculateRecord(Record& record);
+  // A value of a record, its calculated fields computed first when they are
+  // not yet.
+  const Variant& ValueOf(const Record& record, int index) const;
   void CheckCanModify() const;
   void CheckRequiredFields() const;
   void MoveCursorTo(int index);  // after CheckBrowseMode; fires AfterScroll

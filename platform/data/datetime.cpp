@@ -159,6 +159,12 @@ DateTime DateTime::DateOnly() const {
 }
 
 std::string DateTime::ToIso() const {
+  std::string text;
+  AppendIso(text);
+  return text;
+}
+
+void DateTime::AppendIso(std::string& out) const {
   const DateParts p = Parts();
   if (p.year >= 0 && p.year <= 9999 && p.millisecond == 0) {
     // The usual case, written digit by digit: lists carry several dates a row.
@@ -172,7 +178,8 @@ std::string DateTime::ToIso() const {
     put(11, p.hour, 2);
     put(14, p.minute, 2);
     put(17, p.second, 2);
-    return std::string(text, sizeof text - 1);
+    out.append(text, sizeof text - 1);
+    return;
   }
   char buffer[64];
   int n = std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month,
@@ -180,7 +187,7 @@ std::string DateTime::ToIso() const {
   if (p.millisecond != 0) {
     std::snprintf(buffer + n, sizeof buffer - static_cast<std::size_t>(n), ".%03d", p.millisecond);
   }
-  return buffer;
+  out.append(buffer);
 }
 
 }  // namespace plat

@@ -38,6 +38,7 @@ class DateTime {
   DateParts Parts() const;
   DateTime DateOnly() const;
   std::string ToIso() const;
+  void AppendIso(std::string& out) const;  // ToIso's text added to out
 
   DateTime operator+(double days) const { return DateTime(days_ + days); }
   friend bool operator==(const DateTime& a, const DateTime& b) { return a.days_ == b.days_; }

@@ -1,14 +1,16 @@
 // Writing calls and answers straight into their text (wire.h).
 #include "platform/net/wire.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
 #include <nlohmann/json.hpp>
 
 #include "platform/net/rapidjson_config.h"
-#include <rapidjson/stringbuffer.h>
-#include <rapidjson/writer.h>
+#include <rapidjson/internal/dtoa.h>
 
 #include "platform/data/cp1252.h"
 #include "platform/data/errors.h"
@@ -23,17 +25,170 @@ namespace {
 // text that is not UTF-8) stops it: the document path then writes the same
 // message or refuses it with its own error.
 
-using Writer = rapidjson::Writer<rapidjson::StringBuffer>;
-
 // Thrown inside the writer when it must leave the message to the document path.
 struct Unwritable {};
 
-void Key(Writer& out, const char* key) { out.Key(key, static_cast<rapidjson::SizeType>(std::strlen(key))); }
+constexpr uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
 
-void Text(Writer& out, std::string_view text) {
-  CharCount(text);  // refuses malformed UTF-8, as the document path does
-  out.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+// Whether any of eight bytes is one a JSON string cannot carry as it is:
+// below 0x20, a quote or a backslash (exact when there is none).
+inline bool AnySpecial(uint64_t x) {
+  auto zeroByte = [](uint64_t v) { return (v - kOnes) & ~v & kHigh; };
+  return ((x - kOnes * 0x20) & ~x & kHigh) | zeroByte(x ^ (kOnes * '"')) | zeroByte(x ^ (kOnes * '\\'));
 }
+
+inline bool Special(unsigned char c) { return c < 0x20 || c == '"' || c == '\\'; }
+
+// The JSON text written straight into one buffer. A value after another in
+// the same array or object gets its comma; a value after a key none.
+class Writer {
+ public:
+  explicit Writer(std::size_t expected) { text_.resize(expected); }
+
+  void StartObject() { Open('{'); }
+  void EndObject() { Close('}'); }
+  void StartArray() { Open('['); }
+  void EndArray() { Close(']'); }
+  void Key(const char* key, std::size_t size) {
+    String(key, size);
+    *Room(1) = ':';
+    ++size_;
+    afterKey_ = true;
+  }
+  void Null() { Raw("null"); }
+  void Bool(bool value) { Raw(value ? "true" : "false"); }
+  void Int(int value) { Int64(value); }
+  void Int64(int64_t value) {
+    char* at = Prefixed(24);
+    size_ += std::size_t(std::to_chars(at, at + 24, value).ptr - at);
+  }
+  // The shortest digits that read back as the same number (RapidJSON's).
+  void Double(double value) {
+    char* at = Prefixed(32);
+    size_ += std::size_t(rapidjson::internal::dtoa(value, at) - at);
+  }
+  void String(const char* data, std::size_t size) {
+    char* out = Prefixed(size + 2);
+    *out++ = '"';
+    // Copied as it is up to the first byte that needs an escape, eight
+    // bytes at a time while there is none.
+    uint64_t high = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= size; at += 8) {
+      uint64_t x;
+      std::memcpy(&x, data + at, 8);
+      if (AnySpecial(x)) break;
+      high |= x;
+      std::memcpy(out + at, &x, 8);
+    }
+    for (; at < size; ++at) {
+      const auto c = static_cast<unsigned char>(data[at]);
+      if (Special(c)) break;
+      high |= c;
+      out[at] = static_cast<char>(c);
+    }
+    size_ += 1 + at;
+    for (; at < size; ++at) {
+      const auto c = static_cast<unsigned char>(data[at]);
+      high |= c;
+      if (Special(c)) {
+        Escape(c);
+      } else {
+        *Room(1) = static_cast<char>(c);
+        ++size_;
+      }
+    }
+    // Text with bytes from 0x80 must be UTF-8; the document path refuses it otherwise.
+    if ((high & kHigh) && !IsUtf8(std::string_view(data, size))) throw Unwritable();
+    *Room(1) = '"';
+    ++size_;
+  }
+  // A date as ISO-8601 text.
+  void Date(const DateTime& date) {
+    Prefixed(0);
+    scratch_.clear();
+    scratch_ += '"';
+    date.AppendIso(scratch_);
+    scratch_ += '"';
+    Put(scratch_);
+  }
+  std::string Take() {
+    text_.resize(size_);
+    return std::move(text_);
+  }
+
+ private:
+  // Room for n more bytes at the end of what is written.
+  char* Room(std::size_t n) {
+    if (size_ + n > text_.size()) text_.resize(std::max(2 * text_.size(), size_ + n));
+    return text_.data() + size_;
+  }
+  void Put(std::string_view bytes) {
+    std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
+    size_ += bytes.size();
+  }
+  // The comma a value needs before it, then room for n bytes of it.
+  char* Prefixed(std::size_t n) {
+    char* at = Room(n + 1);
+    if (afterKey_) {
+      afterKey_ = false;
+    } else if (!first_) {
+      *at++ = ',';
+      ++size_;
+    }
+    first_ = false;
+    return at;
+  }
+  void Open(char bracket) {
+    *Prefixed(1) = bracket;
+    ++size_;
+    first_ = true;
+  }
+  void Close(char bracket) {
+    *Room(1) = bracket;
+    ++size_;
+    first_ = false;
+  }
+  void Raw(std::string_view token) {
+    Prefixed(token.size());
+    Put(token);
+  }
+  // A byte a JSON string carries escaped.
+  void Escape(unsigned char c) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    char* at = Room(6);
+    at[0] = '\\';
+    char letter = 0;
+    switch (c) {
+      case '"': letter = '"'; break;
+      case '\\': letter = '\\'; break;
+      case '\b': letter = 'b'; break;
+      case '\f': letter = 'f'; break;
+      case '\n': letter = 'n'; break;
+      case '\r': letter = 'r'; break;
+      case '\t': letter = 't'; break;
+    }
+    if (letter) {
+      at[1] = letter;
+      size_ += 2;
+    } else {
+      std::memcpy(at + 1, "u00", 3);
+      at[4] = kHex[c >> 4];
+      at[5] = kHex[c & 0xF];
+      size_ += 6;
+    }
+  }
+
+  std::string text_;  // written up to size_, room after it
+  std::size_t size_ = 0;
+  std::string scratch_;
+  bool first_ = true;
+  bool afterKey_ = false;
+};
+
+void Key(Writer& out, const char* key) { out.Key(key, std::strlen(key)); }
+
+void Text(Writer& out, std::string_view text) { out.String(text.data(), text.size()); }
 
 void Value(Writer& out, const Variant& value, FieldType type) {
   if (value.IsNull()) {
@@ -55,7 +210,7 @@ void Value(Writer& out, const Variant& value, FieldType type) {
       return;
     }
     case FieldType::Decimal: Text(out, value.ToDecimal().ToString()); return;
-    case FieldType::DateTime: Text(out, value.ToDateTime().ToIso()); return;
+    case FieldType::DateTime: out.Date(value.ToDateTime()); return;
     case FieldType::Integer: out.Int64(value.ToInt()); return;
     case FieldType::Boolean: out.Bool(value.ToBool()); return;
   }
@@ -147,10 +302,9 @@ void TypedValue(Writer& out, const Variant& value) {
 template <class Write, class Fallback>
 std::string Written(Write write, Fallback fallback, std::size_t expected) {
   try {
-    rapidjson::StringBuffer buffer(nullptr, expected);
-    Writer out(buffer);
+    Writer out(expected);
     write(out);
-    return std::string(buffer.GetString(), buffer.GetSize());
+    return out.Take();
   } catch (...) {
     return fallback();
   }

@@ -141,6 +141,45 @@ TEST(CalculatedFields, AreComputedForEveryRecordReadAndNeverSent) {
   EXPECT_THROW(doubled.SetAsFloat(1), EDatabaseError);  // browsing: not writable outside the calculation
 }
 
+TEST(CalculatedFields, AreComputedWhenARecordIsReadAgainAfterAReloadAndRetriedAfterAFailure) {
+  TComponent form(nullptr, "frm");
+  auto& cds = form.Create<TClientDataSet>("cds");
+  cds.AddField("CDCLIENTE", FieldType::Integer);
+  TField& name = cds.AddField("NMCLIENTE", FieldType::String, 20);
+  cds.AddField("VLSALDO", FieldType::Decimal, 32);
+  TField& label = cds.AddField("DSROTULO", FieldType::String, 30, FieldKind::Calculated);
+  int runs = 0;
+  bool failing = false;
+  cds.OnCalcFields = [&](TDataSet&) {
+    ++runs;
+    if (failing) throw EDatabaseError("no label");
+    label.SetAsString("<" + name.AsString() + ">");
+  };
+  std::vector<std::string> names;
+  for (int i = 0; i < 500; ++i) names.push_back("N" + std::to_string(i));
+  cds.SetData(ClientPacket(names));
+  EXPECT_EQ(runs, 0);  // a list of many opens without labelling each
+  EXPECT_EQ(label.AsString(), "<N0>");
+  EXPECT_EQ(label.AsString(), "<N0>");
+  EXPECT_EQ(runs, 1);
+
+  ASSERT_TRUE(cds.Locate("DSROTULO", Variant("<N7>")));
+  EXPECT_EQ(name.AsString(), "N7");
+  cds.Edit();
+  name.SetAsString("Zeca");
+  EXPECT_EQ(label.AsString(), "<Zeca>");
+  cds.Post();
+  cds.CancelUpdates();  // restored: labelled again from the restored name
+  ASSERT_TRUE(cds.Locate("NMCLIENTE", Variant("N7")));
+  EXPECT_EQ(label.AsString(), "<N7>");
+
+  cds.Next();
+  failing = true;
+  EXPECT_THROW(label.AsString(), EDatabaseError);
+  failing = false;
+  EXPECT_EQ(label.AsString(), "<N8>");
+}
+
 TEST(CalculatedFields, ControlsShowingThemFollowAnEdit) {
   TComponent form(nullptr, "frm");
   auto& cds = form.Create<TClientDataSet>("cds");
