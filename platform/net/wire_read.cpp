@@ -16,6 +16,7 @@
 
 #include "platform/data/cp1252.h"
 #include "platform/data/errors.h"
+#include "platform/net/json_scan.h"
 
 namespace plat {
 
@@ -529,7 +530,7 @@ bool ParseAll(const std::string& text, Handler& events) {
 
 std::optional<RpcAnswer> StreamedAnswer(const std::string& text) {
   StreamedPacketAnswer events;
-  if (!ParseAll(text, events)) return std::nullopt;
+  if (!ScanJson(text, events)) return std::nullopt;
   return events.Answer();
 }
 

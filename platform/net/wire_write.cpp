@@ -14,6 +14,7 @@
 
 #include "platform/data/cp1252.h"
 #include "platform/data/errors.h"
+#include "platform/net/json_scan.h"
 
 namespace plat {
 
@@ -27,17 +28,6 @@ namespace {
 
 // Thrown inside the writer when it must leave the message to the document path.
 struct Unwritable {};
-
-constexpr uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
-
-// Whether any of eight bytes is one a JSON string cannot carry as it is:
-// below 0x20, a quote or a backslash (exact when there is none).
-inline bool AnySpecial(uint64_t x) {
-  auto zeroByte = [](uint64_t v) { return (v - kOnes) & ~v & kHigh; };
-  return ((x - kOnes * 0x20) & ~x & kHigh) | zeroByte(x ^ (kOnes * '"')) | zeroByte(x ^ (kOnes * '\\'));
-}
-
-inline bool Special(unsigned char c) { return c < 0x20 || c == '"' || c == '\\'; }
 
 // The JSON text written straight into one buffer. A value after another in
 // the same array or object gets its comma; a value after a key none.
@@ -70,28 +60,13 @@ class Writer {
   void String(const char* data, std::size_t size) {
     char* out = Prefixed(size + 2);
     *out++ = '"';
-    // Copied as it is up to the first byte that needs an escape, eight
-    // bytes at a time while there is none.
-    uint64_t high = 0;
-    std::size_t at = 0;
-    for (; at + 8 <= size; at += 8) {
-      uint64_t x;
-      std::memcpy(&x, data + at, 8);
-      if (AnySpecial(x)) break;
-      high |= x;
-      std::memcpy(out + at, &x, 8);
-    }
-    for (; at < size; ++at) {
+    // Copied as it is up to the first byte that needs an escape.
+    const std::size_t plain = json_scan::PlainRun(data, size);
+    std::memcpy(out, data, plain);
+    size_ += 1 + plain;
+    for (std::size_t at = plain; at < size; ++at) {
       const auto c = static_cast<unsigned char>(data[at]);
-      if (Special(c)) break;
-      high |= c;
-      out[at] = static_cast<char>(c);
-    }
-    size_ += 1 + at;
-    for (; at < size; ++at) {
-      const auto c = static_cast<unsigned char>(data[at]);
-      high |= c;
-      if (Special(c)) {
+      if (c < 0x20 || c == '"' || c == '\\') {
         Escape(c);
       } else {
         *Room(1) = static_cast<char>(c);
@@ -99,7 +74,7 @@ class Writer {
       }
     }
     // Text with bytes from 0x80 must be UTF-8; the document path refuses it otherwise.
-    if ((high & kHigh) && !IsUtf8(std::string_view(data, size))) throw Unwritable();
+    if (!IsUtf8(std::string_view(data, size))) throw Unwritable();
     *Room(1) = '"';
     ++size_;
   }

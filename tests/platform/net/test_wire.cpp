@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/data/errors.h"
+#include "platform/net/json_scan.h"
 #include "platform/net/wire.h"
 
 using namespace plat;
@@ -120,6 +121,49 @@ TEST(Wire, RepeatedLongTextsOfAColumnReadAlike) {
   std::optional<RpcAnswer> back = TryReadAnswer(AnswerText(RpcAnswer::OfPacket(3, packet)));
   ASSERT_TRUE(back);
   EXPECT_EQ(back->packet, packet);
+}
+
+// The scanner's events written back as compact JSON, numbers as their text.
+struct Echo {
+  std::string out;
+  std::vector<bool> fresh{true};
+  void Comma() {
+    if (!fresh.back()) out += ',';
+    fresh.back() = false;
+  }
+  bool Null() { Comma(); out += "null"; return true; }
+  bool Bool(bool b) { Comma(); out += b ? "true" : "false"; return true; }
+  bool RawNumber(const char* text, unsigned length, bool) { Comma(); out.append(text, length); return true; }
+  bool String(const char* text, unsigned length, bool) {
+    Comma();
+    out += nlohmann::json(std::string(text, length)).dump();
+    return true;
+  }
+  bool Key(const char* text, unsigned length, bool) {
+    String(text, length, true);
+    out += ':';
+    fresh.back() = true;
+    return true;
+  }
+  bool StartObject() { Comma(); out += '{'; fresh.push_back(true); return true; }
+  bool EndObject(unsigned) { out += '}'; fresh.pop_back(); return true; }
+  bool StartArray() { Comma(); out += '['; fresh.push_back(true); return true; }
+  bool EndArray(unsigned) { out += ']'; fresh.pop_back(); return true; }
+};
+
+TEST(Wire, TheScannerReadsStrictJsonAsTheDocumentReadsIt) {
+  for (const char* text : {R"( {"a" : [1, -0.5e+3, "x\"\\\/\b\f\n\r\t\u00e7\u20ac", true, false, null, {}, []] } )",
+                           R"([[[]],{"k":{"j":""}},"MetalÃºrgica",0,1E2])", "\"solo\"", "12"}) {
+    Echo echo;
+    ASSERT_TRUE(ScanJson(text, echo)) << text;
+    EXPECT_EQ(nlohmann::json::parse(echo.out), nlohmann::json::parse(text)) << text;
+  }
+  for (const char* text : {"", "[1,]", "{\"a\":1,}", "[01]", "[1.]", "[-]", "[.5]", "[1e]", "{\"a\" 1}", "[1] 2", "[\"a\tb\"]",
+                           "[\"\\x\"]", "[\"\\u12\"]", "[\"\\ud83d\\ude00\"]", "[nul]", "[\"open]", "{1:2}",
+                           "[[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]]]"}) {
+    Echo echo;
+    EXPECT_FALSE(ScanJson(text, echo)) << text;
+  }
 }
 
 }  // namespace
