@@ -44,6 +44,13 @@ void TClientDataSet::Fill(Packet&& packet) {
     if (column < 0) Fail("Field '" + field->FieldName() + "' not found in the data packet");
     source[field->Index()] = column;
   }
+  // A packet given up whose columns are the fields, in their order and of
+  // their types, gives its rows to the records as they are.
+  bool adopted = kTaken && packet.fields.size() == Fields().size();
+  for (auto* field : Fields())
+    if (!field->Calculated())
+      adopted = adopted && source[field->Index()] == field->Index() &&
+                packet.fields[field->Index()].type == field->DataType();
   std::vector<Record> records;
   records.reserve(packet.rows.size());
   for (std::size_t r = 0; r < packet.rows.size(); ++r) {
@@ -51,6 +58,12 @@ void TClientDataSet::Fill(Packet&& packet) {
     if (row.size() != packet.fields.size())
       Fail("Row " + std::to_string(r + 1) + " of the data packet has " + std::to_string(row.size()) +
            " values for " + std::to_string(packet.fields.size()) + " fields");
+    if constexpr (kTaken) {
+      if (adopted) {
+        records.push_back(NewRecord(std::move(row)));
+        continue;
+      }
+    }
     Record record = NewRecord();
     for (auto* field : Fields()) {
       int column = source[field->Index()];

@@ -178,8 +178,11 @@ void TDataSet::RequestFocus(TField& field) {
     if (source->FocusField(field)) return;
 }
 
-TDataSet::Record TDataSet::NewRecord() {
+TDataSet::Record TDataSet::NewRecord() { return NewRecord(Row()); }
+
+TDataSet::Record TDataSet::NewRecord(Row values) {
   Record record;
+  record.values = std::move(values);
   record.values.resize(fields_.size());
   record.id = nextId_++;
   return record;

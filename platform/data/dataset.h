@@ -164,6 +164,9 @@ class TDataSet : public TComponent {
   std::vector<Record>& Records() { return records_; }
   const std::vector<Record>& Records() const { return records_; }
   Record NewRecord();
+  // A new record taking the given values, one per field by index (missing
+  // ones null); a calculated field's value is replaced when it is computed.
+  Record NewRecord(Row values);
   void ClearFields();  // removes fields created from definitions
   TField& AddFieldFromDef(const FieldDef& def);
   bool HasDeclaredFields() const { return declaredCount_ > 0; }

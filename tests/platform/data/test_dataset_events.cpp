@@ -178,6 +178,16 @@ TEST(CalculatedFields, AreComputedWhenARecordIsReadAgainAfterAReloadAndRetriedAf
   EXPECT_THROW(label.AsString(), EDatabaseError);
   failing = false;
   EXPECT_EQ(label.AsString(), "<N8>");
+
+  // A packet carrying a column of the calculated field's name: its values
+  // are never shown for it.
+  DataPacket stale = ClientPacket({"Ana", "Bia"});
+  stale.fields.push_back({"DSROTULO", FieldType::String, 30});
+  for (Row& row : stale.rows) row.push_back(Variant("stale"));
+  cds.SetData(std::move(stale));
+  EXPECT_EQ(label.AsString(), "<Ana>");
+  EXPECT_TRUE(cds.Locate("DSROTULO", Variant("<Bia>")));
+  EXPECT_FALSE(cds.Locate("DSROTULO", Variant("stale")));
 }
 
 TEST(CalculatedFields, ControlsShowingThemFollowAnEdit) {
