@@ -47,10 +47,14 @@ void TClientDataSet::Fill(Packet&& packet) {
   // A packet given up whose columns are the fields, in their order and of
   // their types, gives its rows to the records as they are.
   bool adopted = kTaken && packet.fields.size() == Fields().size();
-  for (auto* field : Fields())
-    if (!field->Calculated())
-      adopted = adopted && source[field->Index()] == field->Index() &&
-                packet.fields[field->Index()].type == field->DataType();
+  std::vector<int> calculated;
+  for (auto* field : Fields()) {
+    const int index = field->Index();
+    if (field->Calculated())
+      calculated.push_back(index);
+    else
+      adopted = adopted && source[index] == index && packet.fields[index].type == field->DataType();
+  }
   std::vector<Record> records;
   records.reserve(packet.rows.size());
   for (std::size_t r = 0; r < packet.rows.size(); ++r) {
@@ -61,6 +65,8 @@ void TClientDataSet::Fill(Packet&& packet) {
     if constexpr (kTaken) {
       if (adopted) {
         records.push_back(NewRecord(std::move(row)));
+        // A column in a calculated field's place is not kept for it.
+        for (int index : calculated) records.back().values[index] = Variant();
         continue;
       }
     }
