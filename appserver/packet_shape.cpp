@@ -93,7 +93,8 @@ plat::DataPacket Shape(plat::DataPacket source, const std::vector<FieldDef>& dec
     // The statement reads the declared fields in their order: the rows are
     // converted where they are.
     for (auto& row : source.rows) {
-      for (std::size_t i = 0; i < declared.size(); ++i) row[i] = shaped(row[i], i);
+      for (std::size_t i = 0; i < declared.size(); ++i)
+        if (!plat::OfFieldType(row[i], declared[i].type)) row[i] = shaped(row[i], i);
     }
     source.fields = declared;
     return source;

@@ -82,24 +82,6 @@ Variant::Variant(std::string text) : Variant(std::string_view(text)) {}
 
 Variant::Variant(const Decimal& value) : type_(VarType::Decimal) { Put(new SharedDecimal{1, value}); }
 
-Variant& Variant::operator=(const Variant& other) noexcept {
-  if (this != &other) {
-    other.Retain();
-    Release();
-    std::memcpy(static_cast<void*>(this), &other, sizeof(Variant));
-  }
-  return *this;
-}
-
-Variant& Variant::operator=(Variant&& other) noexcept {
-  if (this != &other) {
-    Release();
-    std::memcpy(static_cast<void*>(this), &other, sizeof(Variant));
-    other.type_ = VarType::Null;
-  }
-  return *this;
-}
-
 void Variant::Retain() const noexcept {
   if (!OnHeap()) return;
   if (type_ == VarType::Text)

@@ -55,8 +55,22 @@ class Variant {
     std::memcpy(static_cast<void*>(this), &other, sizeof(Variant));
     other.type_ = VarType::Null;
   }
-  Variant& operator=(const Variant& other) noexcept;
-  Variant& operator=(Variant&& other) noexcept;
+  Variant& operator=(const Variant& other) noexcept {
+    if (this != &other) {
+      if (other.OnHeap()) other.Retain();
+      if (OnHeap()) Release();
+      std::memcpy(static_cast<void*>(this), &other, sizeof(Variant));
+    }
+    return *this;
+  }
+  Variant& operator=(Variant&& other) noexcept {
+    if (this != &other) {
+      if (OnHeap()) Release();
+      std::memcpy(static_cast<void*>(this), &other, sizeof(Variant));
+      other.type_ = VarType::Null;
+    }
+    return *this;
+  }
   ~Variant() {
     if (OnHeap()) Release();
   }
