@@ -151,14 +151,23 @@ class Applier {
 
   void Insert(const Row& current) {
     CheckWritable(current);
-    std::string columns, marks;
     Params params;
-    for (const auto& bound : bound_) {
-      columns += (columns.empty() ? "" : ", ") + bound.column->name;
-      marks += (marks.empty() ? "?" : ", ?") + std::to_string(params.size() + 1);
-      params.push_back(Value(current, bound));
+    params.reserve(bound_.size());
+    for (const auto& bound : bound_) params.push_back(Value(current, bound));
+    Run(InsertStatement(), params, current);
+  }
+
+  // Every insert of the delta writes the same columns: one statement.
+  const std::string& InsertStatement() {
+    if (insert_.empty()) {
+      std::string columns, marks;
+      for (std::size_t i = 0; i < bound_.size(); ++i) {
+        columns += (columns.empty() ? "" : ", ") + bound_[i].column->name;
+        marks += (marks.empty() ? "?" : ", ?") + std::to_string(i + 1);
+      }
+      insert_ = "INSERT INTO " + def_.table + " (" + columns + ") VALUES (" + marks + ")";
     }
-    Run("INSERT INTO " + def_.table + " (" + columns + ") VALUES (" + marks + ")", params, current);
+    return insert_;
   }
 
   void Modify(const Row& original, const Row& current) {
@@ -216,6 +225,7 @@ class Applier {
   const TableDef& def_;
   std::vector<Bound> bound_;
   std::vector<Bound> keys_;
+  std::string insert_;
 };
 
 }  // namespace
