@@ -15,7 +15,8 @@ const plat::DataPacket& CheckResultServ(const ServerResult& result, bool, int he
 }
 
 plat::DataPacket CheckResultServ(ServerResult&& result, bool showError, int helpContext) {
-  return std::move(const_cast<plat::DataPacket&>(CheckResultServ(result, showError, helpContext)));
+  CheckResultServ(static_cast<const ServerResult&>(result), showError, helpContext);  // a failure ends here
+  return std::move(result.packet);
 }
 
 void MensErro(const std::string& text, bool) {

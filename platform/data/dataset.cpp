@@ -169,8 +169,7 @@ void TDataSet::CalculateRecord(Record& record) {
 }
 
 void TDataSet::CalculateAll() {
-  bool hasCalculated = std::any_of(fields_.begin(), fields_.end(), [](TField* f) { return f->Calculated(); });
-  for (auto& record : records_) record.calculated = !hasCalculated;
+  for (auto& record : records_) record.calculated = false;
 }
 
 void TDataSet::RequestFocus(TField& field) {

@@ -38,6 +38,9 @@ inline uint64_t StopMask(uint64_t x) {
   return ((x - kOnes * 0x20) & ~x & kHigh) | zeroByte(x ^ (kOnes * '"')) | zeroByte(x ^ (kOnes * '\\'));
 }
 
+// Whether a byte ends a plain run of a JSON string (the StopMask rule).
+inline bool NeedsEscape(unsigned char c) { return c < 0x20 || c == '"' || c == '\\'; }
+
 // How many bytes from data (size of them) go before the first that ends a
 // plain run, eight at a time while there are eight.
 inline std::size_t PlainRun(const char* data, std::size_t size) {
@@ -47,10 +50,7 @@ inline std::size_t PlainRun(const char* data, std::size_t size) {
     std::memcpy(&x, data + at, 8);
     if (const uint64_t stops = StopMask(x)) return at + static_cast<std::size_t>(__builtin_ctzll(stops) >> 3);
   }
-  for (; at < size; ++at) {
-    const auto c = static_cast<unsigned char>(data[at]);
-    if (c < 0x20 || c == '"' || c == '\\') break;
-  }
+  while (at < size && !NeedsEscape(static_cast<unsigned char>(data[at]))) ++at;
   return at;
 }
 
@@ -81,32 +81,21 @@ class Scanner {
       if (at_ == end_) return false;
       switch (*at_) {
         case '{':
-          ++at_;
-          if (depth == kMaxDepth || !events.StartObject()) return false;
-          isObject[depth] = true;
+        case '[': {
+          const bool object = *at_++ == '{';
+          if (depth == kMaxDepth || !(object ? events.StartObject() : events.StartArray())) return false;
+          isObject[depth] = object;
           counts[depth++] = 0;
           SkipBlanks();
-          if (at_ != end_ && *at_ == '}') {
+          if (at_ != end_ && *at_ == (object ? '}' : ']')) {  // empty
             ++at_;
-            if (!events.EndObject(0)) return false;
+            if (!(object ? events.EndObject(0) : events.EndArray(0))) return false;
             --depth;
             break;
           }
-          if (!MemberKey(events)) return false;
+          if (object && !MemberKey(events)) return false;
           continue;
-        case '[':
-          ++at_;
-          if (depth == kMaxDepth || !events.StartArray()) return false;
-          isObject[depth] = false;
-          counts[depth++] = 0;
-          SkipBlanks();
-          if (at_ != end_ && *at_ == ']') {
-            ++at_;
-            if (!events.EndArray(0)) return false;
-            --depth;
-            break;
-          }
-          continue;
+        }
         case '"': {
           std::string_view text;
           if (!StringAt(text) || !events.String(text.data(), static_cast<unsigned>(text.size()), true)) return false;

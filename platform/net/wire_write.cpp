@@ -2,7 +2,6 @@
 #include "platform/net/wire.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -66,7 +65,7 @@ class Writer {
     size_ += 1 + plain;
     for (std::size_t at = plain; at < size; ++at) {
       const auto c = static_cast<unsigned char>(data[at]);
-      if (c < 0x20 || c == '"' || c == '\\') {
+      if (json_scan::NeedsEscape(c)) {
         Escape(c);
       } else {
         *Room(1) = static_cast<char>(c);
