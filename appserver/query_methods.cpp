@@ -9,6 +9,7 @@
 
 #include "appserver/packet_shape.h"
 #include "appserver/session.h"
+#include "appserver/streamed_answer.h"
 
 namespace appsrv {
 
@@ -323,28 +324,42 @@ const std::vector<QueryDef>& Queries() {
 #undef CONTACTS_OF_PARTY
 #undef CONTACT_COLUMNS
 
+// The statement's parameters for a call; notes the proposal it names.
+Params ParamsOf(const QueryDef& query, Session& session, const CallArgs& args) {
+  Params params = args.Texts();
+  switch (query.proposal) {
+    case Proposal::KeyFirst:
+      session.NoteProposal(args.Text(0), args.Text(1));
+      break;
+    case Proposal::KeySecond:
+      session.NoteProposal(args.Text(1), args.Text(2));
+      break;
+    case Proposal::NumberFirst:
+      params.emplace_back(session.VersionFor(args.Text(0)));
+      break;
+    case Proposal::None:
+      break;
+  }
+  return params;
+}
+
 Method MakeMethod(const QueryDef& query) {
   Method method;
   method.name = query.method;
   for (const char* name : query.args) method.args.push_back({name, ArgKind::Text});
   auto fields = ParseFields(query.fields);
   method.run = [query, fields](Session& session, const CallArgs& args) -> Answer {
-    Params params = args.Texts();
-    switch (query.proposal) {
-      case Proposal::KeyFirst:
-        session.NoteProposal(args.Text(0), args.Text(1));
-        break;
-      case Proposal::KeySecond:
-        session.NoteProposal(args.Text(1), args.Text(2));
-        break;
-      case Proposal::NumberFirst:
-        params.emplace_back(session.VersionFor(args.Text(0)));
-        break;
-      case Proposal::None:
-        break;
-    }
+    const Params params = ParamsOf(query, session, args);
     return Shape(session.Db().Query(query.sql, params), fields);
   };
+  // A validation answer (no declared fields) is a row or none: not streamed.
+  if (!fields.empty()) {
+    method.fields = fields;
+    method.stream = [query](Session& session, const CallArgs& args, plat::PacketAnswerWriter& out) {
+      const Params params = ParamsOf(query, session, args);
+      StreamShaped(session.Db(), query.sql, params, out);
+    };
+  }
   return method;
 }
 

@@ -1,6 +1,7 @@
 #include "appserver/server.h"
 
 #include <iostream>
+#include <variant>
 #include <nlohmann/json.hpp>
 
 #include "appserver/session.h"
@@ -24,8 +25,11 @@ std::string SentText(const plat::RpcAnswer& answer) {
 
 }  // namespace
 
-plat::RpcAnswer AnswerFrame(Session& session, const std::string& frame) {
-  if (std::optional<plat::RpcRequest> request = plat::TryReadRequest(frame)) return session.Handle(*request);
+namespace {
+
+// The call a frame holds, or the error answer for one that holds none.
+std::variant<plat::RpcRequest, plat::RpcAnswer> ReadRequest(const std::string& frame) {
+  if (std::optional<plat::RpcRequest> request = plat::TryReadRequest(frame)) return std::move(*request);
   // Declined by the quick reader: read the thorough way, which tells an
   // unreadable message from an invalid call.
   nlohmann::json json;
@@ -37,14 +41,47 @@ plat::RpcAnswer AnswerFrame(Session& session, const std::string& frame) {
   }
   int64_t id = 0;
   if (json.is_object() && json.contains("id") && json["id"].is_number_integer()) id = json["id"].get<int64_t>();
-  plat::RpcRequest request;
   try {
-    request = plat::RequestFromJson(json);
+    return plat::RequestFromJson(json);
   } catch (const std::exception& e) {
     return plat::RpcAnswer::OfError(id, std::string("Chamada inválida: ") + e.what());
   }
-  return session.Handle(request);
 }
+
+}  // namespace
+
+plat::RpcAnswer AnswerFrame(Session& session, const std::string& frame) {
+  auto request = ReadRequest(frame);
+  if (auto* refused = std::get_if<plat::RpcAnswer>(&request)) return std::move(*refused);
+  return session.Handle(std::get<plat::RpcRequest>(request));
+}
+
+namespace {
+
+// Answers one message: in pieces while the rows are read, when the client
+// takes an answer so and the method answers a list; otherwise whole.
+void SendAnswer(Session& session, const plat::Message& message, plat::TcpSocket& socket) {
+  auto request = ReadRequest(message.text);
+  if (auto* refused = std::get_if<plat::RpcAnswer>(&request)) {
+    plat::WriteFrame(socket, SentText(*refused));
+    return;
+  }
+  const auto& call = std::get<plat::RpcRequest>(request);
+  if (!message.takesPieces) {
+    plat::WriteFrame(socket, SentText(session.Handle(call)));
+    return;
+  }
+  bool sent = false;
+  std::optional<plat::RpcAnswer> whole = session.Stream(call, [&](std::string_view piece, bool last) {
+    plat::WritePiece(socket, piece, last);
+    sent = true;
+  });
+  if (!whole) return;
+  if (sent) plat::WriteRestart(socket);
+  plat::WriteFrame(socket, SentText(*whole));
+}
+
+}  // namespace
 
 AppServer::AppServer(const ServerOptions& options)
     : host_(options.host),
@@ -114,9 +151,9 @@ void AppServer::Serve(Client& client, int64_t id) {
   try {
     Session session(context_, id);
     for (;;) {
-      auto frame = plat::ReadFrame(client.socket, limits_);
-      if (!frame) break;
-      plat::WriteFrame(client.socket, SentText(AnswerFrame(session, *frame)));
+      auto message = plat::ReadMessage(client.socket, limits_);
+      if (!message) break;
+      SendAnswer(session, *message, client.socket);
     }
   } catch (const plat::EFrameRefused& e) {
     Refuse(client.socket, std::string("Mensagem recusada pelo servidor de aplicação: ") + e.what());

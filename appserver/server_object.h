@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/data/packet.h"
+#include "platform/net/packet_answer_writer.h"
 #include "platform/net/rpc.h"
 
 namespace appsrv {
@@ -58,6 +59,11 @@ struct Method {
   std::string name;
   std::vector<ArgDef> args;
   std::function<Answer(Session&, const CallArgs&)> run;
+  // For a method that answers a list: its answer's fields, and the same
+  // call writing its rows into the answer's pieces as it reads them (the
+  // answer run gives, or NotStreamable, streamed_answer.h).
+  std::vector<plat::FieldDef> fields = {};
+  std::function<void(Session&, const CallArgs&, plat::PacketAnswerWriter&)> stream = {};
 };
 
 class ServerObject {

@@ -1,8 +1,10 @@
 #include "appserver/session.h"
 
 #include "appserver/number_reservations.h"
+#include "appserver/streamed_answer.h"
 
 #include "platform/data/errors.h"
+#include "platform/net/socket.h"
 
 namespace appsrv {
 
@@ -41,7 +43,8 @@ std::string Session::VersionFor(const std::string& number) {
   return found.rows.empty() ? std::string() : found.rows[0][0].ToText();
 }
 
-plat::RpcAnswer Session::Handle(const plat::RpcRequest& request) {
+template <class Body>
+std::optional<plat::RpcAnswer> Session::Run(const plat::RpcRequest& request, Body body) {
   const ServerObject* object = context_.FindObject(request.object);
   if (!object)
     return plat::RpcAnswer::OfError(request.id, "O servidor de aplicação não tem o objeto '" + request.object + "'.");
@@ -56,16 +59,43 @@ plat::RpcAnswer Session::Handle(const plat::RpcRequest& request) {
     ~GiveBack() { lease = StoragePool::Lease(); }
   } giveBack{db_};
   try {
-    Answer answer = method->run(*this, CheckArgs(*method, request.args));
-    if (auto* packet = std::get_if<plat::DataPacket>(&answer))
-      return plat::RpcAnswer::OfPacket(request.id, std::move(*packet));
-    return plat::RpcAnswer::OfValue(request.id, std::get<plat::Variant>(std::move(answer)));
+    return body(*method, CheckArgs(*method, request.args));
+  } catch (const plat::ENetError&) {
+    throw;  // the answer's pieces could not be sent
   } catch (const plat::EError& e) {
     return plat::RpcAnswer::OfError(request.id, e.what());
   } catch (const std::exception& e) {
     return plat::RpcAnswer::OfError(request.id,
                                     "Falha interna do servidor de aplicação em " + method->name + ": " + e.what());
   }
+}
+
+plat::RpcAnswer Session::Answered(const plat::RpcRequest& request, Answer answer) {
+  if (auto* packet = std::get_if<plat::DataPacket>(&answer))
+    return plat::RpcAnswer::OfPacket(request.id, std::move(*packet));
+  return plat::RpcAnswer::OfValue(request.id, std::get<plat::Variant>(std::move(answer)));
+}
+
+plat::RpcAnswer Session::Handle(const plat::RpcRequest& request) {
+  return *Run(request, [&](const Method& method, const CallArgs& args) -> std::optional<plat::RpcAnswer> {
+    return Answered(request, method.run(*this, args));
+  });
+}
+
+std::optional<plat::RpcAnswer> Session::Stream(const plat::RpcRequest& request,
+                                               const plat::PacketAnswerWriter::Sink& send) {
+  return Run(request, [&](const Method& method, const CallArgs& args) -> std::optional<plat::RpcAnswer> {
+    if (method.stream) {
+      try {
+        plat::PacketAnswerWriter out(request.id, method.fields, send);
+        method.stream(*this, args, out);
+        return std::nullopt;
+      } catch (const NotStreamable&) {
+      } catch (const plat::JsonUnwritable&) {
+      }
+    }
+    return Answered(request, method.run(*this, args));
+  });
 }
 
 }  // namespace appsrv

@@ -13,7 +13,9 @@
 #include <string>
 
 #include "appserver/server_context.h"
+#include "appserver/server_object.h"
 #include "appserver/storage.h"
+#include "platform/net/packet_answer_writer.h"
 #include "platform/net/rpc.h"
 
 namespace appsrv {
@@ -33,6 +35,12 @@ class Session {
   // Runs one call. Every failure comes back as an error answer whose message
   // a user can act on; nothing is thrown.
   plat::RpcAnswer Handle(const plat::RpcRequest& request);
+  // Runs one call whose answer may go out in pieces: a method that answers
+  // a list writes it into pieces handed to `send` while it reads the rows,
+  // and nothing is returned. Any other answer comes back whole, as Handle
+  // gives it, also when the list could not be streamed after all (pieces
+  // handed on before are then void). A failure of `send` is thrown.
+  std::optional<plat::RpcAnswer> Stream(const plat::RpcRequest& request, const plat::PacketAnswerWriter::Sink& send);
 
   // The database connection of the call in work, borrowed on first use and
   // given back when the call ends. Throws EStorageError when none is free.
@@ -53,6 +61,13 @@ class Session {
   std::string VersionFor(const std::string& number);
 
  private:
+  // Finds the call's method and runs `body` with its checked arguments; the
+  // database connection borrowed for the call goes back after it. Every
+  // failure becomes an error answer a user can act on.
+  template <class Body>
+  std::optional<plat::RpcAnswer> Run(const plat::RpcRequest& request, Body body);
+  static plat::RpcAnswer Answered(const plat::RpcRequest& request, Answer answer);
+
   ServerContext& context_;
   int64_t id_;
   StoragePool::Lease db_;

@@ -91,6 +91,28 @@ Variant RawValue(sqlite3_stmt* stmt, int column) {
   }
 }
 
+// The row a statement stands on, read in place (QueryRows).
+class StatementRow final : public ResultRow {
+ public:
+  explicit StatementRow(sqlite3_stmt* stmt) : stmt_(stmt) {}
+  plat::VarType Kind(int column) const override {
+    switch (sqlite3_column_type(stmt_, column)) {
+      case SQLITE_NULL: return plat::VarType::Null;
+      case SQLITE_INTEGER: return plat::VarType::Integer;
+      case SQLITE_FLOAT: return plat::VarType::Float;
+      default: return plat::VarType::Text;
+    }
+  }
+  std::string_view Text(int column) const override {
+    auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return std::string_view(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+  }
+  Variant Value(int column) const override { return RawValue(stmt_, column); }
+
+ private:
+  sqlite3_stmt* stmt_;
+};
+
 // The type of a computed column, from the values it holds: integer, float
 // when any value is fractional, string when any is text.
 FieldType TypeFromValues(const std::vector<plat::Row>& rows, std::size_t column) {
@@ -231,6 +253,29 @@ class SqliteStorage final : public Storage {
     }
     packet.rows = std::move(rows);
     return packet;
+  }
+
+  // The rows read where SQLite holds them: a text reaches the visitor as a
+  // view of the statement's own bytes.
+  void QueryRows(const std::string& sql, const Params& params, RowVisitor& visitor) override {
+    sqlite3_stmt* stmt = Prepare(sql);
+    StatementUse use{stmt};
+    Bind(stmt, params);
+    const int count = sqlite3_column_count(stmt);
+    std::vector<Column> columns;
+    std::vector<ResultColumn> described;
+    columns.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+      const char* declared = sqlite3_column_decltype(stmt, i);
+      columns.push_back(declared ? ColumnFromDeclaration(sqlite3_column_name(stmt, i), declared)
+                                 : Column{sqlite3_column_name(stmt, i), FieldType::String, 0});
+    }
+    for (int i = 0; i < count; ++i) described.push_back({columns[std::size_t(i)], sqlite3_column_decltype(stmt, i) != nullptr});
+    visitor.Columns(described);
+    const StatementRow row(stmt);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) visitor.Row(row);
+    if (rc != SQLITE_DONE) Fail();
   }
 
   int64_t Execute(const std::string& sql, const Params& params) override {

@@ -4,6 +4,32 @@
 
 namespace appsrv {
 
+namespace {
+
+// A row of a packet Query gave, visited as a result row.
+class PacketRow final : public ResultRow {
+ public:
+  explicit PacketRow(const plat::Row& row) : row_(row) {}
+  plat::VarType Kind(int column) const override { return row_[std::size_t(column)].Type(); }
+  std::string_view Text(int column) const override { return row_[std::size_t(column)].Text(); }
+  plat::Variant Value(int column) const override { return row_[std::size_t(column)]; }
+
+ private:
+  const plat::Row& row_;
+};
+
+}  // namespace
+
+void Storage::QueryRows(const std::string& sql, const Params& params, RowVisitor& visitor) {
+  const plat::DataPacket packet = Query(sql, params);
+  std::vector<Column> columns;
+  for (const auto& field : packet.fields) columns.push_back({field.name, field.type, field.size});
+  std::vector<ResultColumn> described;
+  for (const auto& column : columns) described.push_back({column, true});
+  visitor.Columns(described);
+  for (const auto& row : packet.rows) visitor.Row(PacketRow(row));
+}
+
 bool IsPostgresUri(const std::string& database) {
   return database.rfind("postgresql://", 0) == 0 || database.rfind("postgres://", 0) == 0;
 }

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "appserver/result_rows.h"
 #include "platform/data/errors.h"
 #include "platform/data/field_def.h"
 #include "platform/data/packet.h"
@@ -72,6 +73,11 @@ class Storage {
   // values they hold (integer, float or string). A statement that returns
   // no columns gives an empty packet.
   virtual plat::DataPacket Query(const std::string& sql, const Params& params = {}) = 0;
+  // Runs one statement and hands its rows to the visitor one at a time as
+  // it reads them: the columns and values Query gives, except that a
+  // computed column's values come as the database gives them (ResultRow).
+  // The back end that has no quicker way runs Query and visits its rows.
+  virtual void QueryRows(const std::string& sql, const Params& params, RowVisitor& visitor);
   // Runs one statement without rows; returns the number of rows changed.
   virtual int64_t Execute(const std::string& sql, const Params& params = {}) = 0;
   // Runs a text of several statements without parameters (scripts).

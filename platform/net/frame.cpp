@@ -4,9 +4,17 @@
 
 namespace plat {
 
-void WriteFrame(TcpSocket& socket, std::string_view payload) {
+namespace {
+
+constexpr uint32_t kMore = 1u << 31;
+constexpr uint32_t kRestart = 1u << 30;
+constexpr uint32_t kTakesPieces = 1u << 29;
+constexpr uint32_t kLengthBits = kTakesPieces - 1;
+static_assert(kMaxFrame <= kLengthBits);
+
+void Send(TcpSocket& socket, std::string_view payload, uint32_t flags) {
   if (payload.size() > kMaxFrame) throw ENetError("A message of " + std::to_string(payload.size()) + " bytes is too large to send");
-  uint32_t n = static_cast<uint32_t>(payload.size());
+  uint32_t n = static_cast<uint32_t>(payload.size()) | flags;
   const char header[4] = {static_cast<char>(n >> 24), static_cast<char>(n >> 16), static_cast<char>(n >> 8),
                           static_cast<char>(n)};
   // A small message goes out in one piece; a large one is not copied for
@@ -24,17 +32,35 @@ void WriteFrame(TcpSocket& socket, std::string_view payload) {
   socket.SendAll(frame);
 }
 
-std::optional<std::string> ReadFrame(TcpSocket& socket, std::chrono::milliseconds timeout) {
-  return ReadFrame(socket, FrameLimits{kMaxFrame, timeout, timeout});
+}  // namespace
+
+void WriteFrame(TcpSocket& socket, std::string_view payload, bool takesPieces) {
+  Send(socket, payload, takesPieces ? kTakesPieces : 0);
+}
+
+void WritePiece(TcpSocket& socket, std::string_view piece, bool last) { Send(socket, piece, last ? 0 : kMore); }
+
+void WriteRestart(TcpSocket& socket) { Send(socket, {}, kRestart); }
+
+std::optional<std::string> ReadFrame(TcpSocket& socket, std::chrono::milliseconds timeout, MessageListener* listener) {
+  auto message = ReadMessage(socket, FrameLimits{kMaxFrame, timeout, timeout}, listener);
+  if (!message) return std::nullopt;
+  return std::move(message->text);
 }
 
 std::optional<std::string> ReadFrame(TcpSocket& socket, const FrameLimits& limits) {
+  auto message = ReadMessage(socket, limits);
+  if (!message) return std::nullopt;
+  return std::move(message->text);
+}
+
+std::optional<Message> ReadMessage(TcpSocket& socket, const FrameLimits& limits, MessageListener* listener) {
   unsigned char header[4];
   if (!socket.ReadExact(reinterpret_cast<char*>(header), 1, limits.idle)) return std::nullopt;
   using Clock = std::chrono::steady_clock;
   const bool timed = limits.complete.count() >= 0;
   const Clock::time_point deadline = Clock::now() + (timed ? limits.complete : std::chrono::milliseconds(0));
-  // Reads into out within what is left of the frame's time.
+  // Reads into out within what is left of the message's time.
   auto read = [&](char* out, std::size_t n) {
     auto left = std::chrono::milliseconds(-1);
     if (timed) left = std::max(std::chrono::milliseconds(0),
@@ -47,23 +73,38 @@ std::optional<std::string> ReadFrame(TcpSocket& socket, const FrameLimits& limit
                           (ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms"));
     }
   };
-  read(reinterpret_cast<char*>(header) + 1, 3);
-  std::size_t n = (std::size_t(header[0]) << 24) | (std::size_t(header[1]) << 16) | (std::size_t(header[2]) << 8) |
-                  std::size_t(header[3]);
-  std::size_t allowed = std::min(limits.maxSize, kMaxFrame);
-  if (n > allowed)
-    throw EFrameRefused("Refused a message of " + std::to_string(n) + " bytes: more than " + std::to_string(allowed));
-  // Taken in pieces as they arrive, so an announced size costs nothing until
-  // its bytes come.
-  constexpr std::size_t kPiece = 64 * 1024;
-  std::string payload;
-  while (payload.size() < n) {
-    std::size_t done = payload.size();
-    std::size_t piece = std::min(kPiece, n - done);
-    payload.resize(done + piece);
-    read(payload.data() + done, piece);
+  const std::size_t allowed = std::min(limits.maxSize, kMaxFrame);
+  Message message;
+  for (bool first = true;; first = false) {
+    if (!first) read(reinterpret_cast<char*>(header), 1);
+    read(reinterpret_cast<char*>(header) + 1, 3);
+    const uint32_t word = (uint32_t(header[0]) << 24) | (uint32_t(header[1]) << 16) | (uint32_t(header[2]) << 8) |
+                          uint32_t(header[3]);
+    const std::size_t n = word & kLengthBits;
+    message.takesPieces = message.takesPieces || (word & kTakesPieces);
+    if (word & kRestart) {
+      if (n != 0) throw EFrameRefused("A message's restart carried " + std::to_string(n) + " bytes");
+      message.text.clear();
+      if (listener) listener->Restarted();
+      continue;
+    }
+    const std::size_t before = message.text.size();
+    if (n > allowed || before + n > allowed)
+      throw EFrameRefused("Refused a message of " + std::to_string(before + n) + (before ? " bytes or more" : " bytes") +
+                          ": more than " + std::to_string(allowed));
+    // Taken in pieces as they arrive, so an announced size costs nothing
+    // until its bytes come.
+    constexpr std::size_t kPiece = 64 * 1024;
+    std::string& text = message.text;
+    while (text.size() < before + n) {
+      std::size_t done = text.size();
+      std::size_t piece = std::min(kPiece, before + n - done);
+      text.resize(done + piece);
+      read(text.data() + done, piece);
+    }
+    if (!(word & kMore)) return message;
+    if (listener) listener->Arrived(text);
   }
-  return payload;
 }
 
 }  // namespace plat

@@ -66,72 +66,127 @@ inline int HexValue(char c) {
 
 class Scanner {
  public:
+  enum class Result { Done, More, Failed };
+
   explicit Scanner(std::string_view text) : at_(text.data()), end_(text.data() + text.size()) {}
+  Scanner() = default;
 
   template <class Handler>
   bool Run(Handler& events) {
-    // Containers open, innermost last: true for an object; with the count of
-    // their members or elements.
-    bool isObject[kMaxDepth];
-    unsigned counts[kMaxDepth];
-    int depth = 0;
-    SkipBlanks();
+    return Resume(events, true) == Result::Done;
+  }
+
+  // Scans the text as far as it has come: `text` is all of it so far (its
+  // first part the same as at the last call, though it may have moved in
+  // memory). A text that is not final must end with a blank, so that no
+  // token is cut; More then means that it is well formed up to its end.
+  template <class Handler>
+  Result Scan(std::string_view text, bool final, Handler& events) {
+    if (!final && (text.empty() || !IsBlank(text.back()))) return Result::Failed;
+    at_ = text.data() + offset_;
+    end_ = text.data() + text.size();
+    const Result result = Resume(events, final);
+    offset_ = static_cast<std::size_t>(at_ - text.data());
+    return result;
+  }
+
+ private:
+  // Where the scan stands between two tokens.
+  enum class Next { Value, AfterValue, Key, Colon };
+
+  template <class Handler>
+  Result Resume(Handler& events, bool final) {
+    const Result more = final ? Result::Failed : Result::More;
     for (;;) {
-      // A value is expected here.
-      if (at_ == end_) return false;
-      switch (*at_) {
-        case '{':
-        case '[': {
-          const bool object = *at_++ == '{';
-          if (depth == kMaxDepth || !(object ? events.StartObject() : events.StartArray())) return false;
-          isObject[depth] = object;
-          counts[depth++] = 0;
-          SkipBlanks();
-          if (at_ != end_ && *at_ == (object ? '}' : ']')) {  // empty
+      SkipBlanks();
+      switch (next_) {
+        case Next::Key: {
+          // An object's member name, or the end of an object just opened.
+          if (at_ == end_) return more;
+          if (opened_ && *at_ == '}') {
             ++at_;
-            if (!(object ? events.EndObject(0) : events.EndArray(0))) return false;
-            --depth;
-            break;
+            if (!events.EndObject(0)) return Result::Failed;
+            --depth_;
+            opened_ = false;
+            next_ = Next::AfterValue;
+            continue;
           }
-          if (object && !MemberKey(events)) return false;
+          opened_ = false;
+          std::string_view key;
+          if (*at_ != '"' || !StringAt(key) || !events.Key(key.data(), static_cast<unsigned>(key.size()), true))
+            return Result::Failed;
+          next_ = Next::Colon;
           continue;
         }
-        case '"': {
-          std::string_view text;
-          if (!StringAt(text) || !events.String(text.data(), static_cast<unsigned>(text.size()), true)) return false;
-          break;
-        }
-        case 'n':
-          if (!Literal("null") || !events.Null()) return false;
-          break;
-        case 't':
-          if (!Literal("true") || !events.Bool(true)) return false;
-          break;
-        case 'f':
-          if (!Literal("false") || !events.Bool(false)) return false;
-          break;
-        default: {
-          const char* start = at_;
-          if (!Number() || !events.RawNumber(start, static_cast<unsigned>(at_ - start), false)) return false;
-        }
-      }
-      // After a value: the next one of its container, or the container's end.
-      for (;;) {
-        SkipBlanks();
-        if (depth == 0) return at_ == end_;
-        if (at_ == end_) return false;
-        const int top = depth - 1;
-        ++counts[top];
-        if (*at_ == ',') {
+        case Next::Colon:
+          if (at_ == end_) return more;
+          if (*at_ != ':') return Result::Failed;
           ++at_;
-          SkipBlanks();
-          if (isObject[top] && !MemberKey(events)) return false;
-          break;
+          next_ = Next::Value;
+          continue;
+        case Next::Value:
+          if (at_ == end_) return more;
+          if (opened_ && *at_ == ']') {  // the end of an array just opened
+            ++at_;
+            if (!events.EndArray(0)) return Result::Failed;
+            --depth_;
+            opened_ = false;
+            next_ = Next::AfterValue;
+            continue;
+          }
+          opened_ = false;
+          switch (*at_) {
+            case '{':
+            case '[': {
+              const bool object = *at_++ == '{';
+              if (depth_ == kMaxDepth || !(object ? events.StartObject() : events.StartArray())) return Result::Failed;
+              isObject_[depth_] = object;
+              counts_[depth_++] = 0;
+              opened_ = true;
+              next_ = object ? Next::Key : Next::Value;
+              continue;
+            }
+            case '"': {
+              std::string_view text;
+              if (!StringAt(text) || !events.String(text.data(), static_cast<unsigned>(text.size()), true))
+                return Result::Failed;
+              break;
+            }
+            case 'n':
+              if (!Literal("null") || !events.Null()) return Result::Failed;
+              break;
+            case 't':
+              if (!Literal("true") || !events.Bool(true)) return Result::Failed;
+              break;
+            case 'f':
+              if (!Literal("false") || !events.Bool(false)) return Result::Failed;
+              break;
+            default: {
+              const char* start = at_;
+              if (!Number() || !events.RawNumber(start, static_cast<unsigned>(at_ - start), false))
+                return Result::Failed;
+            }
+          }
+          next_ = Next::AfterValue;
+          continue;
+        case Next::AfterValue: {
+          // The next value of the container, or the container's end.
+          if (depth_ == 0) return at_ != end_ ? Result::Failed : final ? Result::Done : Result::More;
+          if (at_ == end_) return more;
+          const int top = depth_ - 1;
+          if (*at_ == ',') {
+            ++at_;
+            ++counts_[top];
+            next_ = isObject_[top] ? Next::Key : Next::Value;
+            continue;
+          }
+          if (*at_ != (isObject_[top] ? '}' : ']')) return Result::Failed;
+          ++at_;
+          if (!(isObject_[top] ? events.EndObject(counts_[top] + 1) : events.EndArray(counts_[top] + 1)))
+            return Result::Failed;
+          --depth_;
+          continue;
         }
-        if (*at_ != (isObject[top] ? '}' : ']')) return false;
-        ++at_;
-        if (!(isObject[top] ? events.EndObject(counts[top]) : events.EndArray(counts[top]))) return false;
-        --depth;
       }
     }
   }
@@ -168,19 +223,6 @@ class Scanner {
       if (at_ == end_ || !IsDigit(*at_)) return false;
       while (at_ != end_ && IsDigit(*at_)) ++at_;
     }
-    return true;
-  }
-
-  // An object's member name and its colon; the value follows.
-  template <class Handler>
-  bool MemberKey(Handler& events) {
-    std::string_view key;
-    if (at_ == end_ || *at_ != '"' || !StringAt(key)) return false;
-    if (!events.Key(key.data(), static_cast<unsigned>(key.size()), true)) return false;
-    SkipBlanks();
-    if (at_ == end_ || *at_ != ':') return false;
-    ++at_;
-    SkipBlanks();
     return true;
   }
 
@@ -246,9 +288,18 @@ class Scanner {
     return false;
   }
 
-  const char* at_;
-  const char* end_;
+  const char* at_ = nullptr;
+  const char* end_ = nullptr;
   std::string scratch_;
+  // Between calls of Scan: where it stands, and the containers open,
+  // innermost last (true for an object) with their members or elements
+  // before the last one.
+  std::size_t offset_ = 0;
+  Next next_ = Next::Value;
+  bool opened_ = false;  // a container was opened just before
+  int depth_ = 0;
+  bool isObject_[kMaxDepth] = {};
+  unsigned counts_[kMaxDepth] = {};
 };
 
 }  // namespace json_scan

@@ -13,9 +13,11 @@
 //   thorough way, which says what is wrong.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "platform/net/frame.h"
 #include "platform/net/rpc.h"
 
 namespace plat {
@@ -30,5 +32,28 @@ std::optional<RpcAnswer> TryReadAnswer(const std::string& text);
 // nlohmann::json::exception for text that is not JSON and EConvertError for
 // JSON that is not an answer.
 RpcAnswer ReadAnswerText(const std::string& text);
+
+// An answer read while its text arrives in pieces (frame.h): what has come
+// up to its last line break is read at once, the quick way, so that little
+// is left when the last piece comes. Finish gives what ReadAnswerText gives
+// for the whole text, whatever the pieces were.
+class AnswerReader final : public MessageListener {
+ public:
+  AnswerReader();
+  ~AnswerReader() override;
+  AnswerReader(const AnswerReader&) = delete;
+  AnswerReader& operator=(const AnswerReader&) = delete;
+
+  // The text so far, grown at its end since the last call.
+  void Arrived(const std::string& text) override;
+  // What came before was dropped: the text starts again.
+  void Restarted() override;
+  // The whole text, as ReadAnswerText reads it (and throws as it throws).
+  RpcAnswer Finish(const std::string& text);
+
+ private:
+  struct Reading;
+  std::unique_ptr<Reading> reading_;
+};
 
 }  // namespace plat

@@ -598,4 +598,44 @@ RpcAnswer ReadAnswerText(const std::string& text) {
   return AnswerFromJson(nlohmann::json::parse(text));
 }
 
+// The streamed reading of TryReadAnswer, part by part: each part ends at a
+// line break (never inside a token of a well-formed text) and is checked
+// as TryReadAnswer checks the whole. Once a part is declined, the whole
+// text is read at the end instead.
+struct AnswerReader::Reading {
+  json_scan::Scanner scanner;
+  StreamedPacketAnswer events;
+  std::size_t read = 0;    // the text up to here was scanned
+  std::size_t looked = 0;  // and up to here searched for a line break
+  bool declined = false;
+
+  bool Checked(std::string_view part) { return !EscapesSurrogate(part) && IsUtf8(part); }
+};
+
+AnswerReader::AnswerReader() : reading_(std::make_unique<Reading>()) {}
+AnswerReader::~AnswerReader() = default;
+
+void AnswerReader::Arrived(const std::string& text) {
+  Reading& r = *reading_;
+  if (r.declined) return;
+  const std::size_t lineBreak = std::string_view(text).substr(r.looked).rfind('\n');
+  const std::size_t from = r.looked;
+  r.looked = text.size();
+  if (lineBreak == std::string_view::npos) return;
+  const std::size_t upTo = from + lineBreak + 1;
+  r.declined = !r.Checked(std::string_view(text).substr(r.read, upTo - r.read)) ||
+               r.scanner.Scan(std::string_view(text.data(), upTo), false, r.events) != json_scan::Scanner::Result::More;
+  r.read = upTo;
+}
+
+void AnswerReader::Restarted() { reading_ = std::make_unique<Reading>(); }
+
+RpcAnswer AnswerReader::Finish(const std::string& text) {
+  Reading& r = *reading_;
+  if (!r.declined && r.read <= text.size() && r.Checked(std::string_view(text).substr(r.read)) &&
+      r.scanner.Scan(text, true, r.events) == json_scan::Scanner::Result::Done)
+    return r.events.Answer();
+  return ReadAnswerText(text);
+}
+
 }  // namespace plat

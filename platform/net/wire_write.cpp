@@ -1,19 +1,14 @@
 // Writing calls and answers straight into their text (wire.h).
 #include "platform/net/wire.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
 #include <nlohmann/json.hpp>
 
-#include "platform/net/rapidjson_config.h"
-#include <rapidjson/internal/dtoa.h>
-
-#include "platform/data/cp1252.h"
 #include "platform/data/errors.h"
-#include "platform/net/json_scan.h"
+#include "platform/net/json_writer.h"
+#include "platform/net/packet_answer_writer.h"
 
 namespace plat {
 
@@ -25,146 +20,11 @@ namespace {
 // text that is not UTF-8) stops it: the document path then writes the same
 // message or refuses it with its own error.
 
-// Thrown inside the writer when it must leave the message to the document path.
-struct Unwritable {};
+void Key(JsonWriter& out, const char* key) { out.Key(key, std::strlen(key)); }
 
-// The JSON text written straight into one buffer. A value after another in
-// the same array or object gets its comma; a value after a key none.
-class Writer {
- public:
-  explicit Writer(std::size_t expected) { text_.resize(expected); }
+void Text(JsonWriter& out, std::string_view text) { out.String(text.data(), text.size()); }
 
-  void StartObject() { Open('{'); }
-  void EndObject() { Close('}'); }
-  void StartArray() { Open('['); }
-  void EndArray() { Close(']'); }
-  void Key(const char* key, std::size_t size) {
-    String(key, size);
-    *Room(1) = ':';
-    ++size_;
-    afterKey_ = true;
-  }
-  void Null() { Raw("null"); }
-  void Bool(bool value) { Raw(value ? "true" : "false"); }
-  void Int(int value) { Int64(value); }
-  void Int64(int64_t value) {
-    char* at = Prefixed(24);
-    size_ += std::size_t(std::to_chars(at, at + 24, value).ptr - at);
-  }
-  // The shortest digits that read back as the same number (RapidJSON's).
-  void Double(double value) {
-    char* at = Prefixed(32);
-    size_ += std::size_t(rapidjson::internal::dtoa(value, at) - at);
-  }
-  void String(const char* data, std::size_t size) {
-    char* out = Prefixed(size + 2);
-    *out++ = '"';
-    // Copied as it is up to the first byte that needs an escape.
-    const std::size_t plain = json_scan::PlainRun(data, size);
-    std::memcpy(out, data, plain);
-    size_ += 1 + plain;
-    for (std::size_t at = plain; at < size; ++at) {
-      const auto c = static_cast<unsigned char>(data[at]);
-      if (json_scan::NeedsEscape(c)) {
-        Escape(c);
-      } else {
-        *Room(1) = static_cast<char>(c);
-        ++size_;
-      }
-    }
-    // Text with bytes from 0x80 must be UTF-8; the document path refuses it otherwise.
-    if (!IsUtf8(std::string_view(data, size))) throw Unwritable();
-    *Room(1) = '"';
-    ++size_;
-  }
-  // A date as ISO-8601 text.
-  void Date(const DateTime& date) {
-    Prefixed(0);
-    scratch_.clear();
-    scratch_ += '"';
-    date.AppendIso(scratch_);
-    scratch_ += '"';
-    Put(scratch_);
-  }
-  std::string Take() {
-    text_.resize(size_);
-    return std::move(text_);
-  }
-
- private:
-  // Room for n more bytes at the end of what is written.
-  char* Room(std::size_t n) {
-    if (size_ + n > text_.size()) text_.resize(std::max(2 * text_.size(), size_ + n));
-    return text_.data() + size_;
-  }
-  void Put(std::string_view bytes) {
-    std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
-    size_ += bytes.size();
-  }
-  // The comma a value needs before it, then room for n bytes of it.
-  char* Prefixed(std::size_t n) {
-    char* at = Room(n + 1);
-    if (afterKey_) {
-      afterKey_ = false;
-    } else if (!first_) {
-      *at++ = ',';
-      ++size_;
-    }
-    first_ = false;
-    return at;
-  }
-  void Open(char bracket) {
-    *Prefixed(1) = bracket;
-    ++size_;
-    first_ = true;
-  }
-  void Close(char bracket) {
-    *Room(1) = bracket;
-    ++size_;
-    first_ = false;
-  }
-  void Raw(std::string_view token) {
-    Prefixed(token.size());
-    Put(token);
-  }
-  // A byte a JSON string carries escaped.
-  void Escape(unsigned char c) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    char* at = Room(6);
-    at[0] = '\\';
-    char letter = 0;
-    switch (c) {
-      case '"': letter = '"'; break;
-      case '\\': letter = '\\'; break;
-      case '\b': letter = 'b'; break;
-      case '\f': letter = 'f'; break;
-      case '\n': letter = 'n'; break;
-      case '\r': letter = 'r'; break;
-      case '\t': letter = 't'; break;
-    }
-    if (letter) {
-      at[1] = letter;
-      size_ += 2;
-    } else {
-      std::memcpy(at + 1, "u00", 3);
-      at[4] = kHex[c >> 4];
-      at[5] = kHex[c & 0xF];
-      size_ += 6;
-    }
-  }
-
-  std::string text_;  // written up to size_, room after it
-  std::size_t size_ = 0;
-  std::string scratch_;
-  bool first_ = true;
-  bool afterKey_ = false;
-};
-
-void Key(Writer& out, const char* key) { out.Key(key, std::strlen(key)); }
-
-void Text(Writer& out, std::string_view text) { out.String(text.data(), text.size()); }
-
-void Value(Writer& out, const Variant& value, FieldType type) {
+void Value(JsonWriter& out, const Variant& value, FieldType type) {
   if (value.IsNull()) {
     out.Null();
     return;
@@ -179,7 +39,7 @@ void Value(Writer& out, const Variant& value, FieldType type) {
       return;
     case FieldType::Float: {
       const double number = value.ToDouble();
-      if (!std::isfinite(number)) throw Unwritable();
+      if (!std::isfinite(number)) throw JsonUnwritable();
       out.Double(number);
       return;
     }
@@ -188,10 +48,10 @@ void Value(Writer& out, const Variant& value, FieldType type) {
     case FieldType::Integer: out.Int64(value.ToInt()); return;
     case FieldType::Boolean: out.Bool(value.ToBool()); return;
   }
-  throw Unwritable();
+  throw JsonUnwritable();
 }
 
-void Fields(Writer& out, const std::vector<FieldDef>& fields) {
+void Fields(JsonWriter& out, const std::vector<FieldDef>& fields) {
   out.StartArray();
   for (const FieldDef& field : fields) {
     out.StartObject();
@@ -216,14 +76,14 @@ void Fields(Writer& out, const std::vector<FieldDef>& fields) {
   out.EndArray();
 }
 
-void RowValues(Writer& out, const Row& row, const std::vector<FieldDef>& fields) {
-  if (row.size() != fields.size()) throw Unwritable();
+void RowValues(JsonWriter& out, const Row& row, const std::vector<FieldDef>& fields) {
+  if (row.size() != fields.size()) throw JsonUnwritable();
   out.StartArray();
   for (std::size_t i = 0; i < row.size(); ++i) Value(out, row[i], fields[i].type);
   out.EndArray();
 }
 
-void Packet(Writer& out, const DataPacket& packet) {
+void Packet(JsonWriter& out, const DataPacket& packet) {
   out.StartObject();
   Key(out, "fields");
   Fields(out, packet.fields);
@@ -234,7 +94,7 @@ void Packet(Writer& out, const DataPacket& packet) {
   out.EndObject();
 }
 
-void DeltaValue(Writer& out, const Delta& delta) {
+void DeltaValue(JsonWriter& out, const Delta& delta) {
   out.StartObject();
   Key(out, "changes");
   out.StartArray();
@@ -258,7 +118,7 @@ void DeltaValue(Writer& out, const Delta& delta) {
   out.EndObject();
 }
 
-void TypedValue(Writer& out, const Variant& value) {
+void TypedValue(JsonWriter& out, const Variant& value) {
   out.StartObject();
   switch (value.Type()) {
     case VarType::Null: Key(out, "null"); out.Null(); break;
@@ -276,7 +136,7 @@ void TypedValue(Writer& out, const Variant& value) {
 template <class Write, class Fallback>
 std::string Written(Write write, Fallback fallback, std::size_t expected) {
   try {
-    Writer out(expected);
+    JsonWriter out(expected);
     write(out);
     return out.Take();
   } catch (...) {
@@ -302,7 +162,7 @@ std::size_t ExpectedSize(const RpcAnswer& answer) {
 
 std::string RequestText(const RpcRequest& request) {
   return Written(
-      [&](Writer& out) {
+      [&](JsonWriter& out) {
         out.StartObject();
         Key(out, "args");
         out.StartArray();
@@ -330,7 +190,7 @@ std::string RequestText(const RpcRequest& request) {
 
 std::string AnswerText(const RpcAnswer& answer) {
   return Written(
-      [&](Writer& out) {
+      [&](JsonWriter& out) {
         out.StartObject();
         switch (answer.kind) {
           case RpcAnswer::Kind::Packet:
@@ -355,6 +215,67 @@ std::string AnswerText(const RpcAnswer& answer) {
         out.EndObject();
       },
       [&] { return AnswerToJson(answer).dump(); }, ExpectedSize(answer));
+}
+
+PacketAnswerWriter::PacketAnswerWriter(int64_t id, std::vector<FieldDef> fields, Sink sink, std::size_t pieceSize)
+    : fields_(std::move(fields)), sink_(std::move(sink)), pieceSize_(pieceSize), out_(pieceSize + pieceSize / 4) {
+  // As AnswerText writes a packet answer, up to its first row.
+  out_.StartObject();
+  Key(out_, "id");
+  out_.Int64(id);
+  Key(out_, "packet");
+  out_.StartObject();
+  Key(out_, "fields");
+  plat::Fields(out_, fields_);
+  Key(out_, "rows");
+  out_.StartArray();
+}
+
+const FieldDef& PacketAnswerWriter::NextField() {
+  if (column_ == fields_.size()) throw JsonUnwritable();
+  if (column_ == 0) out_.StartArray();
+  return fields_[column_++];
+}
+
+void PacketAnswerWriter::Null() {
+  NextField();
+  out_.Null();
+}
+
+void PacketAnswerWriter::Text(std::string_view text) {
+  const FieldDef& field = NextField();
+  if (field.type != FieldType::String && field.type != FieldType::Blob) throw JsonUnwritable();
+  plat::Text(out_, text);
+}
+
+void PacketAnswerWriter::Value(const Variant& value) {
+  const FieldDef& field = NextField();
+  try {
+    plat::Value(out_, value, field.type);
+  } catch (const std::exception&) {  // a value its field's type does not take
+    throw JsonUnwritable();
+  }
+}
+
+void PacketAnswerWriter::EndRow() {
+  if (column_ != fields_.size()) throw JsonUnwritable();
+  if (column_ == 0) out_.StartArray();  // a packet without fields has empty rows
+  out_.EndArray();
+  column_ = 0;
+  if (out_.Size() < pieceSize_) return;
+  out_.LineBreak();
+  sink_(out_.Written(), false);
+  started_ = true;
+  out_.Clear();
+}
+
+void PacketAnswerWriter::Finish() {
+  out_.EndArray();
+  out_.EndObject();
+  out_.EndObject();
+  sink_(out_.Written(), true);
+  started_ = true;
+  out_.Clear();
 }
 
 }  // namespace plat

@@ -45,6 +45,29 @@ void RoundTrip(const nlohmann::json& json, Read read, Write write, Same same, co
   fuzz::Check(write(back).dump() == text, what);
 }
 
+// The answer read while it arrives in parts (AnswerReader) gives what the
+// whole text gives, or fails as it fails.
+void PiecedAnswer(const std::string& input) {
+  std::optional<plat::RpcAnswer> whole, pieced;
+  try {
+    whole = plat::ReadAnswerText(input);
+  } catch (const std::exception&) {
+  }
+  plat::AnswerReader reader;
+  const std::size_t size = 1 + input.size() % 13;
+  std::string arrived;
+  for (std::size_t at = 0; at + size < input.size(); at += size) {
+    arrived += input.substr(at, size);
+    reader.Arrived(arrived);
+  }
+  try {
+    pieced = reader.Finish(input);
+  } catch (const std::exception&) {
+  }
+  fuzz::Check(whole.has_value() == pieced.has_value(), "read in parts, the answer failed otherwise than whole");
+  fuzz::Check(!whole || SameAnswer(*whole, *pieced), "read in parts, the answer was another");
+}
+
 // The quick answer reader and writer against the thorough ones.
 void QuickAnswer(std::string_view input, const std::optional<nlohmann::json>& json) {
   const std::optional<plat::RpcAnswer> quick = plat::TryReadAnswer(std::string(input));
@@ -84,6 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   auto json = fuzz::ParseJson(input);
   QuickAnswer(input, json);
+  PiecedAnswer(std::string(input));
   if (!json) return 0;
   auto equal = [](const auto& a, const auto& b) { return a == b; };
   RoundTrip<plat::DataPacket>(*json, plat::PacketFromJson, plat::PacketToJson, equal,

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
@@ -35,13 +36,13 @@ void Write(const std::string& target, const std::string& name, const std::string
   std::ofstream(g_root / target / name, std::ios::binary) << bytes;
 }
 
-// The bytes WriteFrame puts on a connection for each message, in order.
-std::string Frames(const std::vector<std::string>& messages) {
+// The bytes `write` puts on a connection.
+std::string Sent(const std::function<void(TcpSocket&)>& write) {
   int fds[2];
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) throw std::runtime_error("no socket pair");
   TcpSocket writer(fds[0]), reader(fds[1]);
   std::thread peer([&] {
-    for (const auto& message : messages) WriteFrame(writer, message);
+    write(writer);
     writer.Close();
   });
   std::string bytes;
@@ -50,6 +51,13 @@ std::string Frames(const std::vector<std::string>& messages) {
     bytes.append(piece, static_cast<std::size_t>(got));
   peer.join();
   return bytes;
+}
+
+// The bytes WriteFrame puts on a connection for each message, in order.
+std::string Frames(const std::vector<std::string>& messages) {
+  return Sent([&](TcpSocket& writer) {
+    for (const auto& message : messages) WriteFrame(writer, message);
+  });
 }
 
 FieldDef Text(const char* name, int size, bool required = false) { return {name, FieldType::String, size, required}; }
@@ -267,6 +275,17 @@ int main(int argc, char** argv) {
         Frames({Json(AnswerToJson(RpcAnswer::OfPacket(1, ProposalPacket()))), packet("answer-packet"),
                 Json(AnswerToJson(RpcAnswer::OfPacket(3, DataPacket{}))), packet("answer-prx-proposta"),
                 packet("answer-error")}));
+  // A request that takes its answer in pieces, and an answer sent so: three
+  // pieces, a restart, then the whole answer.
+  Write("frame", "pieces-request-and-answer.bin", Sent([&](TcpSocket& writer) {
+          const std::string answer = packet("answer-packet");
+          WriteFrame(writer, requestTexts[0], true);
+          WritePiece(writer, answer.substr(0, 10), false);
+          WritePiece(writer, answer.substr(10, 20), false);
+          WriteRestart(writer);
+          WritePiece(writer, answer.substr(0, 30), false);
+          WritePiece(writer, answer.substr(30), true);
+        }));
   Write("frame", "answer-get-table-large.bin", Frames({Json(AnswerToJson(RpcAnswer::OfPacket(20, Operators(350))))}));
   std::cout << "corpus written to " << g_root.string() << "\n";
   return 0;

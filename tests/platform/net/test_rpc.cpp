@@ -81,4 +81,51 @@ TEST(Frames, AnOversizedLengthIsRefused) {
   EXPECT_THROW(ReadFrame(server, std::chrono::seconds(5)), ENetError);
 }
 
+// A message in pieces reads as its pieces joined; a restart drops those
+// before it; a listener hears of each piece but the last.
+TEST(Frames, AMessageInPiecesIsItsPiecesJoinedAndARestartDropsThoseBeforeIt) {
+  TcpSocket listener = TcpSocket::Listen("127.0.0.1", 0);
+  TcpSocket client = TcpSocket::Connect("127.0.0.1", listener.LocalPort(), std::chrono::seconds(5));
+  TcpSocket server = listener.Accept();
+  WriteFrame(client, "pede", true);
+  WritePiece(client, "ab", false);
+  WritePiece(client, "cd", false);
+  WriteRestart(client);
+  WritePiece(client, "ef", false);
+  WritePiece(client, "gh", true);
+  WriteFrame(client, "inteira");
+
+  struct Heard : MessageListener {
+    std::vector<std::string> events;
+    void Arrived(const std::string& text) override { events.push_back(text); }
+    void Restarted() override { events.push_back("(restart)"); }
+  } heard;
+  const FrameLimits limits{kMaxFrame, std::chrono::seconds(5), std::chrono::seconds(5)};
+  auto request = ReadMessage(server, limits, &heard);
+  ASSERT_TRUE(request);
+  EXPECT_EQ(request->text, "pede");
+  EXPECT_TRUE(request->takesPieces);
+  auto pieced = ReadMessage(server, limits, &heard);
+  ASSERT_TRUE(pieced);
+  EXPECT_EQ(pieced->text, "efgh");
+  EXPECT_FALSE(pieced->takesPieces);
+  EXPECT_EQ(heard.events, (std::vector<std::string>{"ab", "abcd", "(restart)", "ef"}));
+  EXPECT_EQ(ReadFrame(server, std::chrono::seconds(5)), "inteira");
+}
+
+TEST(Frames, TheSizeLimitHoldsForAllPiecesOfAMessageAndARestartCarriesNoBytes) {
+  TcpSocket listener = TcpSocket::Listen("127.0.0.1", 0);
+  TcpSocket client = TcpSocket::Connect("127.0.0.1", listener.LocalPort(), std::chrono::seconds(5));
+  TcpSocket server = listener.Accept();
+  const FrameLimits limits{10, std::chrono::seconds(5), std::chrono::seconds(5)};
+  WritePiece(client, "123456", false);
+  WritePiece(client, "123456", true);
+  EXPECT_THROW(ReadMessage(server, limits), EFrameRefused);
+
+  TcpSocket client2 = TcpSocket::Connect("127.0.0.1", listener.LocalPort(), std::chrono::seconds(5));
+  TcpSocket server2 = listener.Accept();
+  client2.SendAll(std::string("\x40\x00\x00\x03", 4) + "abc");  // a restart with three bytes
+  EXPECT_THROW(ReadMessage(server2, limits), EFrameRefused);
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/data/errors.h"
 #include "platform/net/json_scan.h"
+#include "platform/net/packet_answer_writer.h"
 #include "platform/net/wire.h"
 
 using namespace plat;
@@ -157,6 +158,16 @@ TEST(Wire, TheScannerReadsStrictJsonAsTheDocumentReadsIt) {
     Echo echo;
     ASSERT_TRUE(ScanJson(text, echo)) << text;
     EXPECT_EQ(nlohmann::json::parse(echo.out), nlohmann::json::parse(text)) << text;
+    // Scanned again in parts, each up to one more blank, as a text arriving.
+    Echo parts;
+    json_scan::Scanner scanner;
+    const std::string_view whole(text);
+    for (std::size_t at = 0; at < whole.size(); ++at) {
+      if (whole[at] != ' ') continue;
+      ASSERT_EQ(scanner.Scan(whole.substr(0, at + 1), false, parts), json_scan::Scanner::Result::More) << text;
+    }
+    EXPECT_EQ(scanner.Scan(whole, true, parts), json_scan::Scanner::Result::Done) << text;
+    EXPECT_EQ(parts.out, echo.out) << text;
   }
   for (const char* text : {"", "[1,]", "{\"a\":1,}", "[01]", "[1.]", "[-]", "[.5]", "[1e]", "{\"a\" 1}", "[1] 2", "[\"a\tb\"]",
                            "[\"\\x\"]", "[\"\\u12\"]", "[\"\\ud83d\\ude00\"]", "[nul]", "[\"open]", "{1:2}",
@@ -164,6 +175,88 @@ TEST(Wire, TheScannerReadsStrictJsonAsTheDocumentReadsIt) {
     Echo echo;
     EXPECT_FALSE(ScanJson(text, echo)) << text;
   }
+}
+
+// The pieces of a packet answer written with a piece after every row.
+std::vector<std::string> Pieces(const DataPacket& packet) {
+  std::vector<std::string> pieces;
+  PacketAnswerWriter out(7, packet.fields, [&](std::string_view piece, bool) { pieces.emplace_back(piece); }, 1);
+  for (const Row& row : packet.rows) {
+    for (const Variant& value : row) value.Type() == VarType::Text ? out.Text(value.Text()) : out.Value(value);
+    out.EndRow();
+  }
+  out.Finish();
+  return pieces;
+}
+
+TEST(AnswerPieces, JoinedWithoutTheirLineBreaksTheyAreTheWholeAnswersText) {
+  const std::vector<std::string> pieces = Pieces(EveryKind());
+  ASSERT_EQ(pieces.size(), EveryKind().rows.size() + 1);
+  std::string joined;
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    if (i + 1 < pieces.size()) {
+      EXPECT_TRUE(pieces[i].ends_with("]\n")) << pieces[i];
+      joined += pieces[i].substr(0, pieces[i].size() - 1);
+    } else {
+      joined += pieces[i];
+    }
+  }
+  EXPECT_EQ(joined, AnswerText(RpcAnswer::OfPacket(7, EveryKind())));
+
+  // What the whole answer leaves to the document path stops the pieces.
+  const DataPacket bad[] = {
+      {{{"VR", FieldType::Float}}, {{Variant(std::numeric_limits<double>::infinity())}}},
+      {{{"NOME", FieldType::String, 10}}, {{Variant("\xff")}}},
+      {{{"NOME", FieldType::String, 10}, {"VR", FieldType::Float}}, {{Variant("a")}}},
+      {{{"VR", FieldType::Float}}, {{Variant("texto")}}},
+      {{{"DT", FieldType::DateTime}}, {{Variant(true)}}},
+  };
+  for (const DataPacket& packet : bad) EXPECT_THROW(Pieces(packet), JsonUnwritable) << packet.fields[0].name;
+}
+
+// Reads the text handed over in parts of `size` bytes (the last one whole
+// or not) through a reader, as a connection hands the pieces of a frame.
+RpcAnswer ReadInParts(const std::string& text, std::size_t size) {
+  AnswerReader reader;
+  std::string arrived;
+  for (std::size_t at = 0; at + size < text.size(); at += size) {
+    arrived += text.substr(at, size);
+    reader.Arrived(arrived);
+  }
+  return reader.Finish(text);
+}
+
+TEST(AnswerPieces, ReadAsTheyArriveTheyGiveWhatTheWholeTextGives) {
+  DataPacket packet = EveryKind();
+  for (int i = 0; i < 50; ++i) packet.rows.push_back(EveryKind().rows[std::size_t(i % 3)]);
+  std::string text;
+  for (const std::string& piece : Pieces(packet)) text += piece;
+  const RpcAnswer whole = ReadAnswerText(text);
+  ASSERT_EQ(whole.packet, packet);
+  for (std::size_t size : {1u, 7u, 64u, 100000u}) {
+    const RpcAnswer read = ReadInParts(text, size);
+    EXPECT_EQ(read.id, 7) << size;
+    EXPECT_EQ(read.packet, packet) << size;
+  }
+
+  // A restart drops what came before it.
+  AnswerReader reader;
+  reader.Arrived(text.substr(0, text.size() / 2) + "\n");
+  reader.Restarted();
+  const std::string other = AnswerText(RpcAnswer::OfError(7, "Falha: ção"));
+  EXPECT_EQ(reader.Finish(other).error, "Falha: ção");
+
+  // Texts the quick reading declines part way are read whole, with the
+  // whole text's result or error.
+  const std::string surrogate = std::string(R"({"id":1,"packet":{"fields":[{"name":"N","type":"string"}],)") +
+                                "\n" + R"("rows":[["a"],)" + "\n" + R"(["\ud83d\ude00"]]}})";
+  EXPECT_EQ(ReadInParts(surrogate, 10).packet, ReadAnswerText(surrogate).packet);
+  EXPECT_EQ(ReadInParts(other, 3).error, "Falha: ção");
+  const std::string broken = text.substr(0, text.size() - 3);
+  EXPECT_THROW(ReadInParts(broken, 64), nlohmann::json::exception);
+  const std::string wrongType = std::string(R"({"id":1,"packet":{"fields":[{"name":"Q","type":"integer"}],)") +
+                                "\n" + R"("rows":[[1],)" + "\n" + R"([1.0]]}})";
+  EXPECT_THROW(ReadInParts(wrongType, 5), EConvertError);
 }
 
 }  // namespace
