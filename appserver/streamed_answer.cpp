@@ -62,7 +62,12 @@ class ShapedRows final : public RowVisitor {
       if (kind == VarType::Text && IsText(column) && IsText(source.field)) {
         out_.Text(row.Text(source.at));
       } else if (kind == VarType::Text && column == FieldType::DateTime && source.field == FieldType::DateTime) {
-        out_.Value(Date(row.Text(source.at)));
+        // A date stored as the text the answer carries goes as it is.
+        const std::string_view text = row.Text(source.at);
+        if (plat::DateTime::IsWrittenIso(text))
+          out_.WrittenDate(text);
+        else
+          out_.Value(Date(text));
       } else {
         out_.Value(Converted(row.Value(source.at), column, source.field));
       }

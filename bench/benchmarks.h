@@ -24,9 +24,8 @@ inline constexpr const char* kPrxDirect = "direct PrxProposta";
 // (OpeningKey).
 inline constexpr const char* kOpenScreen = "open screen";
 inline constexpr const char* kReadDirectly = "direct read";
-inline constexpr const char* kServerRead = "server GetProposta";
-inline constexpr const char* kAnswerWritten = "answer written";
-inline constexpr const char* kAnswerRead = "answer read";
+inline constexpr const char* kServerRead = "server GetProposta";  // streamed into pieces
+inline constexpr const char* kAnswerRead = "answer read";  // as its pieces arrive
 inline constexpr const char* kDataSetFilled = "data set filled";
 inline constexpr const char* kListFilled = "screen list filled";
 std::string OpeningKey(const char* step, int proposals);

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     std::vector<int> listed;
     for (const auto& env : envs) listed.push_back(env->ListedProposals());
     PrintMedians(samples, "Opening the screen, step by step, by proposals listed",
-                 {kReadDirectly, kServerRead, kAnswerWritten, kAnswerRead, kDataSetFilled, kListFilled, kOpenScreen}, listed);
+                 {kReadDirectly, kServerRead, kAnswerRead, kDataSetFilled, kListFilled, kOpenScreen}, listed);
     PrintMedians(samples, "Sending a delta, by rows inserted", {kDirectInsert, kSendDelta},
                  std::vector<int>(std::begin(kDeltaRows), std::end(kDeltaRows)));
     if (samples.Count(OpeningKey(kOpenScreen, envs.back()->ListedProposals())) > 0)

@@ -1,10 +1,10 @@
 // Opening the screen: the entry CriaSolicitacaoProposta until it returns
 // (connection, GetProposta over TCP, the list loaded and shown), against its
 // floor: GetProposta's statement read straight into memory through SQLite.
-// Beside them, the steps between: the server's GetProposta (statement and
-// shaping into a packet), writing the answer's text, reading it back into a
-// packet, filling a client data set with it, and filling the screen's own
-// list with it.
+// Beside them, the steps between: the server's GetProposta (the statement
+// stepped, its rows shaped and written into the answer's pieces), reading
+// those pieces as they arrive into a packet, filling a client data set with
+// it, and filling the screen's own list with it.
 #include "Cli_psr41300/cli_psr41300.h"
 #include "Cli_psr41300/frm_solicita_proposta.h"
 #include "appserver/query_methods.h"
@@ -78,19 +78,23 @@ void ReadDirectly(benchmark::State& state, const BenchEnv& env, Samples& samples
 const plat::RpcRequest kGetProposta{1, appsrv::kModuleObject, "GetProposta", {BenchEnv::kBranch, BenchEnv::kOperator}};
 
 // The steps between the database and the screen's data set, each timed on
-// its own: `step` gets the server's answer and returns what it checks.
+// its own.
 void ServerRead(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
   appsrv::ServerContext context(env.DbPath(), false);
   appsrv::Session session(context, 1'000'000);
-  session.Handle(kGetProposta);  // warm up
+  std::size_t bytes = 0;
+  auto count = [&bytes](std::string_view piece, bool) { bytes += piece.size(); };
+  session.Stream(kGetProposta, count);  // warm up
   for (auto _ : state) {
-    plat::RpcAnswer answer;
-    TimeOne(state, samples, key, [&] { answer = session.Handle(kGetProposta); });
-    if (answer.kind != plat::RpcAnswer::Kind::Packet || answer.packet.rows.size() != std::size_t(env.ListedProposals())) {
-      Fail(state, samples, key, "GetProposta: " + answer.error);
+    std::optional<plat::RpcAnswer> whole;
+    bytes = 0;
+    TimeOne(state, samples, key, [&] { whole = session.Stream(kGetProposta, count); });
+    if (whole) {
+      Fail(state, samples, key, "GetProposta was not streamed: " + whole->error);
       break;
     }
   }
+  state.SetLabel(std::to_string(bytes) + " B");
 }
 
 plat::RpcAnswer ServerAnswer(const BenchEnv& env) {
@@ -99,22 +103,30 @@ plat::RpcAnswer ServerAnswer(const BenchEnv& env) {
   return session.Handle(kGetProposta);
 }
 
-void WriteAnswer(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
-  const plat::RpcAnswer answer = ServerAnswer(env);
-  std::size_t bytes = 0;
-  for (auto _ : state) {
-    std::string text;
-    TimeOne(state, samples, key, [&] { text = plat::AnswerText(answer); });
-    bytes = text.size();
-  }
-  state.SetLabel(std::to_string(bytes) + " B");
+// The pieces of the server's answer, as they go out.
+std::vector<std::string> ServerPieces(const BenchEnv& env) {
+  appsrv::ServerContext context(env.DbPath(), false);
+  appsrv::Session session(context, 1'000'000);
+  std::vector<std::string> pieces;
+  session.Stream(kGetProposta, [&pieces](std::string_view piece, bool) { pieces.emplace_back(piece); });
+  return pieces;
 }
 
+// The screen's connection taking the pieces in as they arrive: the text
+// grown by each and read up to it, the rest read at the last.
 void ReadAnswer(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
-  const std::string text = plat::AnswerText(ServerAnswer(env));
+  const std::vector<std::string> pieces = ServerPieces(env);
   for (auto _ : state) {
     plat::RpcAnswer answer;
-    TimeOne(state, samples, key, [&] { answer = plat::ReadAnswerText(text); });
+    TimeOne(state, samples, key, [&] {
+      plat::AnswerReader reader;
+      std::string text;
+      for (std::size_t i = 0; i < pieces.size(); ++i) {
+        text += pieces[i];
+        if (i + 1 < pieces.size()) reader.Arrived(text);
+      }
+      answer = reader.Finish(text);
+    });
     if (answer.packet.rows.size() != std::size_t(env.ListedProposals())) {
       Fail(state, samples, key, "the answer read back has " + std::to_string(answer.packet.rows.size()) + " rows");
       break;
@@ -170,9 +182,8 @@ void RegisterScreenOpening(const BenchEnv& env, Samples& samples) {
   localDatabase = true;
   const int proposals = env.ListedProposals();
   const std::pair<const char*, Step> steps[] = {
-      {kOpenScreen, OpenScreen},   {kReadDirectly, ReadDirectly}, {kServerRead, ServerRead},
-      {kAnswerWritten, WriteAnswer}, {kAnswerRead, ReadAnswer},   {kDataSetFilled, FillDataSet},
-      {kListFilled, FillScreenList},
+      {kOpenScreen, OpenScreen},   {kReadDirectly, ReadDirectly},   {kServerRead, ServerRead},
+      {kAnswerRead, ReadAnswer},   {kDataSetFilled, FillDataSet}, {kListFilled, FillScreenList},
   };
   for (const auto& [step, run] : steps) {
     const std::string key = OpeningKey(step, proposals);

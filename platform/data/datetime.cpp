@@ -130,6 +130,12 @@ DateTime DateTime::ParseIso(std::string_view text) {
   }
 }
 
+bool DateTime::IsWrittenIso(std::string_view text) {
+  DateParts p;
+  return text.size() == 19 && ParseIsoParts(text, p) && IsValidDate(p.year, p.month, p.day) && p.hour <= 23 &&
+         p.minute <= 59 && p.second <= 59;
+}
+
 DateParts DateTime::Parts() const {
   static const double kFirstDay = static_cast<double>(DaysFromCivil(1, 1, 1) - kEpochOffset);
   static const double kLastDay = static_cast<double>(DaysFromCivil(9999, 12, 31) - kEpochOffset);

@@ -30,6 +30,9 @@ class DateTime {
   static DateTime FromDate(int year, int month, int day);
   // Accepts "yyyy-mm-dd" and "yyyy-mm-ddThh:mm:ss[.mmm]"; throws EConvertError.
   static DateTime ParseIso(std::string_view text);
+  // True for a text that ParseIso reads and AppendIso writes back as it is:
+  // "yyyy-mm-ddThh:mm:ss" of a valid date and time of day.
+  static bool IsWrittenIso(std::string_view text);
   static bool IsValidDate(int year, int month, int day);
 
   double Days() const { return days_; }

@@ -96,54 +96,64 @@ class Scanner {
 
   template <class Handler>
   Result Resume(Handler& events, bool final) {
+    // The scan's place in locals while it runs, kept at its end.
+    Next next = next_;
+    bool opened = opened_;
+    int depth = depth_;
+    auto stop = [&](Result result) {
+      next_ = next;
+      opened_ = opened;
+      depth_ = depth;
+      return result;
+    };
     const Result more = final ? Result::Failed : Result::More;
     for (;;) {
       SkipBlanks();
-      switch (next_) {
+      switch (next) {
         case Next::Key: {
           // An object's member name, or the end of an object just opened.
-          if (at_ == end_) return more;
-          if (opened_ && *at_ == '}') {
+          if (at_ == end_) return stop(more);
+          if (opened && *at_ == '}') {
             ++at_;
             if (!events.EndObject(0)) return Result::Failed;
-            --depth_;
-            opened_ = false;
-            next_ = Next::AfterValue;
+            --depth;
+            opened = false;
+            next = Next::AfterValue;
             continue;
           }
-          opened_ = false;
+          opened = false;
           std::string_view key;
           if (*at_ != '"' || !StringAt(key) || !events.Key(key.data(), static_cast<unsigned>(key.size()), true))
             return Result::Failed;
-          next_ = Next::Colon;
+          next = Next::Colon;
           continue;
         }
         case Next::Colon:
-          if (at_ == end_) return more;
+          if (at_ == end_) return stop(more);
           if (*at_ != ':') return Result::Failed;
           ++at_;
-          next_ = Next::Value;
+          next = Next::Value;
           continue;
         case Next::Value:
-          if (at_ == end_) return more;
-          if (opened_ && *at_ == ']') {  // the end of an array just opened
+          if (at_ == end_) return stop(more);
+          if (opened && *at_ == ']') {  // the end of an array just opened
             ++at_;
             if (!events.EndArray(0)) return Result::Failed;
-            --depth_;
-            opened_ = false;
-            next_ = Next::AfterValue;
+            --depth;
+            opened = false;
+            next = Next::AfterValue;
             continue;
           }
-          opened_ = false;
+          opened = false;
           switch (*at_) {
             case '{':
             case '[': {
               const bool object = *at_++ == '{';
-              if (depth_ == kMaxDepth || !(object ? events.StartObject() : events.StartArray())) return Result::Failed;
-              isObject_[depth_] = object;
-              counts_[depth_++] = 0;
-              opened_ = true;
-              next_ = object ? Next::Key : Next::Value;
+              if (depth == kMaxDepth || !(object ? events.StartObject() : events.StartArray())) return Result::Failed;
+              isObject_[depth] = object;
+              counts_[depth++] = 0;
+              opened = true;
+              next = object ? Next::Key : Next::Value;
               continue;
             }
             case '"': {
@@ -167,24 +177,24 @@ class Scanner {
                 return Result::Failed;
             }
           }
-          next_ = Next::AfterValue;
+          next = Next::AfterValue;
           continue;
         case Next::AfterValue: {
           // The next value of the container, or the container's end.
-          if (depth_ == 0) return at_ != end_ ? Result::Failed : final ? Result::Done : Result::More;
-          if (at_ == end_) return more;
-          const int top = depth_ - 1;
+          if (depth == 0) return stop(at_ != end_ ? Result::Failed : final ? Result::Done : Result::More);
+          if (at_ == end_) return stop(more);
+          const int top = depth - 1;
           if (*at_ == ',') {
             ++at_;
             ++counts_[top];
-            next_ = isObject_[top] ? Next::Key : Next::Value;
+            next = isObject_[top] ? Next::Key : Next::Value;
             continue;
           }
           if (*at_ != (isObject_[top] ? '}' : ']')) return Result::Failed;
           ++at_;
           if (!(isObject_[top] ? events.EndObject(counts_[top] + 1) : events.EndArray(counts_[top] + 1)))
             return Result::Failed;
-          --depth_;
+          --depth;
           continue;
         }
       }

@@ -75,7 +75,7 @@ class JsonWriter {
       }
     }
     // Text with bytes from 0x80 must be UTF-8; the document path refuses it otherwise.
-    if (!IsUtf8(std::string_view(data, size))) throw JsonUnwritable();
+    if (!IsAscii(data, size) && !IsUtf8(std::string_view(data, size))) throw JsonUnwritable();
     *Room(1) = '"';
     ++size_;
   }
@@ -102,6 +102,18 @@ class JsonWriter {
   }
 
  private:
+  static bool IsAscii(const char* data, std::size_t size) {
+    uint64_t high = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= size; at += 8) {
+      uint64_t x;
+      std::memcpy(&x, data + at, 8);
+      high |= x;
+    }
+    for (; at < size; ++at) high |= static_cast<unsigned char>(data[at]);
+    return (high & json_scan::kHigh) == 0;
+  }
+
   // Room for n more bytes at the end of what is written.
   char* Room(std::size_t n) {
     if (size_ + n > text_.size()) text_.resize(std::max(2 * text_.size(), size_ + n));

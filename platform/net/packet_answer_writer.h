@@ -34,11 +34,31 @@ class PacketAnswerWriter {
   PacketAnswerWriter(int64_t id, std::vector<FieldDef> fields, Sink sink, std::size_t pieceSize = kPieceSize);
 
   // The next value of the row, for the next field in order.
-  void Null();
-  void Text(std::string_view text);  // a string or blob field's text
+  void Null() {
+    NextField();
+    out_.Null();
+  }
+  // A string or blob field's text.
+  void Text(std::string_view text) {
+    const FieldDef& field = NextField();
+    if (field.type != FieldType::String && field.type != FieldType::Blob) throw JsonUnwritable();
+    out_.String(text.data(), text.size());
+  }
+  // A date-time field's value as the ISO text AppendIso writes for it
+  // (DateTime::IsWrittenIso).
+  void WrittenDate(std::string_view iso) {
+    if (NextField().type != FieldType::DateTime) throw JsonUnwritable();
+    out_.String(iso.data(), iso.size());
+  }
   void Value(const Variant& value);
   // Ends the row; hands a piece on when enough is written.
-  void EndRow();
+  void EndRow() {
+    if (column_ != fields_.size()) throw JsonUnwritable();
+    if (column_ == 0) out_.StartArray();  // a packet without fields has empty rows
+    out_.EndArray();
+    column_ = 0;
+    if (out_.Size() >= pieceSize_) HandOn();
+  }
   // Ends the text and hands on the last piece.
   void Finish();
 
@@ -47,7 +67,12 @@ class PacketAnswerWriter {
   bool Started() const { return started_; }
 
  private:
-  const FieldDef& NextField();
+  const FieldDef& NextField() {
+    if (column_ == fields_.size()) throw JsonUnwritable();
+    if (column_ == 0) out_.StartArray();
+    return fields_[column_++];
+  }
+  void HandOn();  // the text so far as a piece, ended by a line break
 
   std::vector<FieldDef> fields_;
   Sink sink_;

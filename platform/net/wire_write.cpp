@@ -231,23 +231,6 @@ PacketAnswerWriter::PacketAnswerWriter(int64_t id, std::vector<FieldDef> fields,
   out_.StartArray();
 }
 
-const FieldDef& PacketAnswerWriter::NextField() {
-  if (column_ == fields_.size()) throw JsonUnwritable();
-  if (column_ == 0) out_.StartArray();
-  return fields_[column_++];
-}
-
-void PacketAnswerWriter::Null() {
-  NextField();
-  out_.Null();
-}
-
-void PacketAnswerWriter::Text(std::string_view text) {
-  const FieldDef& field = NextField();
-  if (field.type != FieldType::String && field.type != FieldType::Blob) throw JsonUnwritable();
-  plat::Text(out_, text);
-}
-
 void PacketAnswerWriter::Value(const Variant& value) {
   const FieldDef& field = NextField();
   try {
@@ -257,12 +240,7 @@ void PacketAnswerWriter::Value(const Variant& value) {
   }
 }
 
-void PacketAnswerWriter::EndRow() {
-  if (column_ != fields_.size()) throw JsonUnwritable();
-  if (column_ == 0) out_.StartArray();  // a packet without fields has empty rows
-  out_.EndArray();
-  column_ = 0;
-  if (out_.Size() < pieceSize_) return;
+void PacketAnswerWriter::HandOn() {
   out_.LineBreak();
   sink_(out_.Written(), false);
   started_ = true;

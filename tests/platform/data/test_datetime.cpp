@@ -39,6 +39,28 @@ TEST(DateTime, IsoRoundTripIsExactToTheMillisecond) {
   }
 }
 
+// What IsWrittenIso takes is written back as it is; what it leaves is not,
+// or is not a date at all.
+TEST(DateTime, AWrittenIsoTextReadsAndWritesBackAsItIs) {
+  int checked = 0;
+  for (int year : {1, 4, 100, 1899, 1900, 2000, 2024, 2026, 9999}) {
+    for (int day = 0; day < 366; day += 7) {
+      DateTime date = DateTime::FromDate(year, 1, 1) + double(day);
+      if (year == 9999 && day > 360) continue;
+      for (int second : {0, 1, 59, 3600, 43199, 86399}) {
+        const std::string text = (date + second / 86400.0).ToIso();
+        ASSERT_TRUE(DateTime::IsWrittenIso(text)) << text;
+        EXPECT_EQ(DateTime::ParseIso(text).ToIso(), text);
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GT(checked, 2500);
+  for (const char* text : {"2026-12-08", "2026-12-08T14:30:05.250", "2026-02-29T00:00:00", "2026-12-08T24:00:00",
+                           "0000-01-01T00:00:00", "2026-12-08 14:30:05", "2026-12-08T14:30:5x", "2026-13-01T00:00:00"})
+    EXPECT_FALSE(DateTime::IsWrittenIso(text)) << text;
+}
+
 TEST(DateTime, ParseIsoAcceptsAPlainDate) {
   EXPECT_EQ(DateTime::ParseIso("2026-12-08"), DateTime::FromDate(2026, 12, 8));
 }
