@@ -112,20 +112,17 @@ std::vector<std::string> ServerPieces(const BenchEnv& env) {
   return pieces;
 }
 
-// The screen's connection taking the pieces in as they arrive: the text
-// grown by each and read up to it, the rest read at the last.
+// The screen's connection taking the pieces in as they arrive: each read up
+// to its line break, the rest at the last.
 void ReadAnswer(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key) {
   const std::vector<std::string> pieces = ServerPieces(env);
   for (auto _ : state) {
     plat::RpcAnswer answer;
+    std::vector<std::string> received = pieces;  // as the connection hands them over
     TimeOne(state, samples, key, [&] {
       plat::AnswerReader reader;
-      std::string text;
-      for (std::size_t i = 0; i < pieces.size(); ++i) {
-        text += pieces[i];
-        if (i + 1 < pieces.size()) reader.Arrived(text);
-      }
-      answer = reader.Finish(text);
+      for (std::size_t i = 0; i < received.size(); ++i) reader.Piece(std::move(received[i]), i + 1 == received.size());
+      answer = reader.Finish();
     });
     if (answer.packet.rows.size() != std::size_t(env.ListedProposals())) {
       Fail(state, samples, key, "the answer read back has " + std::to_string(answer.packet.rows.size()) + " rows");

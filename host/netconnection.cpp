@@ -53,9 +53,9 @@ ServerResult TNetConnection::Call(const std::string& object, const std::string& 
       // A list's answer may come in pieces: each is read as it arrives.
       plat::WriteFrame(socket_, plat::RequestText(request), true);
       plat::AnswerReader reader;
-      auto frame = plat::ReadFrame(socket_, Timeout, &reader);
-      if (!frame) throw plat::ENetError("The application server closed the connection");
-      plat::RpcAnswer answer = reader.Finish(*frame);
+      if (!plat::ReadPieces(socket_, plat::FrameLimits{plat::kMaxFrame, Timeout, Timeout}, reader))
+        throw plat::ENetError("The application server closed the connection");
+      plat::RpcAnswer answer = reader.Finish();
       // An error answer bound to no call is the server refusing the
       // connection or the message; it closes the connection after it.
       if (answer.id == 0 && answer.kind == plat::RpcAnswer::Kind::Error) throw plat::ENetError(answer.error);

@@ -42,10 +42,8 @@ void WritePiece(TcpSocket& socket, std::string_view piece, bool last) { Send(soc
 
 void WriteRestart(TcpSocket& socket) { Send(socket, {}, kRestart); }
 
-std::optional<std::string> ReadFrame(TcpSocket& socket, std::chrono::milliseconds timeout, MessageListener* listener) {
-  auto message = ReadMessage(socket, FrameLimits{kMaxFrame, timeout, timeout}, listener);
-  if (!message) return std::nullopt;
-  return std::move(message->text);
+std::optional<std::string> ReadFrame(TcpSocket& socket, std::chrono::milliseconds timeout) {
+  return ReadFrame(socket, FrameLimits{kMaxFrame, timeout, timeout});
 }
 
 std::optional<std::string> ReadFrame(TcpSocket& socket, const FrameLimits& limits) {
@@ -54,7 +52,24 @@ std::optional<std::string> ReadFrame(TcpSocket& socket, const FrameLimits& limit
   return std::move(message->text);
 }
 
-std::optional<Message> ReadMessage(TcpSocket& socket, const FrameLimits& limits, MessageListener* listener) {
+std::optional<Message> ReadMessage(TcpSocket& socket, const FrameLimits& limits) {
+  // The pieces joined; a whole message is taken as it came.
+  struct Joined final : MessageListener {
+    std::string text;
+    void Piece(std::string&& bytes, bool) override {
+      if (text.empty())
+        text = std::move(bytes);
+      else
+        text += bytes;
+    }
+    void Restarted() override { text.clear(); }
+  } joined;
+  const std::optional<bool> takesPieces = ReadPieces(socket, limits, joined);
+  if (!takesPieces) return std::nullopt;
+  return Message{std::move(joined.text), *takesPieces};
+}
+
+std::optional<bool> ReadPieces(TcpSocket& socket, const FrameLimits& limits, MessageListener& listener) {
   unsigned char header[4];
   if (!socket.ReadExact(reinterpret_cast<char*>(header), 1, limits.idle)) return std::nullopt;
   using Clock = std::chrono::steady_clock;
@@ -74,36 +89,38 @@ std::optional<Message> ReadMessage(TcpSocket& socket, const FrameLimits& limits,
     }
   };
   const std::size_t allowed = std::min(limits.maxSize, kMaxFrame);
-  Message message;
+  bool takesPieces = false;
+  std::size_t before = 0;  // bytes of the message in the pieces so far
   for (bool first = true;; first = false) {
     if (!first) read(reinterpret_cast<char*>(header), 1);
     read(reinterpret_cast<char*>(header) + 1, 3);
     const uint32_t word = (uint32_t(header[0]) << 24) | (uint32_t(header[1]) << 16) | (uint32_t(header[2]) << 8) |
                           uint32_t(header[3]);
     const std::size_t n = word & kLengthBits;
-    message.takesPieces = message.takesPieces || (word & kTakesPieces);
+    takesPieces = takesPieces || (word & kTakesPieces);
     if (word & kRestart) {
       if (n != 0) throw EFrameRefused("A message's restart carried " + std::to_string(n) + " bytes");
-      message.text.clear();
-      if (listener) listener->Restarted();
+      before = 0;
+      listener.Restarted();
       continue;
     }
-    const std::size_t before = message.text.size();
     if (n > allowed || before + n > allowed)
       throw EFrameRefused("Refused a message of " + std::to_string(before + n) + (before ? " bytes or more" : " bytes") +
                           ": more than " + std::to_string(allowed));
-    // Taken in pieces as they arrive, so an announced size costs nothing
+    // Taken in parts as they arrive, so an announced size costs nothing
     // until its bytes come.
-    constexpr std::size_t kPiece = 64 * 1024;
-    std::string& text = message.text;
-    while (text.size() < before + n) {
-      std::size_t done = text.size();
-      std::size_t piece = std::min(kPiece, before + n - done);
-      text.resize(done + piece);
-      read(text.data() + done, piece);
+    constexpr std::size_t kPart = 64 * 1024;
+    std::string bytes;
+    while (bytes.size() < n) {
+      std::size_t done = bytes.size();
+      std::size_t part = std::min(kPart, n - done);
+      bytes.resize(done + part);
+      read(bytes.data() + done, part);
     }
-    if (!(word & kMore)) return message;
-    if (listener) listener->Arrived(text);
+    before += n;
+    const bool last = !(word & kMore);
+    listener.Piece(std::move(bytes), last);
+    if (last) return takesPieces;
   }
 }
 

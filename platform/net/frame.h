@@ -32,21 +32,10 @@ void WritePiece(TcpSocket& socket, std::string_view piece, bool last);
 // Drops the pieces of the message written so far.
 void WriteRestart(TcpSocket& socket);
 
-// Told of a message's text while its pieces arrive.
-class MessageListener {
- public:
-  virtual ~MessageListener() = default;
-  // The text so far, grown at its end; not called for the last piece.
-  virtual void Arrived(const std::string& text) = 0;
-  // The text so far was dropped.
-  virtual void Restarted() = 0;
-};
-
 // The next message, or nullopt when the peer closed the connection between
 // messages. Throws ETimeout / ENetError as TcpSocket::ReadExact, and ENetError
 // for an oversized message.
-std::optional<std::string> ReadFrame(TcpSocket& socket, std::chrono::milliseconds timeout,
-                                     MessageListener* listener = nullptr);
+std::optional<std::string> ReadFrame(TcpSocket& socket, std::chrono::milliseconds timeout);
 
 // A frame the reader refuses: larger than it allows, or not complete in time.
 class EFrameRefused : public ENetError {
@@ -57,17 +46,33 @@ class EFrameRefused : public ENetError {
 // What a server allows the frames of one connection (negative times: no limit).
 struct FrameLimits {
   std::size_t maxSize = kMaxFrame;
-  std::chrono::milliseconds idle{-1};      // waiting for a frame to start
+  std::chrono::milliseconds idle{-1};      // waiting for a message to start
   std::chrono::milliseconds complete{-1};  // from a message's first byte to its last
 };
+
 struct Message {
   std::string text;
   bool takesPieces = false;  // a request whose answer may come in pieces
 };
 // As above; ETimeout when no message starts within idle, EFrameRefused for
-// a message over maxSize or not complete within its time (from its first
-// byte to its last), ENetError for a restart frame carrying bytes.
-std::optional<Message> ReadMessage(TcpSocket& socket, const FrameLimits& limits, MessageListener* listener = nullptr);
+// a message over maxSize or not complete within its time, or for a restart
+// frame carrying bytes.
+std::optional<Message> ReadMessage(TcpSocket& socket, const FrameLimits& limits);
 std::optional<std::string> ReadFrame(TcpSocket& socket, const FrameLimits& limits);
+
+// Takes a message's pieces as they arrive, rather than the message joined.
+class MessageListener {
+ public:
+  virtual ~MessageListener() = default;
+  // The next piece; `last` for the one that ends the message (a message in
+  // one frame is one last piece).
+  virtual void Piece(std::string&& bytes, bool last) = 0;
+  // The pieces so far are void: the message starts again.
+  virtual void Restarted() = 0;
+};
+// Reads the next message as ReadMessage does, handing its pieces to the
+// listener; nullopt when the peer closed the connection between messages,
+// else whether the sender takes its answer in pieces.
+std::optional<bool> ReadPieces(TcpSocket& socket, const FrameLimits& limits, MessageListener& listener);
 
 }  // namespace plat

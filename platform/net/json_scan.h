@@ -76,18 +76,16 @@ class Scanner {
     return Resume(events, true) == Result::Done;
   }
 
-  // Scans the text as far as it has come: `text` is all of it so far (its
-  // first part the same as at the last call, though it may have moved in
-  // memory). A text that is not final must end with a blank, so that no
-  // token is cut; More then means that it is well formed up to its end.
+  // Scans the next part of a text that arrives in parts: each call takes
+  // the text that follows the part of the last call. A part that is not
+  // the final one must end with a blank, so that no token is cut; More then
+  // means that the text is well formed up to its end.
   template <class Handler>
-  Result Scan(std::string_view text, bool final, Handler& events) {
-    if (!final && (text.empty() || !IsBlank(text.back()))) return Result::Failed;
-    at_ = text.data() + offset_;
-    end_ = text.data() + text.size();
-    const Result result = Resume(events, final);
-    offset_ = static_cast<std::size_t>(at_ - text.data());
-    return result;
+  Result Scan(std::string_view part, bool final, Handler& events) {
+    if (!final && (part.empty() || !IsBlank(part.back()))) return Result::Failed;
+    at_ = part.data();
+    end_ = part.data() + part.size();
+    return Resume(events, final);
   }
 
  private:
@@ -304,7 +302,6 @@ class Scanner {
   // Between calls of Scan: where it stands, and the containers open,
   // innermost last (true for an object) with their members or elements
   // before the last one.
-  std::size_t offset_ = 0;
   Next next_ = Next::Value;
   bool opened_ = false;  // a container was opened just before
   int depth_ = 0;

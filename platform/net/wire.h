@@ -33,10 +33,10 @@ std::optional<RpcAnswer> TryReadAnswer(const std::string& text);
 // JSON that is not an answer.
 RpcAnswer ReadAnswerText(const std::string& text);
 
-// An answer read while its text arrives in pieces (frame.h): what has come
-// up to its last line break is read at once, the quick way, so that little
-// is left when the last piece comes. Finish gives what ReadAnswerText gives
-// for the whole text, whatever the pieces were.
+// An answer read while its text arrives in pieces (frame.h, ReadPieces):
+// each piece is read the quick way up to its last line break as it comes,
+// so that little is left when the last one comes. Finish gives what
+// ReadAnswerText gives for the pieces joined, whatever the pieces were.
 class AnswerReader final : public MessageListener {
  public:
   AnswerReader();
@@ -44,12 +44,11 @@ class AnswerReader final : public MessageListener {
   AnswerReader(const AnswerReader&) = delete;
   AnswerReader& operator=(const AnswerReader&) = delete;
 
-  // The text so far, grown at its end since the last call.
-  void Arrived(const std::string& text) override;
-  // What came before was dropped: the text starts again.
+  void Piece(std::string&& bytes, bool last) override;
   void Restarted() override;
-  // The whole text, as ReadAnswerText reads it (and throws as it throws).
-  RpcAnswer Finish(const std::string& text);
+  // The answer, once the last piece came; as ReadAnswerText reads the
+  // pieces joined (and throws as it throws).
+  RpcAnswer Finish();
 
  private:
   struct Reading;

@@ -599,42 +599,61 @@ RpcAnswer ReadAnswerText(const std::string& text) {
 }
 
 // The streamed reading of TryReadAnswer, part by part: each part ends at a
-// line break (never inside a token of a well-formed text) and is checked
-// as TryReadAnswer checks the whole. Once a part is declined, the whole
-// text is read at the end instead.
+// line break (never inside a token of a well-formed text) and is checked as
+// TryReadAnswer checks the whole. Once a part is declined, the pieces
+// joined are read at the end instead; they are kept until then.
 struct AnswerReader::Reading {
+  std::vector<std::string> pieces;
+  std::string pending;  // what came after the last line break so far
   json_scan::Scanner scanner;
   StreamedPacketAnswer events;
-  std::size_t read = 0;    // the text up to here was scanned
-  std::size_t looked = 0;  // and up to here searched for a line break
   bool declined = false;
+  bool done = false;  // the last piece was read
 
-  bool Checked(std::string_view part) { return !EscapesSurrogate(part) && IsUtf8(part); }
+  bool Read(std::string_view part, bool last) {
+    return !EscapesSurrogate(part) && IsUtf8(part) &&
+           scanner.Scan(part, last, events) == (last ? json_scan::Scanner::Result::Done : json_scan::Scanner::Result::More);
+  }
+  // The bytes up to `end` of the piece, after what was pending.
+  bool ReadUpTo(std::string_view piece, std::size_t end, bool last) {
+    if (pending.empty()) return Read(piece.substr(0, end), last);
+    pending.append(piece.substr(0, end));
+    const bool read = Read(pending, last);
+    pending.clear();
+    return read;
+  }
 };
 
 AnswerReader::AnswerReader() : reading_(std::make_unique<Reading>()) {}
 AnswerReader::~AnswerReader() = default;
 
-void AnswerReader::Arrived(const std::string& text) {
+void AnswerReader::Piece(std::string&& bytes, bool last) {
   Reading& r = *reading_;
+  r.pieces.push_back(std::move(bytes));
+  const std::string_view piece = r.pieces.back();
+  r.done = last;
   if (r.declined) return;
-  const std::size_t lineBreak = std::string_view(text).substr(r.looked).rfind('\n');
-  const std::size_t from = r.looked;
-  r.looked = text.size();
-  if (lineBreak == std::string_view::npos) return;
-  const std::size_t upTo = from + lineBreak + 1;
-  r.declined = !r.Checked(std::string_view(text).substr(r.read, upTo - r.read)) ||
-               r.scanner.Scan(std::string_view(text.data(), upTo), false, r.events) != json_scan::Scanner::Result::More;
-  r.read = upTo;
+  if (last) {
+    r.declined = !r.ReadUpTo(piece, piece.size(), true);
+    return;
+  }
+  const std::size_t lineBreak = piece.rfind('\n');
+  if (lineBreak == std::string_view::npos) {
+    r.pending.append(piece);
+    return;
+  }
+  r.declined = !r.ReadUpTo(piece, lineBreak + 1, false);
+  if (!r.declined) r.pending.assign(piece.substr(lineBreak + 1));
 }
 
 void AnswerReader::Restarted() { reading_ = std::make_unique<Reading>(); }
 
-RpcAnswer AnswerReader::Finish(const std::string& text) {
+RpcAnswer AnswerReader::Finish() {
   Reading& r = *reading_;
-  if (!r.declined && r.read <= text.size() && r.Checked(std::string_view(text).substr(r.read)) &&
-      r.scanner.Scan(text, true, r.events) == json_scan::Scanner::Result::Done)
-    return r.events.Answer();
+  if (r.done && !r.declined) return r.events.Answer();
+  if (r.pieces.size() == 1) return ReadAnswerText(r.pieces[0]);
+  std::string text;
+  for (const std::string& piece : r.pieces) text += piece;
   return ReadAnswerText(text);
 }
 

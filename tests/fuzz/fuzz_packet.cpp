@@ -55,13 +55,11 @@ void PiecedAnswer(const std::string& input) {
   }
   plat::AnswerReader reader;
   const std::size_t size = 1 + input.size() % 13;
-  std::string arrived;
-  for (std::size_t at = 0; at + size < input.size(); at += size) {
-    arrived += input.substr(at, size);
-    reader.Arrived(arrived);
-  }
+  for (std::size_t at = 0; at < input.size(); at += size)
+    reader.Piece(input.substr(at, size), at + size >= input.size());
+  if (input.empty()) reader.Piece(std::string(), true);
   try {
-    pieced = reader.Finish(input);
+    pieced = reader.Finish();
   } catch (const std::exception&) {
   }
   fuzz::Check(whole.has_value() == pieced.has_value(), "read in parts, the answer failed otherwise than whole");

@@ -82,7 +82,7 @@ TEST(Frames, AnOversizedLengthIsRefused) {
 }
 
 // A message in pieces reads as its pieces joined; a restart drops those
-// before it; a listener hears of each piece but the last.
+// before it; a listener takes each piece as it comes.
 TEST(Frames, AMessageInPiecesIsItsPiecesJoinedAndARestartDropsThoseBeforeIt) {
   TcpSocket listener = TcpSocket::Listen("127.0.0.1", 0);
   TcpSocket client = TcpSocket::Connect("127.0.0.1", listener.LocalPort(), std::chrono::seconds(5));
@@ -93,23 +93,26 @@ TEST(Frames, AMessageInPiecesIsItsPiecesJoinedAndARestartDropsThoseBeforeIt) {
   WriteRestart(client);
   WritePiece(client, "ef", false);
   WritePiece(client, "gh", true);
-  WriteFrame(client, "inteira");
-
   struct Heard : MessageListener {
     std::vector<std::string> events;
-    void Arrived(const std::string& text) override { events.push_back(text); }
+    void Piece(std::string&& bytes, bool last) override { events.push_back(bytes + (last ? " (last)" : "")); }
     void Restarted() override { events.push_back("(restart)"); }
   } heard;
   const FrameLimits limits{kMaxFrame, std::chrono::seconds(5), std::chrono::seconds(5)};
-  auto request = ReadMessage(server, limits, &heard);
+  auto request = ReadMessage(server, limits);
   ASSERT_TRUE(request);
   EXPECT_EQ(request->text, "pede");
   EXPECT_TRUE(request->takesPieces);
-  auto pieced = ReadMessage(server, limits, &heard);
-  ASSERT_TRUE(pieced);
-  EXPECT_EQ(pieced->text, "efgh");
-  EXPECT_FALSE(pieced->takesPieces);
-  EXPECT_EQ(heard.events, (std::vector<std::string>{"ab", "abcd", "(restart)", "ef"}));
+  EXPECT_EQ(ReadPieces(server, limits, heard), std::optional<bool>(false));
+  EXPECT_EQ(heard.events, (std::vector<std::string>{"ab", "cd", "(restart)", "ef", "gh (last)"}));
+  WritePiece(client, "ab", false);
+  WriteRestart(client);
+  WritePiece(client, "ef", false);
+  WritePiece(client, "gh", true);
+  auto joined = ReadMessage(server, limits);
+  ASSERT_TRUE(joined);
+  EXPECT_EQ(joined->text, "efgh");
+  WriteFrame(client, "inteira");
   EXPECT_EQ(ReadFrame(server, std::chrono::seconds(5)), "inteira");
 }
 

@@ -162,11 +162,14 @@ TEST(Wire, TheScannerReadsStrictJsonAsTheDocumentReadsIt) {
     Echo parts;
     json_scan::Scanner scanner;
     const std::string_view whole(text);
+    std::size_t from = 0;
     for (std::size_t at = 0; at < whole.size(); ++at) {
       if (whole[at] != ' ') continue;
-      ASSERT_EQ(scanner.Scan(whole.substr(0, at + 1), false, parts), json_scan::Scanner::Result::More) << text;
+      ASSERT_EQ(scanner.Scan(whole.substr(from, at + 1 - from), false, parts), json_scan::Scanner::Result::More)
+          << text;
+      from = at + 1;
     }
-    EXPECT_EQ(scanner.Scan(whole, true, parts), json_scan::Scanner::Result::Done) << text;
+    EXPECT_EQ(scanner.Scan(whole.substr(from), true, parts), json_scan::Scanner::Result::Done) << text;
     EXPECT_EQ(parts.out, echo.out) << text;
   }
   for (const char* text : {"", "[1,]", "{\"a\":1,}", "[01]", "[1.]", "[-]", "[.5]", "[1e]", "{\"a\" 1}", "[1] 2", "[\"a\tb\"]",
@@ -218,12 +221,8 @@ TEST(AnswerPieces, JoinedWithoutTheirLineBreaksTheyAreTheWholeAnswersText) {
 // or not) through a reader, as a connection hands the pieces of a frame.
 RpcAnswer ReadInParts(const std::string& text, std::size_t size) {
   AnswerReader reader;
-  std::string arrived;
-  for (std::size_t at = 0; at + size < text.size(); at += size) {
-    arrived += text.substr(at, size);
-    reader.Arrived(arrived);
-  }
-  return reader.Finish(text);
+  for (std::size_t at = 0; at < text.size(); at += size) reader.Piece(text.substr(at, size), at + size >= text.size());
+  return reader.Finish();
 }
 
 TEST(AnswerPieces, ReadAsTheyArriveTheyGiveWhatTheWholeTextGives) {
@@ -241,10 +240,11 @@ TEST(AnswerPieces, ReadAsTheyArriveTheyGiveWhatTheWholeTextGives) {
 
   // A restart drops what came before it.
   AnswerReader reader;
-  reader.Arrived(text.substr(0, text.size() / 2) + "\n");
+  reader.Piece(text.substr(0, text.size() / 2) + "\n", false);
   reader.Restarted();
   const std::string other = AnswerText(RpcAnswer::OfError(7, "Falha: ção"));
-  EXPECT_EQ(reader.Finish(other).error, "Falha: ção");
+  reader.Piece(std::string(other), true);
+  EXPECT_EQ(reader.Finish().error, "Falha: ção");
 
   // Texts the quick reading declines part way are read whole, with the
   // whole text's result or error.
