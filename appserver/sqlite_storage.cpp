@@ -222,10 +222,12 @@ class SqliteStorage final : public Storage {
     sqlite3_stmt* stmt = Prepare(sql);
     StatementUse use{stmt};
     Bind(stmt, params);
+    // Counted after the first step, which prepares the statement again when
+    // the schema changed ("SELECT *" of a table that has another column).
+    int rc = sqlite3_step(stmt);
     const int count = sqlite3_column_count(stmt);
     std::vector<plat::Row> rows;
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) {
       plat::Row row;
       row.reserve(static_cast<std::size_t>(count));
       for (int i = 0; i < count; ++i) row.push_back(RawValue(stmt, i));
@@ -234,10 +236,10 @@ class SqliteStorage final : public Storage {
     if (rc != SQLITE_DONE) Fail();
 
     DataPacket packet;
+    const StatementColumns& described = ColumnsOf(stmt);
     for (int i = 0; i < count; ++i) {
-      const char* declared = sqlite3_column_decltype(stmt, i);
-      Column column = declared ? ColumnFromDeclaration(sqlite3_column_name(stmt, i), declared)
-                               : Column{sqlite3_column_name(stmt, i), TypeFromValues(rows, std::size_t(i)), 0};
+      Column column = described.columns[std::size_t(i)];
+      if (!described.typed[std::size_t(i)]) column.type = TypeFromValues(rows, std::size_t(i));
       packet.fields.push_back({column.name, column.type, column.size});
     }
     for (auto& row : rows) {
@@ -261,20 +263,16 @@ class SqliteStorage final : public Storage {
     sqlite3_stmt* stmt = Prepare(sql);
     StatementUse use{stmt};
     Bind(stmt, params);
-    const int count = sqlite3_column_count(stmt);
-    std::vector<Column> columns;
+    // Described after the first step, which prepares the statement again
+    // when the schema changed.
+    int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) Fail();
+    const StatementColumns& columns = ColumnsOf(stmt);
     std::vector<ResultColumn> described;
-    columns.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-      const char* declared = sqlite3_column_decltype(stmt, i);
-      columns.push_back(declared ? ColumnFromDeclaration(sqlite3_column_name(stmt, i), declared)
-                                 : Column{sqlite3_column_name(stmt, i), FieldType::String, 0});
-    }
-    for (int i = 0; i < count; ++i) described.push_back({columns[std::size_t(i)], sqlite3_column_decltype(stmt, i) != nullptr});
+    for (std::size_t i = 0; i < columns.columns.size(); ++i) described.push_back({columns.columns[i], columns.typed[i]});
     visitor.Columns(described);
     const StatementRow row(stmt);
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) visitor.Row(row);
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) visitor.Row(row);
     if (rc != SQLITE_DONE) Fail();
   }
 
@@ -330,6 +328,29 @@ class SqliteStorage final : public Storage {
   }
 
  private:
+  // The columns of a prepared statement: each typed by its declaration when
+  // it reads a table's column; a computed one named, typed by its values
+  // where it is used. Described once, and again after SQLite prepared the
+  // statement anew.
+  struct StatementColumns {
+    int prepared = -1;  // SQLite's count of the statement's preparations again
+    std::vector<Column> columns;
+    std::vector<bool> typed;
+  };
+  const StatementColumns& ColumnsOf(sqlite3_stmt* stmt) {
+    StatementColumns& described = described_[stmt];
+    const int prepared = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
+    if (described.prepared == prepared) return described;
+    described = StatementColumns{prepared, {}, {}};
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+      const char* declared = sqlite3_column_decltype(stmt, i);
+      described.columns.push_back(declared ? ColumnFromDeclaration(sqlite3_column_name(stmt, i), declared)
+                                           : Column{sqlite3_column_name(stmt, i), FieldType::String, 0});
+      described.typed.push_back(declared != nullptr);
+    }
+    return described;
+  }
+
   sqlite3_stmt* Prepare(const std::string& sql) {
     auto found = cache_.find(sql);
     if (found != cache_.end()) return found->second;
@@ -345,6 +366,7 @@ class SqliteStorage final : public Storage {
     if (cache_.size() >= kMaxCachedStatements) {
       for (auto& [text, old] : cache_) sqlite3_finalize(old);
       cache_.clear();
+      described_.clear();
     }
     cache_.emplace(sql, stmt);
     return stmt;
@@ -400,6 +422,7 @@ class SqliteStorage final : public Storage {
 
   sqlite3* db_ = nullptr;
   std::unordered_map<std::string, sqlite3_stmt*> cache_;
+  std::unordered_map<sqlite3_stmt*, StatementColumns> described_;  // of the statements in cache_
   std::unordered_map<std::string, std::vector<Column>> columns_;
   bool inTransaction_ = false;
   std::string session_;

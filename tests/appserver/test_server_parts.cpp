@@ -50,6 +50,34 @@ TEST_F(Storage, QueryTypesTableColumnsByDeclarationAndComputedOnesByValue) {
   EXPECT_EQ(packet.rows[0][3].ToDecimal(), plat::Decimal::Parse("10.25"));
 }
 
+// A statement run again after its table changed is typed by the table as
+// it is now, also when its rows are read one at a time.
+TEST_F(Storage, AStatementIsTypedAnewAfterItsTableChanged) {
+  if (database_.Postgres()) GTEST_SKIP() << "describes the SQLite back end's statement cache";
+  db_->CreateTables("CREATE TABLE U (A VARCHAR(5))");
+  db_->Execute("INSERT INTO U VALUES ('12')");
+  auto typeOf = [&] {
+    const auto packet = db_->Query("SELECT * FROM U");
+    std::vector<std::pair<FieldType, int>> types;
+    for (const auto& field : packet.fields) types.emplace_back(field.type, field.size);
+    return types;
+  };
+  EXPECT_EQ(typeOf(), (std::vector<std::pair<FieldType, int>>{{FieldType::String, 5}}));
+  db_->ExecuteScript("DROP TABLE U; CREATE TABLE U (A FLOAT, B VARCHAR(7)); INSERT INTO U VALUES (1.5, 'x');");
+  EXPECT_EQ(typeOf(), (std::vector<std::pair<FieldType, int>>{{FieldType::Float, 0}, {FieldType::String, 7}}));
+
+  struct Types : appsrv::RowVisitor {
+    std::vector<FieldType> types;
+    void Columns(const std::vector<appsrv::ResultColumn>& columns) override {
+      for (const auto& c : columns) types.push_back(c.column.type);
+    }
+    void Row(const appsrv::ResultRow&) override {}
+  } visited;
+  db_->ExecuteScript("DROP TABLE U; CREATE TABLE U (A DATETIME, B FLOAT, C CLOB);");
+  db_->QueryRows("SELECT * FROM U", {}, visited);
+  EXPECT_EQ(visited.types, (std::vector<FieldType>{FieldType::DateTime, FieldType::Float, FieldType::Blob}));
+}
+
 // Holders are named after a database connection standing for a server
 // process; here each holder is a process of its own.
 TEST_F(TempDatabase, NumberReservationsHandEachHolderItsOwnNumberUntilOneIsStored) {
