@@ -63,8 +63,6 @@ class PacketAnswerWriter {
   void Finish();
 
   const std::vector<FieldDef>& Fields() const { return fields_; }
-  // Whether a piece was handed on.
-  bool Started() const { return started_; }
 
  private:
   const FieldDef& NextField() {
@@ -79,7 +77,6 @@ class PacketAnswerWriter {
   std::size_t pieceSize_;
   JsonWriter out_;
   std::size_t column_ = 0;  // values written of the row in work
-  bool started_ = false;
 };
 
 }  // namespace plat

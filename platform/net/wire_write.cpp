@@ -243,7 +243,6 @@ void PacketAnswerWriter::Value(const Variant& value) {
 void PacketAnswerWriter::HandOn() {
   out_.LineBreak();
   sink_(out_.Written(), false);
-  started_ = true;
   out_.Clear();
 }
 
@@ -252,7 +251,6 @@ void PacketAnswerWriter::Finish() {
   out_.EndObject();
   out_.EndObject();
   sink_(out_.Written(), true);
-  started_ = true;
   out_.Clear();
 }
 
