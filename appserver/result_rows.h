@@ -7,22 +7,31 @@
 //   gives are views into the database's buffers, valid as long.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/data/field_def.h"
 #include "platform/data/variant.h"
 
 namespace appsrv {
 
-struct Column;
+// A column of a table, typed as the host reads it (VARCHAR(n) -> string of
+// size n, FLOAT -> float, NUMERIC(n) -> decimal, DATETIME -> datetime,
+// CLOB -> blob, INTEGER -> integer).
+struct Column {
+  std::string name;
+  plat::FieldType type = plat::FieldType::String;
+  int size = 0;
+};
 
 // A column of a result: its name and type, and whether that type was known
 // before any row (a column read straight from a table). A computed column's
 // values come as the database gives them; Query types such a column by all
 // of its values.
 struct ResultColumn {
-  const Column& column;
-  bool typed;
+  Column column;
+  bool typed = false;
 };
 
 // One row of a result, read in place.

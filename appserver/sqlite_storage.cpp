@@ -238,8 +238,9 @@ class SqliteStorage final : public Storage {
     DataPacket packet;
     const StatementColumns& described = ColumnsOf(stmt);
     for (int i = 0; i < count; ++i) {
-      Column column = described.columns[std::size_t(i)];
-      if (!described.typed[std::size_t(i)]) column.type = TypeFromValues(rows, std::size_t(i));
+      const ResultColumn& result = described.columns[std::size_t(i)];
+      Column column = result.column;
+      if (!result.typed) column.type = TypeFromValues(rows, std::size_t(i));
       packet.fields.push_back({column.name, column.type, column.size});
     }
     for (auto& row : rows) {
@@ -267,10 +268,7 @@ class SqliteStorage final : public Storage {
     // when the schema changed.
     int rc = sqlite3_step(stmt);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) Fail();
-    const StatementColumns& columns = ColumnsOf(stmt);
-    std::vector<ResultColumn> described;
-    for (std::size_t i = 0; i < columns.columns.size(); ++i) described.push_back({columns.columns[i], columns.typed[i]});
-    visitor.Columns(described);
+    visitor.Columns(ColumnsOf(stmt).columns);
     const StatementRow row(stmt);
     for (; rc == SQLITE_ROW; rc = sqlite3_step(stmt)) visitor.Row(row);
     if (rc != SQLITE_DONE) Fail();
@@ -334,19 +332,18 @@ class SqliteStorage final : public Storage {
   // statement anew.
   struct StatementColumns {
     int prepared = -1;  // SQLite's count of the statement's preparations again
-    std::vector<Column> columns;
-    std::vector<bool> typed;
+    std::vector<ResultColumn> columns;
   };
   const StatementColumns& ColumnsOf(sqlite3_stmt* stmt) {
     StatementColumns& described = described_[stmt];
     const int prepared = sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
     if (described.prepared == prepared) return described;
-    described = StatementColumns{prepared, {}, {}};
+    described = StatementColumns{prepared, {}};
     for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
       const char* declared = sqlite3_column_decltype(stmt, i);
-      described.columns.push_back(declared ? ColumnFromDeclaration(sqlite3_column_name(stmt, i), declared)
-                                           : Column{sqlite3_column_name(stmt, i), FieldType::String, 0});
-      described.typed.push_back(declared != nullptr);
+      described.columns.push_back({declared ? ColumnFromDeclaration(sqlite3_column_name(stmt, i), declared)
+                                            : Column{sqlite3_column_name(stmt, i), FieldType::String, 0},
+                                   declared != nullptr});
     }
     return described;
   }

@@ -22,11 +22,9 @@ class PacketRow final : public ResultRow {
 
 void Storage::QueryRows(const std::string& sql, const Params& params, RowVisitor& visitor) {
   const plat::DataPacket packet = Query(sql, params);
-  std::vector<Column> columns;
-  for (const auto& field : packet.fields) columns.push_back({field.name, field.type, field.size});
-  std::vector<ResultColumn> described;
-  for (const auto& column : columns) described.push_back({column, true});
-  visitor.Columns(described);
+  std::vector<ResultColumn> columns;
+  for (const auto& field : packet.fields) columns.push_back({{field.name, field.type, field.size}, true});
+  visitor.Columns(columns);
   for (const auto& row : packet.rows) visitor.Row(PacketRow(row));
 }
 

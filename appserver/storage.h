@@ -47,15 +47,6 @@ class EStorageError : public plat::EError {
   std::vector<std::string> columns_;
 };
 
-// A column of a table, typed as the host reads it (VARCHAR(n) -> string of
-// size n, FLOAT -> float, NUMERIC(n) -> decimal, DATETIME -> datetime,
-// CLOB -> blob, INTEGER -> integer).
-struct Column {
-  std::string name;
-  plat::FieldType type = plat::FieldType::String;
-  int size = 0;
-};
-
 using Params = std::vector<plat::Variant>;
 
 enum class TxMode {

@@ -104,6 +104,14 @@ class Scanner {
       depth_ = depth;
       return result;
     };
+    // Ends the innermost container at its closing bracket, under the cursor.
+    auto close = [&](unsigned count) {
+      const bool object = isObject_[--depth];
+      ++at_;
+      opened = false;
+      next = Next::AfterValue;
+      return object ? events.EndObject(count) : events.EndArray(count);
+    };
     const Result more = final ? Result::Failed : Result::More;
     for (;;) {
       SkipBlanks();
@@ -112,11 +120,7 @@ class Scanner {
           // An object's member name, or the end of an object just opened.
           if (at_ == end_) return stop(more);
           if (opened && *at_ == '}') {
-            ++at_;
-            if (!events.EndObject(0)) return Result::Failed;
-            --depth;
-            opened = false;
-            next = Next::AfterValue;
+            if (!close(0)) return Result::Failed;
             continue;
           }
           opened = false;
@@ -135,11 +139,7 @@ class Scanner {
         case Next::Value:
           if (at_ == end_) return stop(more);
           if (opened && *at_ == ']') {  // the end of an array just opened
-            ++at_;
-            if (!events.EndArray(0)) return Result::Failed;
-            --depth;
-            opened = false;
-            next = Next::AfterValue;
+            if (!close(0)) return Result::Failed;
             continue;
           }
           opened = false;
@@ -188,11 +188,7 @@ class Scanner {
             next = isObject_[top] ? Next::Key : Next::Value;
             continue;
           }
-          if (*at_ != (isObject_[top] ? '}' : ']')) return Result::Failed;
-          ++at_;
-          if (!(isObject_[top] ? events.EndObject(counts_[top] + 1) : events.EndArray(counts_[top] + 1)))
-            return Result::Failed;
-          --depth;
+          if (*at_ != (isObject_[top] ? '}' : ']') || !close(counts_[top] + 1)) return Result::Failed;
           continue;
         }
       }

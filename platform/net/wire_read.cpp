@@ -516,7 +516,7 @@ class StreamedPacketAnswer {
 // Texts the quick readers leave to the thorough one before parsing: a
 // surrogate escaped alone and malformed UTF-8 (checked as a whole, faster
 // than string by string; outside its strings JSON is ASCII).
-bool Unusual(const std::string& text) { return EscapesSurrogate(text) || !IsUtf8(text); }
+bool Unusual(std::string_view text) { return EscapesSurrogate(text) || !IsUtf8(text); }
 
 constexpr unsigned kParseFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag;
 
@@ -611,8 +611,7 @@ struct AnswerReader::Reading {
   bool done = false;  // the last piece was read
 
   bool Read(std::string_view part, bool last) {
-    return !EscapesSurrogate(part) && IsUtf8(part) &&
-           scanner.Scan(part, last, events) == (last ? json_scan::Scanner::Result::Done : json_scan::Scanner::Result::More);
+    return !Unusual(part) && scanner.Scan(part, last, events) == (last ? json_scan::Scanner::Result::Done : json_scan::Scanner::Result::More);
   }
   // The bytes up to `end` of the piece, after what was pending.
   bool ReadUpTo(std::string_view piece, std::size_t end, bool last) {
