@@ -107,6 +107,8 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
 
   // ---- navigator panel -----------------------------------------------------------
   plat::TDBText* dbtNome;
+  plat::TLabel* lblPendente;  // shown while refused changes wait to be sent again or discarded
+  plat::TMenuItem* mnuAceite;
 
   // ---- lifecycle -----------------------------------------------------------------
   void FormCreate(plat::TComponent& sender) override;
@@ -123,6 +125,12 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   // Sends a data set's logged changes with its Set method and refreshes the
   // host's copy of its table; nothing is sent when nothing is logged.
   void SendChanges(plat::TClientDataSet& dataSet, const char* setMethod, const char* cacheTable);
+  // Confirmar, Cancelar and the navigator's note follow the changes the
+  // server refused (commands/).
+  void ShowPendingWork();
+  // Set while Cancelar, which asked already, cancels the data sets: their
+  // refused changes go without a second question.
+  bool cancelConfirmed = false;
 
   // ---- proposal record (header/) -----------------------------------------------------
   void cdsPropostaBeforeInsert(plat::TDataSet& dataSet);
@@ -132,6 +140,7 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void cdsPropostaAfterCancel(plat::TDataSet& dataSet);
   void cdsPropostaAfterDelete(plat::TDataSet& dataSet);
   void cdsPropostaAfterScroll(plat::TDataSet& dataSet);
+  void cdsPropostaBeforeScroll(plat::TDataSet& dataSet);
   void cdsPropostaCalcFields(plat::TDataSet& dataSet);
   void cdsPropostaCODIGOGetText(plat::TField& sender, std::string& text, bool displayText);
   void cdsPropostaNRINSJURCLIEGetText(plat::TField& sender, std::string& text, bool displayText);
@@ -189,12 +198,19 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void sbtCancelarClick(plat::TComponent& sender) override;
   void sbtVerificarClick(plat::TComponent& sender) override;
   void sbtAceiteClick(plat::TComponent& sender);
+  // Before an acceptance date is stored for the first time: the order must
+  // pass Aceite's checks (its lines fetched and totalled first).
+  void CheckAcceptanceWhenFirstStored();
 
   // ---- page navigation (commands/) -------------------------------------------------
   void pgcPadraoChange(plat::TComponent& sender) override;
   void pgcDadosCont_Ped_MensChange(plat::TComponent& sender);
   void pgcDadosCont_LinhaProd_ServChange(plat::TComponent& sender);
   void PageControl5Change(plat::TComponent& sender);
+  // The details of the page the form shows, fetched for the current proposal
+  // (the contract lines and their systems excepted: the proposal's scroll
+  // fetches those); nothing while the list page is shown.
+  void FetchShownDetails();
 
   // ---- contract product lines (contract/) --------------------------------------------
   void cdsDadosContLinhaProdAfterInsert(plat::TDataSet& dataSet);
@@ -203,6 +219,7 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void cdsDadosContLinhaProdAfterCancel(plat::TDataSet& dataSet);
   void cdsDadosContLinhaProdAfterDelete(plat::TDataSet& dataSet);
   void cdsDadosContLinhaProdAfterScroll(plat::TDataSet& dataSet);
+  void cdsDadosContLinhaProdBeforeScroll(plat::TDataSet& dataSet);
   void dbgDadosContLinhaProdEditButtonClick(plat::TComponent& sender);
   void dbgDadosContLinhaProdKeyPress(plat::TComponent& sender, char32_t& key);
   void dbgDadosContLinhaProdEnter(plat::TComponent& sender);
@@ -262,6 +279,7 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void cdsPedidosLinhaProdAfterCancel(plat::TDataSet& dataSet);
   void cdsPedidosLinhaProdAfterDelete(plat::TDataSet& dataSet);
   void cdsPedidosLinhaProdAfterScroll(plat::TDataSet& dataSet);
+  void cdsPedidosLinhaProdBeforeScroll(plat::TDataSet& dataSet);
   void dbgPedidosLinhaProdEditButtonClick(plat::TComponent& sender);
   void dbgPedidosLinhaProdKeyPress(plat::TComponent& sender, char32_t& key);
   void dbgPedidosLinhaProdEnter(plat::TComponent& sender);

@@ -2,11 +2,13 @@
 // activation, and closing; and the toolbar commands that do nothing.
 #include "Cli_psr41300/bind_support.h"
 #include "Cli_psr41300/cli_psr41300.h"
+#include "Cli_psr41300/data/record_steps.h"
 #include "Cli_psr41300/frm_solicita_proposta.h"
 #include "host/application.h"
 #include "host/consiste.h"
 #include "host/showavi.h"
 #include "host/vogalis.h"
+#include "platform/ui/dialogs.h"
 #include "server/rdm_solicita_proposta.h"
 
 namespace cli_psr41300 {
@@ -22,6 +24,8 @@ void TfrmSolicitaProposta::BindLifecycleEvents() {
   binding::OnControl(*this, *sbtFiltro, &plat::TControl::OnClick, "OnClick", PSR_HANDLER(sbtFiltroClick));
   binding::OnControl(*this, *sbtCopiar, &plat::TControl::OnClick, "OnClick", PSR_HANDLER(sbtCopiarClick));
   binding::OnControl(*this, *sbtAceite, &plat::TControl::OnClick, "OnClick", PSR_HANDLER(sbtAceiteClick));
+  mnuAceite->OnClick = [this](plat::TMenuItem& sender) { sbtAceiteClick(sender); };
+  Bindings.Add(mnuAceite->Name(), "OnClick", "sbtAceiteClick");
 }
 
 void TfrmSolicitaProposta::FormCreate(TComponent& sender) {
@@ -48,7 +52,15 @@ void TfrmSolicitaProposta::netPropostaBeforeConnect(TComponent&) {
 
 void TfrmSolicitaProposta::FormActivate(TComponent&) { Changed(); }
 
+// Work not yet taken by the server (a row being typed, refused changes) is
+// only thrown away with the screen once the user confirmed it; otherwise the
+// screen stays open (close action 0).
 void TfrmSolicitaProposta::FormClose(TComponent& sender, int& action) {
+  if (steps::WorkPending(*this) &&
+      msgMensagensPadroes->ShowMsg("Canc", plat::DialogType::Confirmation, plat::mbYesNo, 0) != plat::mrYes) {
+    action = 0;
+    return;
+  }
   netProposta->SetConnected(false);
   TfrmPadrao::FormClose(sender, action);
   boIdCriado = false;

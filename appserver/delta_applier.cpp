@@ -140,6 +140,37 @@ class Applier {
     }
   }
 
+  // A record other records still name keeps the columns they name: it is
+  // neither deleted (current null) nor are those columns changed.
+  void CheckNotNamed(const Row& original, const Row* current) {
+    for (const Reference& reference : def_.references) {
+      std::vector<Bound> columns;
+      bool changes = current == nullptr;
+      for (const auto& name : reference.columns) {
+        auto bound = Find(name);
+        if (!bound) return;  // the delta does not carry what names it
+        columns.push_back(*bound);
+        if (current && !SameValue(Value(original, *bound), Value(*current, *bound), bound->column->type))
+          changes = true;
+      }
+      if (!changes) continue;
+      std::string where;
+      Params params;
+      for (std::size_t i = 0; i < columns.size(); ++i) {
+        where += (i ? " AND " : "") + columns[i].column->name + " = ?" + std::to_string(i + 1);
+        params.push_back(Value(original, columns[i]));
+      }
+      if (db_.Query("SELECT 1 FROM " + reference.table + " WHERE " + where, params).rows.empty()) continue;
+      std::string message = reference.refusal;
+      for (std::size_t i = 0; i < params.size(); ++i) {
+        const std::string mark = "{" + std::to_string(i + 1) + "}", value = StoredText(params[i]);
+        for (auto at = message.find(mark); at != std::string::npos; at = message.find(mark, at + value.size()))
+          message.replace(at, mark.size(), value);
+      }
+      throw EError(message + kNothingWritten);
+    }
+  }
+
   // The stored record the client read; refused when it is gone.
   Row Existing(const Row& original, const char* whatHappened) {
     auto stored = Stored(original);
@@ -184,6 +215,7 @@ class Applier {
       params.push_back(wanted);
     }
     if (sets.empty()) return;
+    CheckNotNamed(original, &current);
     const std::size_t first = params.size() + 1;
     for (auto& key : KeyParams(original)) params.push_back(key);
     Run("UPDATE " + def_.table + " SET " + sets + " WHERE " + KeyCondition(first), params, current);
@@ -192,6 +224,7 @@ class Applier {
   void Delete(const Row& original) {
     Row stored = Existing(original, "já foi excluído");
     CheckUnchanged(stored, original, nullptr);
+    CheckNotNamed(original, nullptr);
     Run("DELETE FROM " + def_.table + " WHERE " + KeyCondition(1), KeyParams(original), original);
   }
 

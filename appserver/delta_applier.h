@@ -11,7 +11,10 @@
 //   - the key columns of a written record must not be empty;
 //   - texts must fit their column's size;
 //   - a duplicate key or unique value, or a record whose parent does not
-//     exist, is refused by the database.
+//     exist, is refused by the database;
+//   - a record that records of another table still name (TableDef's
+//     references, which the database does not enforce) may not be deleted
+//     nor have the named columns changed.
 // Only the delta's fields that are columns of the table are written: names
 // joined from other tables and computed totals are left out.
 #pragma once
@@ -24,10 +27,21 @@
 
 namespace appsrv {
 
+// Records of another table naming a record of this one by some of its
+// columns (of the same names there).
+struct Reference {
+  std::string table;                 // the naming table
+  std::vector<std::string> columns;  // the naming columns
+  // The refusal as the user reads it; {1}, {2}, ... stand for the values of
+  // the columns in their order.
+  std::string refusal;
+};
+
 struct TableDef {
   std::string table;
   std::vector<std::string> keys;  // primary key columns
   std::string parent;             // the table its records belong to ("" none)
+  std::vector<Reference> references = {};
 };
 
 void ApplyDelta(Storage& db, const TableDef& def, const plat::Delta& delta);

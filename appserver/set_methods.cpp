@@ -16,7 +16,16 @@ struct SetDef {
 const std::vector<SetDef>& Tables() {
   static const std::vector<SetDef> tables = {
       {"SetProposta", {"PROPOSTAFAS", {"NRPROPOSFAS", "NRVERPROPFAS"}, ""}},
-      {"SetDadosContLinhaProd", {"PROPOSTALINP", {"NRPROPOSFAS", "NRVERPROPFAS", "CDLINPPROP"}, "PROPOSTAFAS"}},
+      // An ordered line names its contract line by code, with no foreign key
+      // (it may name a line of the customer's instead).
+      {"SetDadosContLinhaProd",
+       {"PROPOSTALINP",
+        {"NRPROPOSFAS", "NRVERPROPFAS", "CDLINPPROP"},
+        "PROPOSTAFAS",
+        {{"PEDILINPPROP",
+          {"NRPROPOSFAS", "NRVERPROPFAS", "CDLINPPROP"},
+          "A Linha de Produto {3} da proposta {1}/{2} está no pedido: retire-a do pedido antes de excluí-la ou de "
+          "mudar o seu código."}}}},
       {"SetSistLinhaProd",
        {"SISTPROPLINP", {"NRPROPOSFAS", "NRVERPROPFAS", "CDLINPPROP", "CDSISTEMA"}, "PROPOSTALINP"}},
       {"SetDadosContServico", {"PROPOSTASERV", {"NRPROPOSFAS", "NRVERPROPFAS", "CDTIPOSERV"}, "PROPOSTAFAS"}},

@@ -1,9 +1,12 @@
 // Aceite: the checks an order must pass before its proposal is accepted,
 // stopping at the first that fails with its message. It records nothing:
-// when every check passes the command ends without a message.
+// when every check passes the command ends without a message. The same
+// checks run before an acceptance date is first stored with the proposal.
 #include <cmath>
 
+#include "Cli_psr41300/data/detail_fetches.h"
 #include "Cli_psr41300/header/header_support.h"
+#include "platform/data/format.h"
 
 namespace cli_psr41300 {
 
@@ -26,14 +29,31 @@ void TfrmSolicitaProposta::sbtAceiteClick(plat::TComponent&) {
     adqGera_Cliente->ParamByName("P_CDPROSPECT").SetAsString(Text(*cdsProposta, "CODIGO"));
     adqGera_Cliente->Open();
   }
-  if (cdsPedidosSist->IsEmpty()) EndWith(*this, "Ped_Sist");
-  if (cdsVenc_Valor->IsEmpty()) EndWith(*this, "Dt_Venc_LinProd");
-  // The ordered licence total is the number the edit holds: its text shows
-  // thousands separators, which a plain conversion of the text would
-  // misread from 1,000 on.
-  if (TenThousandths(edtSomaTotalLu->Value()) !=
+  // Every ordered line needs its systems and due dates, whichever line
+  // happens to be current: each is visited (its systems and due dates come
+  // with it), a line that fails stays current for the user to see, and the
+  // line that was current is current again afterwards.
+  plat::TClientDataSet& lines = *cdsPedidosLinhaProd;
+  const int current = lines.RecNo();
+  for (int line = 1; line <= lines.RecordCount(); ++line) {
+    if (lines.RecNo() != line) lines.SetRecNo(line);
+    if (cdsPedidosSist->IsEmpty()) EndWith(*this, "Ped_Sist");
+    if (cdsVenc_Valor->IsEmpty()) EndWith(*this, "Dt_Venc_LinProd");
+  }
+  if (current >= 1 && lines.RecNo() != current) lines.SetRecNo(current);
+  // The ordered licence total is the number the edit's text shows (two
+  // decimals), read with its thousands separators.
+  if (TenThousandths(plat::StrToFloat(edtSomaTotalLu->Text())) !=
       TenThousandths(cdsSum_ValorPedido->FieldByName("VALOR").AsCurrency()))
     EndWith(*this, "Valor_Ped");
+}
+
+void TfrmSolicitaProposta::CheckAcceptanceWhenFirstStored() {
+  const plat::TField& acceptance = cdsProposta->FieldByName("DTACEPROPFAS");
+  if (Empty(acceptance.Text()) || !Empty(acceptance.ValueText(acceptance.OldValue()))) return;
+  if (!cdsPedidosLinhaProd->Active()) fetch::OrderLines(*this);
+  Calcula_Valores();
+  FocusOnFailure([&] { sbtAceiteClick(*sbtAceite); }, [&] { depAceite->SetFocus(); });
 }
 
 }  // namespace cli_psr41300

@@ -42,10 +42,10 @@ void TfrmSolicitaProposta::pgcDadosCont_Ped_MensChange(TComponent&) {
     fetch::OrderServices(*this);
   }
   MostraValoresLinha();
-  if (!cdsDadosContLinhaProd->IsEmpty()) {
-    Calcula_Valores();
-    cdsPedidosLinhaProd->FieldByName("CDLIN").FocusControl();
-  }
+  // The totals are this proposal's also when it has no contract line (they
+  // would show the proposal seen before).
+  Calcula_Valores();
+  if (!cdsDadosContLinhaProd->IsEmpty()) cdsPedidosLinhaProd->FieldByName("CDLIN").FocusControl();
 }
 
 // The state calls cross on purpose: with the product lines' grid active the
@@ -92,6 +92,20 @@ void TfrmSolicitaProposta::PageControl5Change(TComponent&) {
   if (services) {
     fetch::ServiceSequence(*this);
     fetch::OrderServices(*this);
+  }
+}
+
+void TfrmSolicitaProposta::FetchShownDetails() {
+  if (pgcPadrao->ActivePage() != tshFormulario || cdsProposta->IsEmpty() || cdsProposta->Editing()) return;
+  const plat::TTabSheet* page = pgcDadosCont_Ped_Mens->ActivePage();
+  if (page == tshDadosCont) {
+    if (pgcDadosCont_LinhaProd_Serv->ActivePage() == tshDadosContServicos) fetch::ContractServices(*this);
+  } else if (page == tshPedidos) {
+    if (PageControl5->ActivePage() == tshPedidosServico) {
+      fetch::OrderServices(*this);
+    } else {
+      fetch::OrderLines(*this);
+    }
   }
 }
 

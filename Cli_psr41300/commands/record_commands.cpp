@@ -1,6 +1,8 @@
 // Alterar and Excluir on the data set behind the focused control; Confirmar
-// and Cancelar on every data set with pending edits, the proposal first.
+// and Cancelar on every data set with pending edits or refused changes, the
+// proposal first.
 #include "Cli_psr41300/commands/command_targets.h"
+#include "Cli_psr41300/data/record_steps.h"
 
 namespace cli_psr41300 {
 
@@ -39,20 +41,40 @@ void TfrmSolicitaProposta::sbtExcluirClick(TComponent&) {
 }
 
 // A failed post (a refused check, a refused sending) ends the command there:
-// the data sets after it are left as they are.
+// the data sets after it are left as they are. Changes the server refused
+// before are sent again.
 void TfrmSolicitaProposta::sbtConfirmarClick(TComponent&) {
   for (auto member : commands::PostingOrder()) {
     plat::TClientDataSet& dataSet = *(this->*member);
-    if (dataSet.Editing()) dataSet.Post();
+    if (dataSet.Editing())
+      dataSet.Post();
+    else if (dataSet.ChangeCount() == 0)
+      continue;
+    else if (&dataSet == cdsProposta)
+      SendChanges(dataSet, "SetProposta", "PROPOSTAFAS");
+    else
+      steps::SendDetailChanges(*this, dataSet);
   }
 }
 
+// Asked once: the rows being typed are cancelled and the changes the server
+// refused are discarded with them.
 void TfrmSolicitaProposta::sbtCancelarClick(TComponent&) {
   if (!Confirmed(*this, "Canc")) return;
+  cancelConfirmed = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{cancelConfirmed};
   for (auto member : commands::CancellingOrder()) {
     plat::TDataSet* dataSet = (this->*member)->DataSet();
-    if (dataSet && dataSet->Editing()) dataSet->Cancel();
+    auto* logged = dynamic_cast<plat::TClientDataSet*>(dataSet);
+    if (dataSet && dataSet->Editing())
+      dataSet->Cancel();
+    else if (logged && logged->ChangeCount() > 0)
+      logged->CancelUpdates();
   }
+  ShowPendingWork();
 }
 
 }  // namespace cli_psr41300

@@ -32,6 +32,8 @@ void TfrmSolicitaProposta::dtsPadraoStateChange(TComponent& sender) {
   commands::ApplyStateRule(*this, kPadrao);
 }
 
+void TfrmSolicitaProposta::ShowPendingWork() { commands::ApplyPendingRule(*this); }
+
 void TfrmSolicitaProposta::dtsMensagemStateChange(TComponent&) {
   commands::ApplyDetailStateRule(*this, *cdsMensagem);
 }

@@ -2,6 +2,7 @@
 // copy, with the two acceptance locks between and after them.
 #include "Cli_psr41300/commands/state_rules.h"
 
+#include "Cli_psr41300/data/record_steps.h"
 #include "host/consiste.h"
 
 namespace cli_psr41300::commands {
@@ -28,6 +29,7 @@ void ApplyHeaderLock(T& screen) {
     bool open = !ProposalAccepted(screen);
     plat::TControl* const locked[] = {screen.sbtAceite, screen.sbtExcluir, screen.sbtAlterar, screen.panEmpresa};
     for (plat::TControl* control : locked) control->SetEnabled(open);
+    screen.mnuAceite->SetEnabled(open);
   } else if (proposals.State() == DataSetState::Insert) {
     screen.panEmpresa->SetEnabled(true);
   }
@@ -36,21 +38,33 @@ void ApplyHeaderLock(T& screen) {
 // The lock binds the rows a detail holds. A detail that holds none (closed,
 // or loaded empty for another proposal) gets its grid back editable, or the
 // read-only state left by an accepted proposal would carry over to the next.
-void ApplyDetailLock(T& screen, const plat::TDataSet& detail, plat::TDBGrid& grid) {
+void ApplyDetailLock(T& screen, const plat::TDataSet& detail, plat::TDBGrid& grid, plat::TDBFieldControl* beside) {
+  auto lock = [&](bool locked) {
+    grid.SetReadOnly(locked);
+    if (beside) beside->SetReadOnly(locked);
+  };
   if (BrowsingWithRecords(detail)) {
     bool accepted = ProposalAccepted(screen);
-    grid.SetReadOnly(accepted);
+    lock(accepted);
     for (plat::TMenuItem* P::*item : kDetailLockedItems) (screen.*item)->SetEnabled(!accepted);
   } else if (detail.IsEmpty()) {
-    grid.SetReadOnly(false);
+    lock(false);
   }
 }
 
 }  // namespace
 
+void ApplyPendingRule(T& screen) {
+  const bool refused = steps::RefusedChangesPending(screen);
+  screen.lblPendente->SetVisible(refused);
+  if (!refused && steps::WorkPending(screen)) return;  // the rule of the data set being typed in stands
+  for (plat::TMenuItem* item : {screen.mnuConfirmar, screen.mnuCancelar}) item->SetEnabled(refused);
+  for (plat::TControl* button : {screen.sbtConfirmar, screen.sbtCancelar}) button->SetEnabled(refused);
+}
+
 void ApplyDetailStateRule(T& screen, const plat::TDataSet& detail) {
   const details::Detail& row = details::DetailOf(screen, detail);
-  ApplyStateRule(screen, {row.dataSet, row.lock, ButtonCopy::All, row.grid});
+  ApplyStateRule(screen, {row.dataSet, row.lock, ButtonCopy::All, row.grid, row.lockedWith});
 }
 
 bool ProposalAccepted(const T& screen) {
@@ -62,9 +76,12 @@ bool ProposalAccepted(const T& screen) {
 void ApplyStateRule(T& screen, const StateRule& rule) {
   const plat::TDataSet& dataSet = *(screen.*rule.dataSet);
   screen.JudgeCommands(&dataSet);
-  if (rule.lock == AcceptanceLock::Detail) ApplyDetailLock(screen, dataSet, *(screen.*rule.grid));
+  if (rule.lock == AcceptanceLock::Detail)
+    ApplyDetailLock(screen, dataSet, *(screen.*rule.grid),
+                    rule.lockedWith ? &screen.Get<plat::TDBFieldControl>(rule.lockedWith) : nullptr);
   screen.CopyMenuToButtons(rule.copy == ButtonCopy::All);
   if (rule.lock == AcceptanceLock::Header) ApplyHeaderLock(screen);
+  ApplyPendingRule(screen);
 }
 
 }  // namespace cli_psr41300::commands

@@ -22,6 +22,7 @@ struct StateRule {
   AcceptanceLock lock;
   ButtonCopy copy;
   plat::TDBGrid* T::*grid = nullptr;  // the detail grid, for AcceptanceLock::Detail
+  const char* lockedWith = nullptr;  // a control locked with the grid
 };
 
 // The common rule on the rule's data set, its acceptance lock and its button
@@ -31,6 +32,12 @@ void ApplyStateRule(T& screen, const StateRule& rule);
 // The rule of a detail's state handler, from its detail row: its own data
 // set and lock, every button copied.
 void ApplyDetailStateRule(T& screen, const plat::TDataSet& detail);
+
+// Changes the server refused stay in their data set's log until they are
+// sent again or discarded: while any log holds some, Confirmar and Cancelar
+// are enabled and the navigator panel says so (lblPendente). When nothing is
+// pending at all, both are disabled.
+void ApplyPendingRule(T& screen);
 
 // A proposal counts as accepted when the text of the current record's
 // acceptance date is not empty.

@@ -18,6 +18,23 @@ namespace {
 const steps::Required kSystemRequired[] = {{"NMSISTEMA", "SISTINF"}};
 const steps::PickCopy kSystemCopies[] = {{"CDSISTEMA", "CDSISTEMA"}, {"NMSISTEMA", "NMSISTEMA"}};
 
+// A system's name typed over the row takes the code of that system.
+void TakeSystemCode(TfrmSolicitaProposta& form) {
+  auto reopen = [&form] {
+    form.adqDadosContTipoSistema->Close();
+    form.adqDadosContTipoSistema->Open();
+  };
+  steps::TakeCodeOfName(form, {.row = form.cdsSistLinhaProd,
+                               .nameField = "NMSISTEMA",
+                               .codeField = "CDSISTEMA",
+                               .list = form.adqDadosContTipoSistema,
+                               .open = [&form, reopen] { if (!form.adqDadosContTipoSistema->Active()) reopen(); },
+                               .refresh = reopen,
+                               .listName = "NMSISTEMA",
+                               .listCode = "CDSISTEMA",
+                               .unknownCode = "SISTEMAINV"});
+}
+
 }  // namespace
 
 void TfrmSolicitaProposta::cdsSistLinhaProdAfterInsert(TDataSet& dataSet) {
@@ -59,13 +76,16 @@ void TfrmSolicitaProposta::Vd_Sistema(bool must) {
 // A duplicate is reported as soon as the user leaves the system's column of
 // a new row; an empty name waits for the post.
 void TfrmSolicitaProposta::dbgDadosContSistemaColExit(TComponent&) {
-  if (steps::LeavingNewRowColumn(*this, *cdsSistLinhaProd, "NMSISTEMA")) Vd_Sistema(false);
+  if (!steps::LeavingNewRowColumn(*this, *cdsSistLinhaProd, "NMSISTEMA")) return;
+  TakeSystemCode(*this);
+  Vd_Sistema(false);
 }
 
 // A system belongs to a product line: with no line in the contract there is
 // none to store it under (the server could not keep it), so the post is
 // refused as the picker is.
 void TfrmSolicitaProposta::cdsSistLinhaProdBeforePost(TDataSet& dataSet) {
+  TakeSystemCode(*this);
   if (dtsSistLinhaProd->State() == plat::DataSetState::Insert) Vd_Sistema(true);
   steps::CheckRequired(*this, dataSet, kSystemRequired);
   if (!dataSet.Editing()) return;
@@ -84,7 +104,7 @@ void TfrmSolicitaProposta::cdsSistLinhaProdAfterPost(TDataSet&) {
 
 void TfrmSolicitaProposta::cdsSistLinhaProdAfterDelete(TDataSet&) { steps::SendDetailChanges(*this, *cdsSistLinhaProd); }
 
-void TfrmSolicitaProposta::cdsSistLinhaProdAfterCancel(TDataSet&) { cdsSistLinhaProd->CancelUpdates(); }
+void TfrmSolicitaProposta::cdsSistLinhaProdAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsSistLinhaProd); }
 
 void TfrmSolicitaProposta::cdsSistLinhaProdAfterScroll(TDataSet&) { dtsSistLinhaProdStateChange(*dtsSistLinhaProd); }
 

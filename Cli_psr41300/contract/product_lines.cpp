@@ -7,6 +7,7 @@
 #include "Cli_psr41300/data/detail_fetches.h"
 #include "Cli_psr41300/data/record_steps.h"
 #include "Cli_psr41300/header/header_support.h"
+#include "host/vogalis.h"
 
 namespace cli_psr41300 {
 
@@ -93,11 +94,17 @@ void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterPost(TDataSet&) {
   fetch::ContractLines(*this);
 }
 
+// The server deletes a line's systems with it: the host's copy of them is
+// refreshed too.
 void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterDelete(TDataSet&) {
   steps::SendDetailChanges(*this, *cdsDadosContLinhaProd);
+  host::Vogalis::AtualizaLocalCache({details::DetailOf(*this, *cdsSistLinhaProd).cacheTable});
 }
 
-void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterCancel(TDataSet&) { cdsDadosContLinhaProd->CancelUpdates(); }
+void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsDadosContLinhaProd); }
+
+// The systems typed for the line being left are stored under it first.
+void TfrmSolicitaProposta::cdsDadosContLinhaProdBeforeScroll(TDataSet&) { steps::SettleDependents(*this, *cdsDadosContLinhaProd); }
 
 void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterScroll(TDataSet&) {
   fetch::SystemsOfCurrentLine(*this);

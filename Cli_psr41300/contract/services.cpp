@@ -17,6 +17,23 @@ namespace {
 const steps::Required kValueRequired[] = {{"VRHORAPROP", "VRHORAINF"}};
 const steps::PickCopy kServiceCopies[] = {{"CDTIPOSERV", "CDTIPOSERV"}, {"NMTIPOSERV", "NMTIPOSERV"}};
 
+// A service's name typed over the row takes the code of that service type.
+void TakeServiceCode(TfrmSolicitaProposta& form) {
+  auto reopen = [&form] {
+    form.adqDadosContTipoServ->Close();
+    form.adqDadosContTipoServ->Open();
+  };
+  steps::TakeCodeOfName(form, {.row = form.cdsDadosContServico,
+                               .nameField = "NMTIPOSERV",
+                               .codeField = "CDTIPOSERV",
+                               .list = form.adqDadosContTipoServ,
+                               .open = [&form, reopen] { if (!form.adqDadosContTipoServ->Active()) reopen(); },
+                               .refresh = reopen,
+                               .listName = "NMTIPOSERV",
+                               .listCode = "CDTIPOSERV",
+                               .unknownCode = "SERVINV"});
+}
+
 }  // namespace
 
 void TfrmSolicitaProposta::cdsDadosContServicoAfterInsert(TDataSet& dataSet) {
@@ -39,8 +56,8 @@ void TfrmSolicitaProposta::dbgDadosContServicoEditButtonClick(TComponent&) {
                            .copies = kServiceCopies});
 }
 
-// The duplicate test asks by the proposal number of the current contract
-// product line (empty when the contract has none).
+// The duplicate test asks by the proposal's number (the number every
+// contract line of it carries), also when the contract has no line yet.
 void TfrmSolicitaProposta::Vd_Servico(bool must) {
   steps::CheckDuplicate(*this, must,
                         {.dataSet = cdsDadosContServico,
@@ -49,7 +66,7 @@ void TfrmSolicitaProposta::Vd_Servico(bool must) {
                          .ask =
                              [this] {
                                return server::RdmSolicitaProposta(*netProposta)
-                                   .ValidaServico(Text(*cdsDadosContLinhaProd, "NRPROPOSFAS"),
+                                   .ValidaServico(Text(*cdsProposta, "NRPROPOSFAS"),
                                                   Text(*cdsDadosContServico, "CDTIPOSERV"));
                              },
                          .answer = cdsValidaServico,
@@ -59,10 +76,13 @@ void TfrmSolicitaProposta::Vd_Servico(bool must) {
 // As for systems: a duplicate is reported when the service's column of a new
 // row is left; an empty service waits for the post.
 void TfrmSolicitaProposta::dbgDadosContServicoColExit(TComponent&) {
-  if (steps::LeavingNewRowColumn(*this, *cdsDadosContServico, "NMTIPOSERV")) Vd_Servico(false);
+  if (!steps::LeavingNewRowColumn(*this, *cdsDadosContServico, "NMTIPOSERV")) return;
+  TakeServiceCode(*this);
+  Vd_Servico(false);
 }
 
 void TfrmSolicitaProposta::cdsDadosContServicoBeforePost(TDataSet& dataSet) {
+  TakeServiceCode(*this);
   if (dtsDadosContServico->State() == plat::DataSetState::Insert) Vd_Servico(true);
   steps::CheckRequired(*this, dataSet, kValueRequired);
   steps::CopyProposalKey(*this, dataSet);
@@ -76,7 +96,7 @@ void TfrmSolicitaProposta::cdsDadosContServicoAfterDelete(TDataSet&) {
   steps::SendDetailChanges(*this, *cdsDadosContServico);
 }
 
-void TfrmSolicitaProposta::cdsDadosContServicoAfterCancel(TDataSet&) { cdsDadosContServico->CancelUpdates(); }
+void TfrmSolicitaProposta::cdsDadosContServicoAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsDadosContServico); }
 
 void TfrmSolicitaProposta::cdsDadosContServicoAfterScroll(TDataSet&) {
   dtsDadosContServicoStateChange(*dtsDadosContServico);

@@ -17,6 +17,7 @@ void TfrmSolicitaProposta::BindDetailEvents() {
     binding::OnDataSet(*this, dataSet, &TDataSet::AfterCancel, "AfterCancel", events.afterCancel);
     binding::OnDataSet(*this, dataSet, &TDataSet::AfterDelete, "AfterDelete", events.afterDelete);
     binding::OnDataSet(*this, dataSet, &TDataSet::AfterScroll, "AfterScroll", events.afterScroll);
+    binding::OnDataSet(*this, dataSet, &TDataSet::BeforeScroll, "BeforeScroll", events.beforeScroll);
 
     plat::TDBGrid& grid = *(this->*row.grid);
     const details::GridEvents& gridEvents = row.gridEvents;

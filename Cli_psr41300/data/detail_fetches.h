@@ -2,7 +2,11 @@
 // per fetch, each reading its keys as text at the moment of the call, passing
 // the answer through the host's result check and loading it into its data
 // set. A refused answer ends the running operation there (after the host's
-// message); data sets loaded before it keep their new contents.
+// message); data sets loaded before it keep their new contents, and a detail
+// whose own fetch was refused is closed with the details hanging on it.
+// Before a detail is loaded, what it holds pending is settled
+// (steps::SettlePending); before the list is, every detail's and the
+// header's.
 //
 // Keys come from the current proposal or from the current row of the detail
 // named; a closed or empty detail gives empty texts.

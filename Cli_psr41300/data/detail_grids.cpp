@@ -18,7 +18,8 @@ const Detail kDetails[] = {
      .stateChange = PSR_HANDLER(dtsDadosContLinhaProdStateChange),
      .events = {PSR_HANDLER(cdsDadosContLinhaProdAfterInsert), PSR_HANDLER(cdsDadosContLinhaProdBeforePost),
                 PSR_HANDLER(cdsDadosContLinhaProdAfterPost), PSR_HANDLER(cdsDadosContLinhaProdAfterCancel),
-                PSR_HANDLER(cdsDadosContLinhaProdAfterDelete), PSR_HANDLER(cdsDadosContLinhaProdAfterScroll)},
+                PSR_HANDLER(cdsDadosContLinhaProdAfterDelete), PSR_HANDLER(cdsDadosContLinhaProdAfterScroll),
+                PSR_HANDLER(cdsDadosContLinhaProdBeforeScroll)},
      .gridEvents = {.enter = PSR_HANDLER(dbgDadosContLinhaProdEnter), .exit = PSR_HANDLER(dbgDadosContLinhaProdExit),
                     .editButtonClick = PSR_HANDLER(dbgDadosContLinhaProdEditButtonClick),
                     .keyPress = PSR_HANDLER(dbgDadosContLinhaProdKeyPress)},
@@ -33,7 +34,7 @@ const Detail kDetails[] = {
      .gridEvents = {.enter = PSR_HANDLER(dbgDadosContSistemaEnter), .exit = PSR_HANDLER(dbgDadosContSistemaExit),
                     .editButtonClick = PSR_HANDLER(dbgDadosContSistemaEditButtonClick),
                     .colExit = PSR_HANDLER(dbgDadosContSistemaColExit)},
-     .exitPost = ExitPost::EditOrInsert},
+     .exitPost = ExitPost::EditOrInsert, .master = &T::cdsDadosContLinhaProd},
     {.dataSet = &T::cdsDadosContServico, .dataSource = &T::dtsDadosContServico, .grid = &T::dbgDadosContServico,
      .focusField = "NMTIPOSERV", .edit = EditRoute::DataSet, .lock = AcceptanceLock::Detail,
      .setMethod = "SetDadosContServico", .cacheTable = "PROPOSTASERV", .closingRank = 1,
@@ -51,7 +52,8 @@ const Detail kDetails[] = {
      .stateChange = PSR_HANDLER(dtsPedidosLinhaProdStateChange),
      .events = {PSR_HANDLER(cdsPedidosLinhaProdAfterInsert), PSR_HANDLER(cdsPedidosLinhaProdBeforePost),
                 PSR_HANDLER(cdsPedidosLinhaProdAfterPost), PSR_HANDLER(cdsPedidosLinhaProdAfterCancel),
-                PSR_HANDLER(cdsPedidosLinhaProdAfterDelete), PSR_HANDLER(cdsPedidosLinhaProdAfterScroll)},
+                PSR_HANDLER(cdsPedidosLinhaProdAfterDelete), PSR_HANDLER(cdsPedidosLinhaProdAfterScroll),
+                PSR_HANDLER(cdsPedidosLinhaProdBeforeScroll)},
      .gridEvents = {.enter = PSR_HANDLER(dbgPedidosLinhaProdEnter), .exit = PSR_HANDLER(dbgPedidosLinhaProdExit),
                     .editButtonClick = PSR_HANDLER(dbgPedidosLinhaProdEditButtonClick),
                     .keyPress = PSR_HANDLER(dbgPedidosLinhaProdKeyPress)},
@@ -69,7 +71,7 @@ const Detail kDetails[] = {
      .gridEvents = {.enter = PSR_HANDLER(dbgPedidosServicoEnter), .exit = PSR_HANDLER(dbgPedidosServicoExit),
                     .editButtonClick = PSR_HANDLER(dbgPedidosServicoEditButtonClick),
                     .colExit = PSR_HANDLER(dbgPedidosServicoColExit)},
-     .exitPost = ExitPost::EditOrInsert},
+     .exitPost = ExitPost::EditOrInsert, .lockedWith = "dbrObs"},
     {.dataSet = &T::cdsVenc_Valor, .dataSource = &T::dtsVenc_Valor, .grid = &T::dbgVenc_Valor,
      .focusField = "DTVELUSOPEDP", .edit = EditRoute::DataSource, .lock = AcceptanceLock::Detail,
      .setMethod = "SetVenc_Valor", .cacheTable = "VENCLUSOPROP", .closingRank = 5,
@@ -79,7 +81,7 @@ const Detail kDetails[] = {
                 .afterDelete = PSR_HANDLER(cdsVenc_ValorAfterDelete),
                 .afterScroll = PSR_HANDLER(cdsVenc_ValorAfterScroll)},
      .gridEvents = {.exit = PSR_HANDLER(dbgVenc_ValorExit)},
-     .exitPost = ExitPost::EditOrInsert},
+     .exitPost = ExitPost::EditOrInsert, .master = &T::cdsPedidosLinhaProd},
     {.dataSet = &T::cdsMensagem, .dataSource = &T::dtsMensagem, .grid = &T::dbgMensagem,
      .focusField = "CDTXTPROPFAS", .edit = EditRoute::DataSet, .lock = AcceptanceLock::None,
      .setMethod = "SetMensagem", .cacheTable = "TXTPROPFAS", .closingRank = 7,
@@ -95,7 +97,7 @@ const Detail kDetails[] = {
     {.dataSet = &T::cdsPedidosSist, .dataSource = &T::dtsPedidosSist, .grid = &T::dbgPediLinhaProdSist,
      .focusField = nullptr, .edit = EditRoute::None, .lock = AcceptanceLock::None,
      .setMethod = nullptr, .cacheTable = nullptr, .closingRank = 6,
-     .gridEvents = {.enter = PSR_HANDLER(dbgPediLinhaProdSistEnter)}},
+     .gridEvents = {.enter = PSR_HANDLER(dbgPediLinhaProdSistEnter)}, .master = &T::cdsPedidosLinhaProd},
 };
 // clang-format on
 
@@ -116,9 +118,14 @@ std::span<const Detail> Details() { return kDetails; }
 
 std::span<const Detail* const> ClosingOrder() { return kClosingOrder; }
 
-const Detail& DetailOf(const T& form, const plat::TDataSet& dataSet) {
+const Detail* FindDetail(const T& form, const plat::TDataSet& dataSet) {
   for (const Detail& row : kDetails)
-    if (form.*row.dataSet == &dataSet) return row;
+    if (form.*row.dataSet == &dataSet) return &row;
+  return nullptr;
+}
+
+const Detail& DetailOf(const T& form, const plat::TDataSet& dataSet) {
+  if (const Detail* row = FindDetail(form, dataSet)) return *row;
   throw plat::EError("The data set " + dataSet.Name() + " is not one of the proposal's details.");
 }
 

@@ -48,7 +48,7 @@ enum class ExitPost {
 
 struct DataSetEvents {
   Handler<DataSetHandler> afterInsert = {}, beforePost = {}, afterPost = {}, afterCancel = {}, afterDelete = {},
-                          afterScroll = {};
+                          afterScroll = {}, beforeScroll = {};
 };
 
 struct GridEvents {
@@ -70,6 +70,12 @@ struct Detail {
   DataSetEvents events = {};
   GridEvents gridEvents = {};
   ExitPost exitPost = ExitPost::Never;
+  // The detail whose current row this one's rows belong to (a contract line's
+  // systems, an ordered line's systems and due dates); nullptr: the proposal.
+  plat::TClientDataSet* T::*master = nullptr;
+  // A control beside the grid that shows the current row's field and takes
+  // the grid's acceptance lock with it.
+  const char* lockedWith = nullptr;  // its component name
 
   bool Editable() const { return setMethod != nullptr; }
 };
@@ -80,5 +86,7 @@ std::span<const Detail> Details();
 std::span<const Detail* const> ClosingOrder();
 // The row of a detail data set; throws for a data set that is not a detail.
 const Detail& DetailOf(const T& form, const plat::TDataSet& dataSet);
+// The row of a detail data set, or nullptr for any other data set.
+const Detail* FindDetail(const T& form, const plat::TDataSet& dataSet);
 
 }  // namespace cli_psr41300::details

@@ -1,7 +1,10 @@
 #include "Cli_psr41300/data/record_steps.h"
 
+#include <vector>
+
 #include "Cli_psr41300/header/header_support.h"
 #include "host/pesquisa.h"
+#include "platform/ui/dialogs.h"
 
 namespace cli_psr41300::steps {
 
@@ -65,6 +68,98 @@ void CopyProposalKey(const T& form, plat::TDataSet& row) {
   if (!row.Editing()) return;
   header::Copy(row, "NRPROPOSFAS", *form.cdsProposta, "NRPROPOSFAS");
   header::Copy(row, "NRVERPROPFAS", *form.cdsProposta, "NRVERPROPFAS");
+}
+
+namespace {
+
+// The editable data sets: the proposal, then the details in posting order.
+std::vector<plat::TClientDataSet*> EditableDataSets(const T& form) {
+  std::vector<plat::TClientDataSet*> dataSets{form.cdsProposta};
+  for (const details::Detail& row : details::Details())
+    if (row.Editable()) dataSets.push_back(form.*row.dataSet);
+  return dataSets;
+}
+
+bool HangsOn(const T& form, const details::Detail& row, const plat::TClientDataSet& master) {
+  return row.master && form.*row.master == &master;
+}
+
+}  // namespace
+
+void SettleDependents(T& form, plat::TClientDataSet& master) {
+  for (const details::Detail& row : details::Details())
+    if (HangsOn(form, row, master)) SettlePending(form, *(form.*row.dataSet));
+}
+
+void SettlePending(T& form, plat::TClientDataSet& detail) {
+  SettleDependents(form, detail);
+  const details::Detail* own = details::FindDetail(form, detail);
+  if (!own || !own->Editable() || !detail.Active()) return;
+  if (detail.Editing())
+    detail.Post();
+  else if (detail.ChangeCount() > 0)
+    SendDetailChanges(form, detail);
+}
+
+void SettleProposalDetails(T& form) {
+  for (const details::Detail& row : details::Details())
+    if (row.Editable() && !row.master) SettlePending(form, *(form.*row.dataSet));
+}
+
+void CloseWithDependents(T& form, plat::TClientDataSet& detail) {
+  for (const details::Detail& row : details::Details())
+    if (HangsOn(form, row, detail)) CloseWithDependents(form, *(form.*row.dataSet));
+  detail.Close();
+}
+
+void Reload(T& form, plat::TClientDataSet& detail, const std::function<host::ServerResult()>& ask) {
+  SettlePending(form, detail);
+  try {
+    header::Load(detail, ask());
+  } catch (...) {
+    CloseWithDependents(form, detail);
+    throw;
+  }
+}
+
+void DiscardRefusedChanges(T& form, plat::TClientDataSet& detail) {
+  if (detail.ChangeCount() == 0) return;
+  const bool confirmed =
+      form.cancelConfirmed ||
+      form.msgMensagensPadroes->ShowMsg("Canc", plat::DialogType::Confirmation, plat::mbYesNo, 0) == plat::mrYes;
+  if (confirmed) detail.CancelUpdates();
+}
+
+bool WorkPending(const T& form) {
+  for (const plat::TClientDataSet* dataSet : EditableDataSets(form))
+    if (dataSet->Editing() || dataSet->ChangeCount() > 0) return true;
+  return false;
+}
+
+bool RefusedChangesPending(const T& form) {
+  for (const plat::TClientDataSet* dataSet : EditableDataSets(form))
+    if (dataSet->ChangeCount() > 0) return true;
+  return false;
+}
+
+void TakeCodeOfName(const T& form, const NamedCode& named) {
+  plat::TField& name = named.row->FieldByName(named.nameField);
+  const std::string typed = name.AsString();
+  if (header::Empty(typed)) return;
+  plat::TDataSet& list = *named.list;
+  const std::string code = header::Text(*named.row, named.codeField);
+  // A stored row whose name was not typed over keeps its code.
+  if (named.row->State() == plat::DataSetState::Edit && !code.empty() && name.ValueText(name.OldValue()) == typed)
+    return;
+  named.open();
+  if (!code.empty() && list.Locate(named.listCode, plat::Variant(code)) && header::Text(list, named.listName) == typed)
+    return;
+  named.refresh();
+  if (!list.Locate(named.listName, plat::Variant(typed))) {
+    name.FocusControl();
+    EndWith(form, named.unknownCode);
+  }
+  header::Copy(*named.row, named.codeField, list, named.listCode);
 }
 
 }  // namespace cli_psr41300::steps

@@ -85,4 +85,52 @@ void PostOnExit(T& form, plat::TClientDataSet& detail);
 // is being edited or inserted.
 void CopyProposalKey(const T& form, plat::TDataSet& row);
 
+// What a detail still holds that the server has not taken, settled before
+// its rows are replaced or the row they hang on changes: first the details
+// that hang on its current row, then a row of its own being typed is posted
+// (its checks run) and changes the server refused before are sent again.
+// Whatever fails ends the operation with the work still pending, so nothing
+// typed is replaced without a word.
+void SettlePending(T& form, plat::TClientDataSet& detail);
+// Only the details hanging on the master's current row (before another row
+// of it becomes current).
+void SettleDependents(T& form, plat::TClientDataSet& master);
+// The same for every detail of the proposal, in posting order.
+void SettleProposalDetails(T& form);
+
+// Fetches a detail's rows: what it holds pending is settled first; a fetch
+// the server refuses closes the detail and the details hanging on it, so
+// that no rows of another proposal or line stay on screen to be edited.
+void Reload(T& form, plat::TClientDataSet& detail, const std::function<host::ServerResult()>& ask);
+// Closes a detail and the details hanging on it.
+void CloseWithDependents(T& form, plat::TClientDataSet& detail);
+
+// After a cancel: changes the server refused before are discarded only when
+// the user confirmed it, by Cancelar or by the question asked here.
+void DiscardRefusedChanges(T& form, plat::TClientDataSet& detail);
+
+// Whether any editable data set of the screen holds changes the server has
+// not taken (a row being typed, or refused changes in its log).
+bool WorkPending(const T& form);
+// Whether any editable data set holds refused changes in its log.
+bool RefusedChangesPending(const T& form);
+
+// A name typed over a row takes the code of the entry of that name in its
+// list; a name no entry has is refused with the list's message, focused.
+struct NamedCode {
+  plat::TDataSet* row;
+  const char* nameField;
+  const char* codeField;
+  plat::TDataSet* list;
+  std::function<void()> open;     // opens the list when it is not open (may keep it as it is)
+  std::function<void()> refresh;  // fetches the list anew
+  const char* listName;
+  const char* listCode;
+  const char* unknownCode;  // message for a name no entry has
+};
+// Does nothing while the row's name is empty (its required check reports
+// it) or still the one its code names in the open list; the name is looked
+// for in the list fetched anew.
+void TakeCodeOfName(const T& form, const NamedCode& named);
+
 }  // namespace cli_psr41300::steps

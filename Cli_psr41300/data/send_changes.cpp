@@ -37,11 +37,18 @@ class WaitAnimation {
 void TfrmSolicitaProposta::SendChanges(plat::TClientDataSet& dataSet, const char* setMethod, const char* cacheTable) {
   if (dataSet.ChangeCount() == 0) return;
   WaitAnimation wait;
-  host::Consiste::CheckResultServ(server::RdmSolicitaProposta(*netProposta).Set(setMethod, dataSet.GetDelta()), true,
-                                  0);
+  try {
+    host::Consiste::CheckResultServ(server::RdmSolicitaProposta(*netProposta).Set(setMethod, dataSet.GetDelta()),
+                                    true, 0);
+  } catch (...) {
+    wait.Stop();
+    ShowPendingWork();  // the refused change waits in the log: Confirmar sends it again, Cancelar discards it
+    throw;
+  }
   wait.Stop();
   if (dataSet.LogChanges) dataSet.MergeChangeLog();
   host::Vogalis::AtualizaLocalCache({cacheTable});
+  ShowPendingWork();
 }
 
 }  // namespace cli_psr41300

@@ -24,6 +24,7 @@ const DataSetEvent kProposalEvents[] = {
     {&plat::TDataSet::AfterPost, "AfterPost", PSR_HANDLER(cdsPropostaAfterPost)},
     {&plat::TDataSet::AfterCancel, "AfterCancel", PSR_HANDLER(cdsPropostaAfterCancel)},
     {&plat::TDataSet::AfterDelete, "AfterDelete", PSR_HANDLER(cdsPropostaAfterDelete)},
+    {&plat::TDataSet::BeforeScroll, "BeforeScroll", PSR_HANDLER(cdsPropostaBeforeScroll)},
     {&plat::TDataSet::AfterScroll, "AfterScroll", PSR_HANDLER(cdsPropostaAfterScroll)},
     {&plat::TDataSet::OnCalcFields, "OnCalcFields", PSR_HANDLER(cdsPropostaCalcFields)},
 };

@@ -4,6 +4,7 @@
 // server at once. Cancelling discards whatever is still unsent.
 #include <utility>
 
+#include "Cli_psr41300/data/record_steps.h"
 #include "Cli_psr41300/header/header_support.h"
 #include "host/vogalis.h"
 
@@ -33,6 +34,7 @@ void TfrmSolicitaProposta::cdsPropostaBeforePost(plat::TDataSet&) {
   Vd_ClientePros(true);
   Vd_Operador(true);
   Vd_Contato(true);
+  CheckAcceptanceWhenFirstStored();
 
   // The party's code goes in the place of its kind. A code of the other kind
   // left from a party chosen before the kind was switched does not belong to
@@ -47,8 +49,16 @@ void TfrmSolicitaProposta::cdsPropostaAfterPost(plat::TDataSet&) {
   SendChanges(*cdsProposta, "SetProposta", "PROPOSTAFAS");
 }
 
+// A refused delete stops before the scroll that follows it: the details of
+// the deleted proposal are closed, so that none of them is edited under the
+// proposal current now.
 void TfrmSolicitaProposta::cdsPropostaAfterDelete(plat::TDataSet&) {
-  SendChanges(*cdsProposta, "SetProposta", "PROPOSTAFAS");
+  try {
+    SendChanges(*cdsProposta, "SetProposta", "PROPOSTAFAS");
+  } catch (...) {
+    for (const details::Detail* detail : details::ClosingOrder()) steps::CloseWithDependents(*this, *(this->*detail->dataSet));
+    throw;
+  }
 }
 
 void TfrmSolicitaProposta::cdsPropostaAfterCancel(plat::TDataSet&) {

@@ -60,7 +60,8 @@ const ControlSpec<plat::TLabel> kTotalsLabels[] = {
     {"lblValorTotalMensal", &T::lblValorTotalMensal, kTotais, {136, 4, 120, 13}, "Valor Total Mensal", true},
 };
 
-// Shown in the neutral colour, yet not marked read-only.
+// Shown in the neutral colour and read-only: they show the server's totals
+// of the current line, which nothing typed here could change.
 const FieldControlSpec<plat::TDBEdit> kTotalsEdits[] = {
     {"edtValorTotalLu", &T::edtValorTotalLu, kTotais, {8, 19, 120, 21}, kLines, "VALORTOTALLU", kNeutral},
     {"edtValorTotalMensal", &T::edtValorTotalMensal, kTotais, {136, 19, 120, 21}, kLines, "VALORTOTALMENSAL", kNeutral},
@@ -84,6 +85,7 @@ void TfrmSolicitaProposta::CreateContractPages() {
   CreateControls<plat::TPanel>(*this, kTotalsPanel);
   CreateControls<plat::TLabel>(*this, kTotalsLabels);
   CreateFieldControls<plat::TDBEdit>(*this, kTotalsEdits);
+  for (const auto& row : kTotalsEdits) (this->*row.member)->SetReadOnly(true);
   CreateControls<plat::TSplitter>(*this, kSplitter);
   CreateGrids(*this, kSystemsGrid);
 }

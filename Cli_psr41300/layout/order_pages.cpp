@@ -93,8 +93,8 @@ struct PlainEditSpec {
   const char* colorRole;
 };
 
-// The order totals are number edits in the menu colour; the current line's
-// values are read-only.
+// The order totals are number edits in the menu colour; they and the
+// current line's values are read-only (the screen computes them).
 struct NumberEditSpec {
   const char* name;
   plat::TNumberEdit* T::*member;
@@ -140,6 +140,7 @@ void TfrmSolicitaProposta::CreateOrderPages() {
     auto& edit = Create<plat::TNumberEdit>(row.name, panTotaisPedidos);
     Place(edit, row.at);
     edit.ColorRole = "menu";
+    edit.ReadOnly = true;
     edit.SetValue(0);
     this->*row.member = &edit;
   }

@@ -8,17 +8,20 @@ namespace {
 
 using namespace layout;
 
-// The screen's own toolbar buttons; all start hidden until a command shows them.
+// The screen's own toolbar buttons. Aceite is shown, so that the acceptance
+// check can be run before a proposal is accepted; the others start hidden
+// until a command shows them.
 struct ToolButtonSpec {
   const char* name;
   plat::TSpeedButton* T::*member;
   const char* hint;
   bool enabled;
+  bool visible = false;
 };
 
 const ToolButtonSpec kToolButtons[] = {
     {"sbtFiltro", &T::sbtFiltro, "Filtrar", true},
-    {"sbtAceite", &T::sbtAceite, "Aceite", false},
+    {"sbtAceite", &T::sbtAceite, "Aceite", false, true},
     {"sbtcomissao", &T::sbtcomissao, "Comissão", false},
     {"sbtCopiar", &T::sbtCopiar, "Copiar Proposta", true},
 };
@@ -48,7 +51,7 @@ void TfrmSolicitaProposta::CreateWindowAndToolbar() {
     Place(button, {left, 4, kButtonSize, kButtonSize});
     left += kButtonStep;
     button.SetHint(row.hint);
-    button.SetVisible(false);
+    button.SetVisible(row.visible);
     button.SetEnabled(row.enabled);
     this->*row.member = &button;
   }

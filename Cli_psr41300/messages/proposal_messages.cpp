@@ -54,7 +54,7 @@ void TfrmSolicitaProposta::cdsMensagemAfterPost(TDataSet&) { steps::SendDetailCh
 
 void TfrmSolicitaProposta::cdsMensagemAfterDelete(TDataSet&) { steps::SendDetailChanges(*this, *cdsMensagem); }
 
-void TfrmSolicitaProposta::cdsMensagemAfterCancel(TDataSet&) { cdsMensagem->CancelUpdates(); }
+void TfrmSolicitaProposta::cdsMensagemAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsMensagem); }
 
 void TfrmSolicitaProposta::dbgMensagemColExit(TComponent&) {
   if (steps::LeavingNewRowColumn(*this, *cdsMensagem, "CDTXTPROPFAS")) Vd_Mensagem(false);

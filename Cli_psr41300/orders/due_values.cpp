@@ -1,6 +1,6 @@
 // The due dates and values of the current ordered line's licence: typed in
-// their grid, stored under the current ordered line, and sent at every post
-// and delete. Nothing is recomputed afterwards.
+// their grid, a new one stored under the current ordered line, and sent at
+// every post and delete. Nothing is recomputed afterwards.
 #include "Cli_psr41300/data/record_steps.h"
 #include "Cli_psr41300/header/header_support.h"
 
@@ -17,9 +17,16 @@ const steps::Required kDueRequired[] = {{"DTVELUSOPEDP", "DTVENC"}, {"VRVELUSOPE
 
 }  // namespace
 
-// Whatever the row held, it belongs to the ordered line current now.
+// A new row belongs to the ordered line current now; a stored row keeps the
+// line it was stored under. Without an ordered line there is none to hang a
+// due date on.
 void TfrmSolicitaProposta::cdsVenc_ValorBeforePost(TDataSet& dataSet) {
   steps::CheckRequired(*this, dataSet, kDueRequired);
+  if (dataSet.State() != plat::DataSetState::Insert) return;
+  if (cdsPedidosLinhaProd->IsEmpty()) {
+    dataSet.FieldByName("DTVELUSOPEDP").FocusControl();
+    EndWith(*this, "LinhaProd_Deve");
+  }
   for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP"}) Copy(dataSet, key, *cdsPedidosLinhaProd, key);
 }
 
@@ -27,7 +34,7 @@ void TfrmSolicitaProposta::cdsVenc_ValorAfterPost(TDataSet&) { steps::SendDetail
 
 void TfrmSolicitaProposta::cdsVenc_ValorAfterDelete(TDataSet&) { steps::SendDetailChanges(*this, *cdsVenc_Valor); }
 
-void TfrmSolicitaProposta::cdsVenc_ValorAfterCancel(TDataSet&) { cdsVenc_Valor->CancelUpdates(); }
+void TfrmSolicitaProposta::cdsVenc_ValorAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsVenc_Valor); }
 
 void TfrmSolicitaProposta::cdsVenc_ValorAfterScroll(TDataSet&) { dtsVenc_ValorStateChange(*dtsVenc_Valor); }
 

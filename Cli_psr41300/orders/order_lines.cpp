@@ -36,8 +36,11 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdBeforePost(TDataSet& dataSet) {
   const bool inserting = dtsPedidosLinhaProd->State() == plat::DataSetState::Insert;
   if (inserting) Vd_Pedidos_LinhaProd(true);
   inCountPed = cdsseqPedidosLinhaProd->RecordCount();
-  if (dataSet.State() == plat::DataSetState::Insert)
+  if (dataSet.State() == plat::DataSetState::Insert) {
     SetText(dataSet, "NRLINPPEDP", inCountPed < 1 ? "1" : Text(*cdsseqPedidosLinhaProd, "NRLINPPEDP"));
+    // A line typed by hand (not picked) belongs to the proposal too.
+    steps::CopyProposalKey(*this, dataSet);
+  }
   steps::CheckRequired(*this, dataSet, kOrderRequired);
   if (CustomerChosen(*this)) Copy(dataSet, "CDCLIENTE", *cdsProposta, "CODIGO");
   MostraValoresLinha();
@@ -57,25 +60,33 @@ void TfrmSolicitaProposta::Vd_Pedidos_LinhaProd(bool must) {
                          .duplicateCode = "LINPRODJCAD"});
 }
 
-// The due dates are fetched and the server's values updated before the line
-// is sent; the totals follow a successful send only.
+// The due dates are fetched before the line is sent. The server's values
+// are updated only once the line itself was taken (a refused line leaves the
+// server as it was); the totals follow a successful send only.
 void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterPost(TDataSet& dataSet) {
   fetch::DueValues(*this);
+  const bool sending = cdsPedidosLinhaProd->ChangeCount() > 0;
+  if (sending) steps::SendDetailChanges(*this, *cdsPedidosLinhaProd);
   const std::string line = Text(dataSet, "CDLIN");
   host::Consiste::CheckResultServ(server::RdmSolicitaProposta(*netProposta)
                                       .GetUpDateValor(dataSet.FieldByName("QTLINPPEDP").AsFloat(),
                                                       CurrentProposal(*this), line, line),
                                   true, 0);
-  if (cdsPedidosLinhaProd->ChangeCount() > 0) {
-    steps::SendDetailChanges(*this, *cdsPedidosLinhaProd);
-    Calcula_Valores();
-  }
+  if (sending) Calcula_Valores();
   fetch::OrderLineSystems(*this);
   dtsPedidosLinhaProdStateChange(*dtsPedidosLinhaProd);
 }
 
+// Whether or not the server took the delete, the systems and due dates
+// shown afterwards are those of the line current now.
 void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterDelete(TDataSet&) {
-  steps::SendDetailChanges(*this, *cdsPedidosLinhaProd);
+  try {
+    steps::SendDetailChanges(*this, *cdsPedidosLinhaProd);
+  } catch (...) {
+    steps::CloseWithDependents(*this, *cdsVenc_Valor);
+    cdsPedidosSist->Close();
+    throw;
+  }
   Calcula_Valores();
   MostraValoresLinha();
   if (cdsPedidosLinhaProd->IsEmpty()) {
@@ -84,7 +95,10 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterDelete(TDataSet&) {
   }
 }
 
-void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterCancel(TDataSet&) { cdsPedidosLinhaProd->CancelUpdates(); }
+void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsPedidosLinhaProd); }
+
+// The due dates typed for the line being left are stored under it first.
+void TfrmSolicitaProposta::cdsPedidosLinhaProdBeforeScroll(TDataSet&) { steps::SettleDependents(*this, *cdsPedidosLinhaProd); }
 
 void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterScroll(TDataSet&) {
   fetch::OrderLineSystems(*this);

@@ -24,18 +24,33 @@ bool TypeChanged(const TDataSet& service) {
   return type.ValueText(type.OldValue()) != type.AsString();
 }
 
+// The services this proposal can order, fetched for it.
+void FetchOrderableServices(TfrmSolicitaProposta& form) {
+  Load(*form.cdsPedidosServ, server::RdmSolicitaProposta(*form.netProposta)
+                                 .PedidosServico(CurrentProposal(form), Text(*form.cdsProposta, "CODIGO")));
+}
+
+// A service's name typed over the row takes the code of that service among
+// those the proposal can order.
+void TakeServiceCode(TfrmSolicitaProposta& form) {
+  steps::TakeCodeOfName(form, {.row = form.cdsPedidosServico,
+                               .nameField = "NMTIPOSERV",
+                               .codeField = "CDTIPOSERV",
+                               .list = form.cdsPedidosServ,
+                               .open = [&form] { if (!form.cdsPedidosServ->Active()) FetchOrderableServices(form); },
+                               .refresh = [&form] { FetchOrderableServices(form); },
+                               .listName = "SERVICO",
+                               .listCode = "CODIGO",
+                               .unknownCode = "SERVINV"});
+}
+
 }  // namespace
 
 // The pick is not stored here: hours and observation come next.
 void TfrmSolicitaProposta::dbgPedidosServicoEditButtonClick(TComponent&) {
   steps::RunPicker(*this, {.grid = dbgPedidosServico,
                            .column = "NMTIPOSERV",
-                           .refresh =
-                               [this] {
-                                 Load(*cdsPedidosServ, server::RdmSolicitaProposta(*netProposta)
-                                                           .PedidosServico(CurrentProposal(*this),
-                                                                           Text(*cdsProposta, "CODIGO")));
-                               },
+                           .refresh = [this] { FetchOrderableServices(*this); },
                            .list = dtsPedidosServ,
                            .titleCode = "SERV",
                            .emptyCode = "SERVINV",
@@ -51,7 +66,8 @@ void TfrmSolicitaProposta::dbgPedidosServicoEditButtonClick(TComponent&) {
                                }});
 }
 
-// Asked by the proposal number of the current ordered line (empty without one).
+// Asked by the proposal's number (the number its ordered lines carry), also
+// when the order has no line yet.
 void TfrmSolicitaProposta::Vd_ServPed(bool must) {
   steps::CheckDuplicate(*this, must,
                         {.dataSet = cdsPedidosServico,
@@ -60,7 +76,7 @@ void TfrmSolicitaProposta::Vd_ServPed(bool must) {
                          .ask =
                              [this] {
                                return server::RdmSolicitaProposta(*netProposta)
-                                   .ValidaServPed(Text(*cdsPedidosLinhaProd, "NRPROPOSFAS"),
+                                   .ValidaServPed(Text(*cdsProposta, "NRPROPOSFAS"),
                                                   Text(*cdsPedidosServico, "CDTIPOSERV"));
                              },
                          .answer = cdsValidaServPed,
@@ -69,10 +85,13 @@ void TfrmSolicitaProposta::Vd_ServPed(bool must) {
 }
 
 void TfrmSolicitaProposta::dbgPedidosServicoColExit(TComponent&) {
-  if (steps::LeavingNewRowColumn(*this, *cdsPedidosServico, "NMTIPOSERV")) Vd_ServPed(false);
+  if (!steps::LeavingNewRowColumn(*this, *cdsPedidosServico, "NMTIPOSERV")) return;
+  TakeServiceCode(*this);
+  Vd_ServPed(false);
 }
 
 void TfrmSolicitaProposta::cdsPedidosServicoBeforePost(TDataSet& dataSet) {
+  TakeServiceCode(*this);
   const bool inserting = dataSet.State() == plat::DataSetState::Insert;
   if (inserting || (dataSet.State() == plat::DataSetState::Edit && TypeChanged(dataSet))) Vd_ServPed(true);
   fetch::ServiceSequence(*this);
@@ -87,7 +106,7 @@ void TfrmSolicitaProposta::cdsPedidosServicoAfterDelete(TDataSet&) {
   steps::SendDetailChanges(*this, *cdsPedidosServico);
 }
 
-void TfrmSolicitaProposta::cdsPedidosServicoAfterCancel(TDataSet&) { cdsPedidosServico->CancelUpdates(); }
+void TfrmSolicitaProposta::cdsPedidosServicoAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsPedidosServico); }
 
 void TfrmSolicitaProposta::cdsPedidosServicoAfterScroll(TDataSet&) {
   dtsPedidosServicoStateChange(*dtsPedidosServico);

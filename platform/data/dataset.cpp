@@ -256,8 +256,11 @@ void TDataSet::Close() {
 
 // ---- navigation -----------------------------------------------------------
 
-void TDataSet::MoveCursorTo(int index) {
+void TDataSet::MoveCursorTo(int index, bool bof, bool eof) {
+  Run(BeforeScroll);
   cursor_ = index;
+  bof_ = bof;
+  eof_ = eof;
   Notify(DataEvent::Scroll);
   Run(AfterScroll);
 }
@@ -265,17 +268,13 @@ void TDataSet::MoveCursorTo(int index) {
 void TDataSet::First() {
   CheckActive();
   CheckBrowseMode();
-  bof_ = true;
-  eof_ = records_.empty();
-  MoveCursorTo(records_.empty() ? -1 : 0);
+  MoveCursorTo(records_.empty() ? -1 : 0, true, records_.empty());
 }
 
 void TDataSet::Last() {
   CheckActive();
   CheckBrowseMode();
-  eof_ = true;
-  bof_ = records_.empty();
-  MoveCursorTo(static_cast<int>(records_.size()) - 1);
+  MoveCursorTo(static_cast<int>(records_.size()) - 1, records_.empty(), true);
 }
 
 void TDataSet::Next() { MoveBy(1); }
@@ -293,9 +292,12 @@ int TDataSet::MoveBy(int distance) {
   int last = static_cast<int>(records_.size()) - 1;
   int target = std::clamp(cursor_ + distance, 0, last);
   int moved = target - cursor_;
-  eof_ = distance > 0 && cursor_ + distance > last;
-  bof_ = distance < 0 && cursor_ + distance < 0;
-  if (moved != 0) MoveCursorTo(target);
+  const bool eof = distance > 0 && cursor_ + distance > last;
+  const bool bof = distance < 0 && cursor_ + distance < 0;
+  if (moved != 0)
+    MoveCursorTo(target, bof, eof);
+  else
+    bof_ = bof, eof_ = eof;
   return moved;
 }
 
@@ -308,8 +310,10 @@ void TDataSet::SetRecNo(int recNo) {
   CheckActive();
   CheckBrowseMode();
   if (recNo < 1 || recNo > RecordCount()) Fail("Record number " + std::to_string(recNo) + " out of range");
-  bof_ = eof_ = false;
-  if (recNo - 1 != cursor_) MoveCursorTo(recNo - 1);
+  if (recNo - 1 != cursor_)
+    MoveCursorTo(recNo - 1, false, false);
+  else
+    bof_ = eof_ = false;
 }
 
 static std::string Folded(std::string text) {
@@ -343,8 +347,10 @@ bool TDataSet::Locate(std::string_view fieldName, const Variant& value, LocateOp
       match = options.partialKey ? text.rfind(wanted, 0) == 0 : text == wanted;
     }
     if (match) {
-      bof_ = eof_ = false;
-      if (i != cursor_) MoveCursorTo(i);
+      if (i != cursor_)
+        MoveCursorTo(i, false, false);
+      else
+        bof_ = eof_ = false;
       return true;
     }
   }
@@ -379,6 +385,7 @@ void TDataSet::DoInsert(bool append) {
   // BeforeInsert may have moved the focus and with it posted other records;
   // this data set itself must still be browsing.
   CheckBrowseMode();
+  Run(BeforeScroll);
   editBuffer_ = NewRecord();
   insertIndex_ = append || cursor_ < 0 ? static_cast<int>(records_.size()) : cursor_;
   modified_ = false;
@@ -458,6 +465,7 @@ void TDataSet::Delete() {
   if (records_.empty()) Fail("Cannot perform this operation on an empty dataset");
   CheckCanModify();
   Run(BeforeDelete);
+  Run(BeforeScroll);
   if (records_.empty()) Fail("Cannot perform this operation on an empty dataset");
   InternalDelete(records_[cursor_]);
   records_.erase(records_.begin() + cursor_);
@@ -536,8 +544,10 @@ void TDataSet::MoveToViewRow(int row) {
   if (wasInsert && willStore && row > insertIndex_) ++target;
   if (records_.empty()) return;
   target = std::clamp(target, 0, RecordCount() - 1);
-  bof_ = eof_ = false;
-  if (target != cursor_) MoveCursorTo(target);
+  if (target != cursor_)
+    MoveCursorTo(target, false, false);
+  else
+    bof_ = eof_ = false;
 }
 
 }  // namespace plat

@@ -19,6 +19,9 @@
 //   Insert cancels the insert.
 // - AfterScroll follows every cursor move: opening or filling (also when
 //   empty), navigation, insert, append, delete and the cancel of an insert.
+//   BeforeScroll runs before a move away from the current record
+//   (navigation, insert, append, delete), after the data set's own pending
+//   record was posted; an exception there leaves the cursor where it was.
 // - DisableControls stops bound controls from following; data-set events and
 //   the data sources' state-change events still run.
 // - OnCalcFields computes a stored record's calculated fields when one of
@@ -68,7 +71,7 @@ class TDataSet : public TComponent {
 
   // Events.
   Event BeforeInsert, AfterInsert, BeforeEdit, AfterEdit, BeforePost, AfterPost, BeforeCancel, AfterCancel,
-      BeforeDelete, AfterDelete, AfterScroll, AfterOpen, BeforeClose, AfterClose, OnNewRecord, OnCalcFields;
+      BeforeDelete, AfterDelete, BeforeScroll, AfterScroll, AfterOpen, BeforeClose, AfterClose, OnNewRecord, OnCalcFields;
 
   // Declared (persistent) fields; declare them while the data set is closed.
   // The component name of a field is the data set's name followed by the
@@ -199,7 +202,9 @@ class TDataSet : public TComponent {
   const Variant& ValueOf(const Record& record, int index) const;
   void CheckCanModify() const;
   void CheckRequiredFields() const;
-  void MoveCursorTo(int index);  // after CheckBrowseMode; fires AfterScroll
+  // After CheckBrowseMode: BeforeScroll, then the cursor and the Bof/Eof flags
+  // move, then AfterScroll.
+  void MoveCursorTo(int index, bool bof, bool eof);
   Record& ActiveRecord();
   const Record* CurrentRecordPtr() const;
   void Run(const Event& event) { if (event) event(*this); }

@@ -13,9 +13,26 @@ enum class CaseRule { Keep, Upper, Lower };
 // character of the value.
 struct MaskSlot {
   bool input = false;
-  char32_t literal = 0;
+  char32_t literal = 0;  // the literal shown, or the mask character of an input position
   CaseRule caseRule = CaseRule::Keep;
 };
+
+bool IsLetter(char32_t c) {
+  return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
+}
+
+bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+// Whether a typed character fits the class of its input position.
+bool FitsSlot(char32_t c, char32_t slot) {
+  switch (slot) {
+    case U'9': case U'0': return IsDigit(c);
+    case U'#': return IsDigit(c) || c == U'+' || c == U'-';
+    case U'L': case U'l': return IsLetter(c);
+    case U'A': case U'a': return IsLetter(c) || IsDigit(c);
+    default: return true;  // 'C', 'c': any character
+  }
+}
 
 bool IsInputChar(char32_t c) {
   return c == U'9' || c == U'0' || c == U'L' || c == U'l' || c == U'A' || c == U'a' || c == U'C' ||
@@ -122,6 +139,18 @@ std::string MaskedTextToValue(std::string_view editMask, std::string_view text) 
   if (!anyFilled) return {};
   while (!out.empty() && out.back() == U' ') out.pop_back();
   return FromCodePoints(out);
+}
+
+bool MaskAccepts(std::string_view editMask, std::string_view text) {
+  const EditMask em = EditMask::Parse(editMask);
+  if (em.Empty()) return true;
+  const std::u32string chars = ToCodePoints(text);
+  const std::vector<MaskSlot> slots = MaskSlots(em.mask);
+  for (std::size_t i = 0; i < slots.size() && i < chars.size(); ++i) {
+    const char32_t c = chars[i];
+    if (slots[i].input && c != em.blank && c != U' ' && !FitsSlot(c, slots[i].literal)) return false;
+  }
+  return true;
 }
 
 }  // namespace plat

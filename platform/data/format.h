@@ -90,6 +90,12 @@ std::string FormatMaskText(std::string_view editMask, std::string_view value);
 // An empty mask returns the text unchanged.
 std::string MaskedTextToValue(std::string_view editMask, std::string_view text);
 
+// Whether every character typed at an input position of the mask is of that
+// position's class (a digit for '9', '0' and '#', which also takes a sign; a
+// letter for 'L' and 'l'; a letter or digit for 'A' and 'a'); blanks always
+// fit. An empty mask accepts any text.
+bool MaskAccepts(std::string_view editMask, std::string_view text);
+
 // Formats a date-time with a pattern: d/dd day, m/mm month (minutes right
 // after an hour), yy/yyyy year, h/hh hour, n/nn minutes, s/ss seconds, z/zzz
 // milliseconds, letters in either case; text in quotes and any other

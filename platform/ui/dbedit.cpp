@@ -21,9 +21,12 @@ std::string MaskedEditText(const TField& field) {
 }
 
 void WriteEditedText(TField& field, const std::string& text) {
-  field.SetText(!field.EditMask().empty() && field.DataType() == FieldType::String
-                    ? MaskedTextToValue(field.EditMask(), text)
-                    : text);
+  // A text field keeps its mask's character classes; other fields check the
+  // text by converting it.
+  const bool masked = !field.EditMask().empty() && field.DataType() == FieldType::String;
+  if (masked && !MaskAccepts(field.EditMask(), text))
+    throw EConvertError("'" + text + "' is not a valid value for field '" + field.DisplayLabel() + "'");
+  field.SetText(masked ? MaskedTextToValue(field.EditMask(), text) : text);
 }
 
 std::string TDBEdit::FieldText(bool focused) const {

@@ -237,9 +237,13 @@ void TDBGrid::UserChoosePick(int index) {
   Changed();
 }
 
-void TDBGrid::UserEditButtonClick() {
+bool TDBGrid::UserEditButtonClick() {
   TColumn* column = SelectedColumn();
+  // A read-only grid offers no picker: what it would pick could only change
+  // the rows the grid does not let the user change.
+  if (readOnly_) return false;
   if (column && column->Button == ButtonStyle::Ellipsis && OnEditButtonClick) OnEditButtonClick(*this);
+  return true;
 }
 
 void TDBGrid::UserTitleClick(int column) {

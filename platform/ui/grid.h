@@ -117,7 +117,9 @@ class TDBGrid : public TControl {
   void UserTypeText(const std::string& text);  // replaces the cell's text, as if typed
   void UserKey(GridKey key);
   void UserChoosePick(int index);   // a pick-list entry for the current column
-  void UserEditButtonClick();       // the ellipsis button of the current cell
+  // The ellipsis button of the current cell (nothing when it has none);
+  // false, and nothing done, when the grid is read-only.
+  bool UserEditButtonClick();
   void UserTitleClick(int column);  // the title of a column (an index among Columns())
   // For a front-end's own cell editor (caret, selection, paste): offers one
   // typed character to OnKeyPress and returns it as the handler left it (0:

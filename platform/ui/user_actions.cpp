@@ -151,8 +151,7 @@ ActionResult TUserActions::GridKey(TDBGrid& grid, plat::GridKey key) {
 ActionResult TUserActions::GridEllipsis(TDBGrid& grid) {
   return Run([&] {
     if (!FocusFor(grid)) return false;
-    grid.UserEditButtonClick();
-    return true;
+    return grid.UserEditButtonClick();
   });
 }
 
