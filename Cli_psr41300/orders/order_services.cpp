@@ -98,6 +98,8 @@ void TfrmSolicitaProposta::cdsPedidosServicoBeforePost(TDataSet& dataSet) {
   steps::CheckRequired(*this, dataSet, kServiceRequired);
   inCountServ = cdsSeqServico->RecordCount();
   if (inserting && inCountServ > 0) SetText(dataSet, "NRSERVPEDP", Text(*cdsSeqServico, "NRSERVPEDP"));
+  // A service typed by name (not picked) belongs to the proposal too.
+  if (inserting) steps::CopyProposalKey(*this, dataSet);
 }
 
 void TfrmSolicitaProposta::cdsPedidosServicoAfterPost(TDataSet&) { steps::SendDetailChanges(*this, *cdsPedidosServico); }

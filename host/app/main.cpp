@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "host/app/explorer.h"
 #include "host/app/host_runtime.h"
 #include "host/app/live_host.h"
 #include "host/app/scenario_file.h"
@@ -25,6 +26,10 @@ namespace {
 void Usage() {
   std::cout << "usage: psr_host [options] FILE...   run scenario files, each against a server of its own\n"
                "       psr_host [options] --dump    open the screen on the configured server and print it\n"
+               "       psr_host [options] --explore SEEDSxSTEPS\n"
+               "                                    random user actions on the screen with invariant checks, each\n"
+               "                                    seed against a server of its own; a failing seed is written\n"
+               "                                    as a shortened scenario file explore-SEED.scn\n"
                "       psr_host [options] --bindings\n"
                "                                    list the screen's bound events, one 'component.event handler'\n"
                "                                    line each (opens the screen on a server of its own)\n"
@@ -43,6 +48,8 @@ void Usage() {
                "  --list-steps          print the steps a scenario file may use\n"
                "  --dump                open the screen and print it\n"
                "  --proposal N[/V]      with --dump: make proposal N (version V) current in the list first\n"
+               "  --explore-seed N      with --explore: the first seed (default 1), to run one seed again\n"
+               "  --explore-out DIR     with --explore: where failing seeds' files go (default .)\n"
                "  --page PAGE           with --dump: bring the page forward (clicking the tabs that lead\n"
                "                        to it) and print the screen; may be given several times\n";
 }
@@ -150,6 +157,7 @@ int main(int argc, char** argv) {
   bool bindings = false;
   std::string proposal;
   std::vector<std::string> pages;
+  hostapp::ExploreOptions explore;
   static const option longOptions[] = {{"config", required_argument, nullptr, 'c'},
                                        {"server", required_argument, nullptr, 's'},
                                        {"operator", required_argument, nullptr, 'o'},
@@ -166,6 +174,9 @@ int main(int argc, char** argv) {
                                        {"bindings", no_argument, nullptr, 'B'},
                                        {"proposal", required_argument, nullptr, 'P'},
                                        {"page", required_argument, nullptr, 'g'},
+                                       {"explore", required_argument, nullptr, 'E'},
+                                       {"explore-seed", required_argument, nullptr, 'S'},
+                                       {"explore-out", required_argument, nullptr, 'O'},
                                        {"help", no_argument, nullptr, 'h'},
                                        {nullptr, 0, nullptr, 0}};
   try {
@@ -189,11 +200,27 @@ int main(int argc, char** argv) {
         case 'B': bindings = true; break;
         case 'P': proposal = optarg; break;
         case 'g': pages.push_back(optarg); break;
+        case 'E':
+          if (!hostapp::ParseExploreSize(optarg, explore.seeds, explore.steps)) {
+            std::cerr << "psr_host: --explore takes SEEDSxSTEPS, as 20x300, not " << optarg << "\n";
+            return 2;
+          }
+          break;
+        case 'S':
+          try {
+            explore.firstSeed = std::stoull(optarg);
+          } catch (const std::exception&) {
+            std::cerr << "psr_host: --explore-seed takes a whole number, not " << optarg << "\n";
+            return 2;
+          }
+          break;
+        case 'O': explore.outDir = optarg; break;
         case 'h': Usage(); return 0;
         default: Usage(); return 2;
       }
     }
     std::vector<std::string> files(argv + optind, argv + argc);
+    if (explore.seeds > 0) return hostapp::RunExploration(explore, options, std::cout) ? 0 : 1;
     if (!files.empty()) return hostapp::RunScenarioFiles(files, options) ? 0 : 1;
     if (bindings) return ListBindings(config, options.appServerPath);
     if (dump) return DumpScreen(config, proposal, pages);

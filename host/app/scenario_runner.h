@@ -1,7 +1,7 @@
 // ScenarioRunner: runs the steps of a parsed scenario in order with one
 // context, and reports each failure as FILE:LINE: expected ..., got ....
 // At the end it checks that nothing was left over: no dialog shown and not
-// checked, no queued answer or search pick unused.
+// checked, no queued answer or search pick unused (not in lenient mode).
 #pragma once
 
 #include <ostream>
@@ -24,9 +24,11 @@ class ScenarioRunner {
   // True when every step passed and nothing was left over.
   bool Run(const Scenario& scenario);
   int Failures() const { return failures_; }
+  // Runs one step (watched by the context's observer, if any) and reports
+  // its failure; true when it passed.
+  bool RunStep(const Step& step);
 
  private:
-  bool RunStep(const Step& step);
   void CheckLeftovers(const Scenario& scenario);
   void Report(const std::string& where, const std::string& message);
 

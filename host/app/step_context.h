@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -46,6 +47,18 @@ class StepFailure : public std::runtime_error {
 
 [[noreturn]] void Fail(std::string expected, std::string got);
 
+// Watches every step a context runs (the explorer's invariant checks): told
+// before and after each step that ran to its end, and of an error that
+// escaped a step. After may throw StepFailure to fail the step.
+class StepObserver {
+ public:
+  virtual ~StepObserver() = default;
+  virtual void Before(const Step& step) = 0;
+  virtual void After(const Step& step) = 0;
+  // An error other than a StepFailure left the step; returns the report.
+  virtual std::string Escaped(const Step& step, const std::string& error) = 0;
+};
+
 class StepContext {
  public:
   StepContext(ScenarioHost& host, ScenarioDialogs& dialogs, std::ostream& out);
@@ -60,6 +73,11 @@ class StepContext {
   std::ostream& out;
   std::size_t refreshesSeen = 0;  // cache refreshes already checked
   int disconnects = 0;            // of the screen's connection, since the last check
+  // Lenient mode (the explorer's scenarios): a dialog needs no expectation,
+  // queued answers and picks may be left over, and an action with no asked
+  // ending passes whatever its ending, a refusal included.
+  bool lenient = false;
+  std::unique_ptr<StepObserver> observer;  // nullptr: no step is watched
 
   // The open screen; fails when there is none.
   plat::TForm& Screen() const;

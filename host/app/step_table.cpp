@@ -7,7 +7,7 @@ const std::vector<StepType>& AllSteps() {
   static const std::vector<StepType> all = [] {
     std::vector<StepType> steps;
     for (auto* part : {&SetupSteps(), &ActionSteps(), &DialogExpectations(), &ScreenExpectations(),
-                       &HostExpectations()})
+                       &HostExpectations(), &ExploreSteps()})
       steps.insert(steps.end(), part->begin(), part->end());
     return steps;
   }();

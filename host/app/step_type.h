@@ -49,5 +49,6 @@ const std::vector<StepType>& ActionSteps();
 const std::vector<StepType>& DialogExpectations();
 const std::vector<StepType>& ScreenExpectations();
 const std::vector<StepType>& HostExpectations();
+const std::vector<StepType>& ExploreSteps();
 
 }  // namespace hostapp

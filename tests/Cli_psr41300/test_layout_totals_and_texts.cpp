@@ -21,7 +21,7 @@ class TotalsAndTexts : public UnconnectedScreen {
   }
 };
 
-TEST_F(TotalsAndTexts, ContractTotalsShowTheCurrentLineInNeutralColourYetEditable) {
+TEST_F(TotalsAndTexts, ContractTotalsShowTheCurrentLineInNeutralColourReadOnly) {
   EXPECT_EQ(LabelCaptions(*screen.edtValorTotalLu->Parent()),
             (std::vector<std::string>{"Valor Total LU", "Valor Total Mensal"}));
   struct Expected {
@@ -34,7 +34,7 @@ TEST_F(TotalsAndTexts, ContractTotalsShowTheCurrentLineInNeutralColourYetEditabl
     EXPECT_EQ(expected.edit->DataSource(), screen.dtsDadosContLinhaProd);
     EXPECT_EQ(expected.edit->DataField(), expected.field);
     EXPECT_EQ(expected.edit->ColorRole, "readonly");
-    EXPECT_FALSE(expected.edit->ReadOnly());
+    EXPECT_TRUE(expected.edit->ReadOnly());
     EXPECT_TRUE(expected.edit->HasAncestor(*screen.tshDadosContLinhaProd));
   }
 }
@@ -45,14 +45,15 @@ TEST_F(TotalsAndTexts, OrderStripLabelsAreSpelledAsShown) {
   EXPECT_EQ(screen.lblValor_LU->Caption(), "Valorl LU");
 }
 
-TEST_F(TotalsAndTexts, OrderLineValuesAreReadOnlyAndOrderTotalsAreNot) {
+TEST_F(TotalsAndTexts, OrderLineValuesAndOrderTotalsAreReadOnly) {
   for (plat::TEdit* edit :
        {screen.edtValor_LU, screen.edtValor_Mensal, screen.edtSomaTotalLu_, screen.edtSomaTotalMensal_}) {
     EXPECT_TRUE(edit->ReadOnly) << edit->Name();
     EXPECT_FALSE(edit->UserEdit("1")) << edit->Name();
   }
   for (plat::TEdit* edit : {screen.edtSomaTotalLu, screen.edtSomaTotalMensal}) {
-    EXPECT_FALSE(edit->ReadOnly) << edit->Name();
+    EXPECT_TRUE(edit->ReadOnly) << edit->Name();
+    EXPECT_FALSE(edit->UserEdit("1")) << edit->Name();
     EXPECT_EQ(edit->ColorRole, "menu") << edit->Name();
   }
   for (plat::TEdit* edit : std::initializer_list<plat::TEdit*>{screen.edtValor_LU, screen.edtValor_Mensal,

@@ -22,19 +22,19 @@ TEST_F(Window, CaptionPlaceAndSize) {
   EXPECT_EQ(screen.lblCodTela->Caption(), "PSR41300");
 }
 
-TEST_F(Window, ScreenButtonsStartHiddenWithTheirHints) {
+TEST_F(Window, ScreenButtonsStartHiddenWithTheirHintsButAceite) {
   struct Expected {
     plat::TSpeedButton* button;
     const char* hint;
     bool enabled;
+    bool visible = false;
   };
   for (const Expected& expected :
-       {Expected{screen.sbtFiltro, "Filtrar", true}, Expected{screen.sbtAceite, "Aceite", false},
+       {Expected{screen.sbtFiltro, "Filtrar", true}, Expected{screen.sbtAceite, "Aceite", false, true},
         Expected{screen.sbtcomissao, "Comissão", false}, Expected{screen.sbtCopiar, "Copiar Proposta", true}}) {
     SCOPED_TRACE(expected.button->Name());
     EXPECT_EQ(expected.button->Hint(), expected.hint);
-    EXPECT_FALSE(expected.button->Visible());
-    EXPECT_FALSE(expected.button->Showing());
+    EXPECT_EQ(expected.button->Visible(), expected.visible);
     EXPECT_EQ(expected.button->Enabled(), expected.enabled);
     EXPECT_EQ(expected.button->Parent(), screen.panMenu);
   }
@@ -105,11 +105,13 @@ TEST_F(Window, NavigatorPanelShowsTheProposalName) {
   EXPECT_EQ(screen.dbnPadrao->Parent(), screen.panNavigator);
 }
 
-TEST_F(Window, FilterItemEndsTheMaintenanceMenuAfterASeparator) {
+TEST_F(Window, FilterAndAcceptanceItemsEndTheMaintenanceMenuAfterASeparator) {
   const auto& items = screen.mnuManutencao->Items();
-  ASSERT_GE(items.size(), 2u);
-  EXPECT_EQ(items.back(), screen.mnuFiltro);
-  EXPECT_TRUE(items[items.size() - 2]->IsSeparator());
+  ASSERT_GE(items.size(), 3u);
+  EXPECT_EQ(items.back(), screen.mnuAceite);
+  EXPECT_EQ(items[items.size() - 2], screen.mnuFiltro);
+  EXPECT_TRUE(items[items.size() - 3]->IsSeparator());
+  EXPECT_EQ(screen.mnuAceite->Caption, "Ac&eite");
   EXPECT_EQ(screen.mnuFiltro->Caption, "Filtrar in&voices");
   EXPECT_EQ(screen.mnuFiltro->ShortCut, "Ctrl+V");
   EXPECT_FALSE(screen.mnuFiltro->OnClick);

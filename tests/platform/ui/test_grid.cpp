@@ -270,14 +270,16 @@ TEST_F(GridEvents, ColExitRunsOnLeavingAColumnButNotOnARowChange) {
   EXPECT_EQ(colExits, 4) << "also when Tab wraps to the next row";
 }
 
-TEST_F(GridEvents, EllipsisButtonRunsItsHandlerEvenInAReadOnlyGrid) {
+TEST_F(GridEvents, EllipsisButtonRunsItsHandlerOnlyInAnEditableGrid) {
   int clicks = 0;
   grid.OnEditButtonClick = [&](TControl&) { ++clicks; };
   grid.Columns()[1]->Button = ButtonStyle::Ellipsis;
-  grid.SetReadOnly(true);
-  grid.UserEditButtonClick();
+  EXPECT_TRUE(grid.UserEditButtonClick()) << "a cell without a button does nothing, yet refuses nothing";
   grid.SetSelectedIndex(1);
-  grid.UserEditButtonClick();
+  EXPECT_TRUE(grid.UserEditButtonClick());
+  EXPECT_EQ(clicks, 1);
+  grid.SetReadOnly(true);
+  EXPECT_FALSE(grid.UserEditButtonClick()) << "a read-only grid offers no picker";
   EXPECT_EQ(clicks, 1);
 }
 
