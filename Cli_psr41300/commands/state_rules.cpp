@@ -57,9 +57,9 @@ void ApplyDetailLock(T& screen, const plat::TDataSet& detail, plat::TDBGrid& gri
 void ApplyPendingRule(T& screen) {
   const bool refused = steps::RefusedChangesPending(screen);
   screen.lblPendente->SetVisible(refused);
-  if (!refused && steps::WorkPending(screen)) return;  // the rule of the data set being typed in stands
-  for (plat::TMenuItem* item : {screen.mnuConfirmar, screen.mnuCancelar}) item->SetEnabled(refused);
-  for (plat::TControl* button : {screen.sbtConfirmar, screen.sbtCancelar}) button->SetEnabled(refused);
+  const bool pending = steps::WorkPending(screen);
+  for (plat::TMenuItem* item : {screen.mnuConfirmar, screen.mnuCancelar}) item->SetEnabled(pending);
+  for (plat::TControl* button : {screen.sbtConfirmar, screen.sbtCancelar}) button->SetEnabled(pending);
 }
 
 void ApplyDetailStateRule(T& screen, const plat::TDataSet& detail) {

@@ -33,10 +33,11 @@ void ApplyStateRule(T& screen, const StateRule& rule);
 // set and lock, every button copied.
 void ApplyDetailStateRule(T& screen, const plat::TDataSet& detail);
 
-// Changes the server refused stay in their data set's log until they are
-// sent again or discarded: while any log holds some, Confirmar and Cancelar
-// are enabled and the navigator panel says so (lblPendente). When nothing is
-// pending at all, both are disabled.
+// Confirmar and Cancelar act on every data set, so they are enabled while
+// any data set holds work the server has not taken: a row being typed, or
+// changes the server refused, which stay in their data set's log until they
+// are sent again or discarded (the navigator panel then says so,
+// lblPendente). When nothing is pending at all, both are disabled.
 void ApplyPendingRule(T& screen);
 
 // A proposal counts as accepted when the text of the current record's

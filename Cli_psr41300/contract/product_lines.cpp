@@ -88,9 +88,23 @@ void TfrmSolicitaProposta::Vd_DadosCont_LinhaProd(bool must) {
 }
 
 // After a post the whole list comes again, with the server's totals, also
-// when nothing was sent; a refused send leaves the list as it is.
+// when nothing was sent; a refused send leaves the list as it is. The
+// systems shown then belong to the line as the server keeps it: when the
+// refused change gave the line another code, they are closed (unless they
+// hold work of their own), to come again with the line.
 void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterPost(TDataSet&) {
-  steps::SendDetailChanges(*this, *cdsDadosContLinhaProd);
+  try {
+    steps::SendDetailChanges(*this, *cdsDadosContLinhaProd);
+  } catch (...) {
+    plat::TClientDataSet& systems = *cdsSistLinhaProd;
+    const bool ofAnotherCode = !systems.IsEmpty() && !steps::HoldsWork(systems) &&
+                               Text(systems, "CDLINPPROP") != Text(*cdsDadosContLinhaProd, "CDLINPPROP");
+    if (ofAnotherCode) {
+      steps::CloseWithDependents(*this, systems);
+      dtsDadosContLinhaProdStateChange(*dtsDadosContLinhaProd);
+    }
+    throw;
+  }
   fetch::ContractLines(*this);
 }
 

@@ -130,9 +130,11 @@ void DiscardRefusedChanges(T& form, plat::TClientDataSet& detail) {
   if (confirmed) detail.CancelUpdates();
 }
 
+bool HoldsWork(const plat::TClientDataSet& dataSet) { return dataSet.Editing() || dataSet.ChangeCount() > 0; }
+
 bool WorkPending(const T& form) {
   for (const plat::TClientDataSet* dataSet : EditableDataSets(form))
-    if (dataSet->Editing() || dataSet->ChangeCount() > 0) return true;
+    if (HoldsWork(*dataSet)) return true;
   return false;
 }
 

@@ -109,6 +109,9 @@ void CloseWithDependents(T& form, plat::TClientDataSet& detail);
 // the user confirmed it, by Cancelar or by the question asked here.
 void DiscardRefusedChanges(T& form, plat::TClientDataSet& detail);
 
+// Whether the data set holds work the server has not taken: a row being
+// typed, or changes in its log.
+bool HoldsWork(const plat::TClientDataSet& dataSet);
 // Whether any editable data set of the screen holds changes the server has
 // not taken (a row being typed, or refused changes in its log).
 bool WorkPending(const T& form);

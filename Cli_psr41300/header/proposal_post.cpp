@@ -26,6 +26,8 @@ void TfrmSolicitaProposta::cdsPropostaBeforePost(plat::TDataSet&) {
   // Who posts, from where, for whom: taken again on every post.
   SetText(*cdsProposta, "CDFILIAL", host::Vogalis::FiliProc());
   SetText(*cdsProposta, "CDOPERINCL", host::Vogalis::Operador());
+  // The list's operator code is the including operator's: it follows.
+  SetText(*cdsProposta, "CDOPERADOR", host::Vogalis::Operador());
   SetText(*cdsProposta, "NMOPERADOR", host::Vogalis::NomeOperador());
   SetText(*cdsProposta, "CDOPERSOLI", dbeCdOperSoli->Text());
   SetText(*cdsProposta, "IDCLIENPROSP", CustomerChosen(*this) ? "C" : "P");

@@ -12,6 +12,8 @@
 #include "platform/data/clientdataset.h"
 #include "platform/data/field.h"
 #include "platform/ui/form.h"
+#include "platform/data/datasource.h"
+#include "platform/ui/db_control.h"
 #include "platform/ui/grid.h"
 
 namespace hostapp {
@@ -76,6 +78,24 @@ std::vector<const plat::TField*> DataFields(const plat::TDataSet& dataSet) {
   for (const plat::TField* field : dataSet.Fields())
     if (field->Kind() == plat::FieldKind::Data) fields.push_back(field);
   return fields;
+}
+
+// The fields of a detail the screen shows (a visible column of a grid on it,
+// or an edit bound to it) and the keys its rows are told apart by. Other
+// fields are carried as the server delivered them when the row was read and
+// are not refreshed by the screen after a post.
+std::set<std::string> ShownFields(const plat::TForm& screen, const plat::TDataSet& dataSet) {
+  std::set<std::string> names = {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP", "NRSERVPEDP", "CDLINPPROP"};
+  for (const auto& component : screen.Components()) {
+    if (auto* grid = dynamic_cast<const plat::TDBGrid*>(component.get())) {
+      if (grid->DataSet() != &dataSet) continue;
+      for (const plat::TColumn* column : grid->Columns())
+        if (column->Visible && column->Field()) names.insert(column->Field()->FieldName());
+    } else if (auto* edit = dynamic_cast<const plat::TDBFieldControl*>(component.get())) {
+      if (edit->DataSource() && edit->DataSource()->DataSet() == &dataSet) names.insert(edit->DataField());
+    }
+  }
+  return names;
 }
 
 std::string Describe(const std::vector<std::string>& names, const std::vector<std::string>& row) {
@@ -562,8 +582,10 @@ void ExploreInvariants::CheckServerView() {
     std::optional<plat::DataPacket> rows = Rows(fetch);
     if (!rows) continue;
     std::vector<std::string> names;
+    const std::set<std::string> shownFields = ShownFields(*screen, *dataSet);
     for (const plat::TField* field : DataFields(*dataSet))
-      if (rows->FieldIndex(field->FieldName()) >= 0 && !IsComputed(field->FieldName()))
+      if (rows->FieldIndex(field->FieldName()) >= 0 && !IsComputed(field->FieldName()) &&
+          shownFields.count(field->FieldName()))
         names.push_back(field->FieldName());
     std::vector<std::vector<std::string>> shown, served;
     for (int row = 0; row < dataSet->ViewRowCount(); ++row)

@@ -64,6 +64,12 @@ bool TControl::Showing() const {
   return true;
 }
 
+bool TControl::EnabledInTree() const {
+  for (const TControl* c = this; c; c = c->parent_)
+    if (!c->enabled_) return false;
+  return true;
+}
+
 bool TControl::CanFocus() const {
   if (!Focusable() || !ParentForm()) return false;
   for (const TControl* c = this; c; c = c->parent_) {

@@ -37,6 +37,9 @@ class TControl : public TComponent {
   bool Visible() const { return visible_; }
   virtual void SetVisible(bool visible);
   bool Enabled() const { return enabled_; }
+  // Enabled itself and within every container: a disabled panel takes no
+  // input for the controls it holds.
+  bool EnabledInTree() const;
   virtual void SetEnabled(bool enabled);
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption) { caption_ = std::move(caption); Changed(); }

@@ -35,7 +35,7 @@ ActionResult RunEvent(const std::function<bool()>& work) {
 TControl& TUserActions::Control(std::string_view name) const { return form_.Get<TControl>(name); }
 
 bool TUserActions::FocusFor(TControl& control) {
-  if (!control.Focusable()) return control.Showing() && control.Enabled();
+  if (!control.Focusable()) return control.Showing() && control.EnabledInTree();
   form_.FocusControl(control);
   return control.Focused();
 }
@@ -76,7 +76,7 @@ ActionResult TUserActions::Choose(TControl& control, int index) {
 
 ActionResult TUserActions::Click(TControl& control) {
   return Run([&] {
-    if (!control.Showing() || !control.Enabled()) return false;
+    if (!control.Showing() || !control.EnabledInTree()) return false;
     if (control.Focusable() && !FocusFor(control)) return false;
     control.Click();
     return true;
