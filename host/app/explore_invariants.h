@@ -23,9 +23,9 @@
 //     ends the edit takes it back;
 //   2 after an action that showed no dialog and left every data set
 //     browsing with an empty change log, the open details hold the rows the
-//     server gives for the keys on screen (a multiset, on the fields both
-//     have, the server's computed totals left out) and the current proposal
-//     is the server's.
+//     server gives for the keys on screen (a multiset, on the fields the
+//     screen shows and the rows' keys, the server's computed totals left
+//     out) and the current proposal is the server's.
 //   An error escaping a step (Escaped) is invariant 5 too.
 // - `sql` steps mark the details of the table they update as changed by
 //   another client until the screen fetches them again, and forget the
