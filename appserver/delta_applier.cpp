@@ -1,10 +1,12 @@
 #include "appserver/delta_applier.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "appserver/field_value.h"
 #include "platform/data/cp1252.h"
 #include "platform/data/errors.h"
+#include "platform/data/format.h"
 
 namespace appsrv {
 
@@ -64,19 +66,44 @@ class Applier {
     try {
       return ToFieldType(row.at(bound.field), bound.column->type);
     } catch (const plat::EConvertError& e) {
-      throw EError("Valor inválido no campo " + bound.column->name + " de " + def_.table + ": " + e.what() + "." +
+      throw EError("Valor inválido no campo " + Label(bound) + " de " + Noun() + ": " + e.what() + "." +
                    kNothingWritten);
     }
   }
 
   std::string Values(const Row& row, const std::vector<Bound>& columns) const {
     std::string text;
-    for (const auto& bound : columns)
-      text += (text.empty() ? "" : ", ") + bound.column->name + "=" + Value(row, bound).ToText();
+    for (const auto& bound : columns) text += (text.empty() ? "" : ", ") + Label(bound) + " " + Shown(row, bound);
     return text;
   }
 
-  std::string Record(const Row& row) const { return def_.table + " (" + Values(row, keys_) + ")"; }
+  std::string Label(const Bound& bound) const {
+    for (const auto& [column, label] : def_.labels)
+      if (column == bound.column->name) return label;
+    return bound.column->name;
+  }
+
+  std::string Noun() const { return def_.noun.empty() ? def_.table : def_.noun; }
+
+  // A value as the screen shows it: dates as dd/mm/yyyy, numbers shortest.
+  std::string Shown(const Row& row, const Bound& bound) const {
+    const Variant value = Value(row, bound);
+    if (value.Type() == plat::VarType::DateTime) return plat::FormatDateTime("dd/mm/yyyy", value.ToDateTime());
+    return StoredText(value);
+  }
+
+  // The record as its user names it: the noun and its own key values, then
+  // the proposal it belongs to ("Sistema 10/FIN da proposta 1001/1").
+  std::string Record(const Row& row) const {
+    std::string own, proposal;
+    for (const auto& key : keys_) {
+      const bool ofProposal = key.column->name == "NRPROPOSFAS" || key.column->name == "NRVERPROPFAS";
+      std::string& part = ofProposal ? proposal : own;
+      part += (part.empty() ? "" : "/") + Shown(row, key);
+    }
+    if (own.empty()) return Noun() + " " + proposal;
+    return Noun() + " " + own + (proposal.empty() ? "" : " da proposta " + proposal);
+  }
 
   std::string KeyCondition(std::size_t firstParam) const {
     std::string where;
@@ -95,7 +122,7 @@ class Applier {
   void CheckWritable(const Row& row) const {
     for (const auto& key : keys_)
       if (StoredText(Value(row, key)).empty())
-        throw EError("O campo " + key.column->name + " de " + Record(row) + " deve ser informado." + kNothingWritten);
+        throw EError("O campo " + Label(key) + " de " + Record(row) + " deve ser informado." + kNothingWritten);
     for (const auto& bound : bound_) {
       const bool text = bound.column->type == plat::FieldType::String || bound.column->type == plat::FieldType::Blob;
       if (!text) continue;
@@ -104,13 +131,13 @@ class Applier {
       const std::string stored = StoredText(Value(row, bound));
       const std::string foreign = plat::FirstNonCp1252(stored);
       if (!foreign.empty())
-        throw EError("O campo " + bound.column->name + " de " + Record(row) + " contém o caractere '" + foreign +
+        throw EError("O campo " + Label(bound) + " de " + Record(row) + " contém o caractere '" + foreign +
                      "', que a página de código 1252 não tem." + kNothingWritten);
       int size = bound.column->size;
       if (bound.column->type != plat::FieldType::String || size <= 0) continue;
       std::size_t length = plat::CharCount(stored);
       if (length > std::size_t(size))
-        throw EError("O campo " + bound.column->name + " de " + Record(row) + " aceita no máximo " +
+        throw EError("O campo " + Label(bound) + " de " + Record(row) + " aceita no máximo " +
                      std::to_string(size) + " caracteres e recebeu " + std::to_string(length) + "." + kNothingWritten);
     }
   }
@@ -134,7 +161,7 @@ class Applier {
       if (SameValue(stored[i], read, bound.column->type)) continue;
       if (current && SameValue(stored[i], Value(*current, bound), bound.column->type)) continue;
       throw EError("O registro " + Record(original) + " foi alterado por outro usuário depois de lido (campo " +
-                   bound.column->name + ": lido '" + read.ToText() + "', gravado agora '" +
+                   Label(bound) + ": lido '" + read.ToText() + "', gravado agora '" +
                    ToFieldType(stored[i], bound.column->type).ToText() +
                    "'). Recarregue os dados e refaça a alteração." + kNothingWritten);
     }
@@ -239,15 +266,30 @@ class Applier {
           std::vector<Bound> columns;
           for (const auto& name : e.Columns())
             if (auto bound = Find(name)) columns.push_back(*bound);
-          if (columns.empty()) columns = keys_;
-          throw EError("Registro já existente em " + def_.table + ": " + Values(row, columns) + "." + kNothingWritten);
+          // The record names its key already; other unique columns are named
+          // after it.
+          std::vector<Bound> others;
+          for (const auto& bound : columns)
+            if (std::none_of(keys_.begin(), keys_.end(), [&](const Bound& key) { return key.column == bound.column; }))
+              others.push_back(bound);
+          throw EError("Registro já existente: " + Record(row) +
+                       (others.empty() ? std::string() : " (" + Values(row, others) + ")") + "." + kNothingWritten);
         }
         case StorageFailure::MissingParent:
           throw EError("O registro " + Record(row) + " não corresponde a nenhum registro de " +
-                       (def_.parent.empty() ? std::string("outra tabela") : def_.parent) + "." + kNothingWritten);
+                       (!def_.parentNoun.empty() ? def_.parentNoun
+                        : def_.parent.empty()    ? std::string("outra tabela")
+                                                 : def_.parent) +
+                       "." + kNothingWritten);
         case StorageFailure::NotNull:
-          throw EError("O campo " + (e.Columns().empty() ? std::string("obrigatório") : e.Columns().front()) + " de " +
-                       Record(row) + " deve ser informado." + kNothingWritten);
+        {
+          std::string field = "obrigatório";
+          if (!e.Columns().empty()) {
+            auto bound = Find(e.Columns().front());
+            field = bound ? Label(*bound) : e.Columns().front();
+          }
+          throw EError("O campo " + field + " de " + Record(row) + " deve ser informado." + kNothingWritten);
+        }
         default:
           throw;
       }

@@ -2,8 +2,9 @@
 //
 // Every change of the delta is applied in one write transaction; the first
 // change that cannot be applied rolls back the whole delta and throws
-// plat::EError with a message naming the table, the record (its key values)
-// and the reason:
+// plat::EError with a message naming the record as the user knows it (the
+// table's noun, its own key values and its proposal), the field by its
+// label, and the reason:
 //   - a modified or deleted record is found by its ORIGINAL key values; it
 //     must still exist, and each of its stored columns must still hold the
 //     value the client read (or already the value the client wants), else
@@ -42,6 +43,12 @@ struct TableDef {
   std::vector<std::string> keys;  // primary key columns
   std::string parent;             // the table its records belong to ("" none)
   std::vector<Reference> references = {};
+  // How the screen's user names a record and the columns, for the refusals:
+  // "Serviço IMP da proposta 1001/1", "Valor Hora". A column without a label
+  // is named as it is.
+  std::string noun = "";
+  std::vector<std::pair<std::string, std::string>> labels = {};
+  std::string parentNoun = "";  // the parent's record, as the user names it
 };
 
 void ApplyDelta(Storage& db, const TableDef& def, const plat::Delta& delta);

@@ -13,9 +13,33 @@ struct SetDef {
   TableDef table;
 };
 
+// The screen's labels of the columns, for the refusals the user reads.
+using Labels = std::vector<std::pair<std::string, std::string>>;
+
+const Labels kProposalLabels = {
+    {"NRPROPOSFAS", "Proposta"},         {"NRVERPROPFAS", "Versão"},          {"DSEMAIPROFAS", "E-mail"},
+    {"NRFAXPROPFAS", "Fax"},             {"DSOBSPROPFAS", "Observação"},     {"DTPROPOSFAS", "Data Proposta"},
+    {"DTACEPROPFAS", "Aceite da Proposta"}, {"DTVALPROPFAS", "Validade"},    {"CDCLIENTE", "Cliente"},
+    {"CDPROSPECT", "Prospect"},          {"NRCONTATO", "Contato"},           {"CDOPERSOLI", "Operador Solicitante"},
+    {"CDOPERINCL", "Operador"},          {"CDFILIAL", "Filial"},             {"IDSOLPROPFAS", "Ident. Solicitação"}};
+
+const Labels kContractLineLabels = {
+    {"CDLINPPROP", "Código"},           {"NMLINPPROP", "Linha de Produto"},  {"CDPROCOMERCI", "Prod. Comercial"},
+    {"NRUSUALINPP", "N° Usuários"},     {"NRACESLINPP", "Pontos Acesso"},    {"IDTIPLINPP", "Tp. Linha Prod."},
+    {"IDAMBLINPP", "Plataforma"},       {"IDTPPGTLINPP", "Tp. Pagamento"},   {"QTLINPPROP", "Qt. Licenças"},
+    {"VRLUSOPROP", "Vr. Unit. LU"},     {"VRMENSPROP", "Vr. Unit. Mensal"},  {"DIFAMENLINPP", "Dia Fat."},
+    {"IDMPROCLINPP", "Modo"},           {"IDLPROCLINPP", "Local"}};
+
+const Labels kOrderLineLabels = {
+    {"NRLINPPEDP", "Linha"},             {"CDLIN", "Código"},                 {"NMLIN", "Linha de Produto"},
+    {"QTLINPPEDP", "Qt. Licenças"},      {"DTCALUSOPEDP", "Dt. Carência"},    {"DIA_FATURAMENTO", "Dia Fat."},
+    {"PLATAFORMA", "Plataforma"},        {"TP_LINHAPROD", "Tp. Linha Prod."}, {"TP_PAG", "Tp. Pagamento"},
+    {"NR_USUARIO", "N° Usuários"},       {"NR_ACESSO", "Pontos Acesso"},      {"VALOR_LU", "Vr. Unit. LU"},
+    {"VALOR_MENSAL", "Vr. Unit. Mensal"}, {"MODO_PROCESSAMENTO", "Modo"},     {"LOCAL_PROCESSAMENTO", "Local"}};
+
 const std::vector<SetDef>& Tables() {
   static const std::vector<SetDef> tables = {
-      {"SetProposta", {"PROPOSTAFAS", {"NRPROPOSFAS", "NRVERPROPFAS"}, ""}},
+      {"SetProposta", {"PROPOSTAFAS", {"NRPROPOSFAS", "NRVERPROPFAS"}, "", {}, "Proposta", kProposalLabels}},
       // An ordered line names its contract line by code, with no foreign key
       // (it may name a line of the customer's instead).
       {"SetDadosContLinhaProd",
@@ -25,15 +49,62 @@ const std::vector<SetDef>& Tables() {
         {{"PEDILINPPROP",
           {"NRPROPOSFAS", "NRVERPROPFAS", "CDLINPPROP"},
           "A Linha de Produto {3} da proposta {1}/{2} está no pedido: retire-a do pedido antes de excluí-la ou de "
-          "mudar o seu código."}}}},
+          "mudar o seu código."}},
+        "Linha de Produto",
+        kContractLineLabels,
+        "Proposta"}},
       {"SetSistLinhaProd",
-       {"SISTPROPLINP", {"NRPROPOSFAS", "NRVERPROPFAS", "CDLINPPROP", "CDSISTEMA"}, "PROPOSTALINP"}},
-      {"SetDadosContServico", {"PROPOSTASERV", {"NRPROPOSFAS", "NRVERPROPFAS", "CDTIPOSERV"}, "PROPOSTAFAS"}},
-      {"SetPedidosLinhaProd", {"PEDILINPPROP", {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP"}, "PROPOSTAFAS"}},
-      {"SetPedidosServico", {"PEDISERVPROP", {"NRPROPOSFAS", "NRVERPROPFAS", "NRSERVPEDP"}, "PROPOSTAFAS"}},
+       {"SISTPROPLINP",
+        {"NRPROPOSFAS", "NRVERPROPFAS", "CDLINPPROP", "CDSISTEMA"},
+        "PROPOSTALINP",
+        {},
+        "Sistema da Linha de Produto",
+        {{"CDLINPPROP", "Linha de Produto"}, {"CDSISTEMA", "Sistema"}},
+        "Linha de Produto"}},
+      {"SetDadosContServico",
+       {"PROPOSTASERV",
+        {"NRPROPOSFAS", "NRVERPROPFAS", "CDTIPOSERV"},
+        "PROPOSTAFAS",
+        {},
+        "Serviço",
+        {{"CDTIPOSERV", "Serviço"}, {"VRHORAPROP", "Valor Hora"}},
+        "Proposta"}},
+      {"SetPedidosLinhaProd",
+       {"PEDILINPPROP",
+        {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP"},
+        "PROPOSTAFAS",
+        {},
+        "Linha de Produto do pedido",
+        kOrderLineLabels,
+        "Proposta"}},
+      {"SetPedidosServico",
+       {"PEDISERVPROP",
+        {"NRPROPOSFAS", "NRVERPROPFAS", "NRSERVPEDP"},
+        "PROPOSTAFAS",
+        {},
+        "Serviço do pedido",
+        {{"NRSERVPEDP", "Número"},
+         {"CDTIPOSERV", "Serviço"},
+         {"QTSERVPEDP", "Quantidade de Horas"},
+         {"VRHORAPEDP", "Valor Hora"},
+         {"TXOBSPROPSERV", "Observação"}},
+        "Proposta"}},
       {"SetVenc_Valor",
-       {"VENCLUSOPROP", {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP", "DTVELUSOPEDP"}, "PEDILINPPROP"}},
-      {"SetMensagem", {"TXTPROPFAS", {"NRPROPOSFAS", "NRVERPROPFAS", "CDTXTPROPFAS"}, "PROPOSTAFAS"}},
+       {"VENCLUSOPROP",
+        {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP", "DTVELUSOPEDP"},
+        "PEDILINPPROP",
+        {},
+        "Vencimento",
+        {{"NRLINPPEDP", "Linha"}, {"DTVELUSOPEDP", "Data de Vencimento"}, {"VRVELUSOPEDP", "Valor"}},
+        "Linha de Produto do pedido"}},
+      {"SetMensagem",
+       {"TXTPROPFAS",
+        {"NRPROPOSFAS", "NRVERPROPFAS", "CDTXTPROPFAS"},
+        "PROPOSTAFAS",
+        {},
+        "Texto",
+        {{"CDTXTPROPFAS", "Código da Proposta(Mensagem)"}, {"NRORDEMMSG", "Ordem"}, {"TXPROPFAS", "Texto"}},
+        "Proposta"}},
   };
   return tables;
 }

@@ -1,6 +1,8 @@
 // The proposal's command targets and the posting and cancelling orders.
 #include "Cli_psr41300/commands/command_targets.h"
 
+#include "Cli_psr41300/commands/state_rules.h"
+
 namespace cli_psr41300::commands {
 
 namespace {
@@ -33,6 +35,13 @@ CommandTarget TargetOf(const T& screen, Command command) {
   for (const ProposalTarget& row : kProposalTargets)
     if (Matches(screen, row, command)) return row.target;
   return std::end(kProposalTargets)[-1].target;
+}
+
+bool LockedByAcceptance(const T& screen, const CommandTarget& target, Command command) {
+  if (!ProposalAccepted(screen) || screen.cdsProposta->State() != plat::DataSetState::Browse) return false;
+  if (!target.OnDetail()) return command != kIncluir;
+  const details::Detail* row = details::FindDetail(screen, *(screen.*target.dataSet));
+  return row && row->lock == details::AcceptanceLock::Detail;
 }
 
 void FocusTargetField(T& screen, const CommandTarget& target) {

@@ -33,6 +33,13 @@ struct CommandTarget {
 // for the command; else the proposal.
 CommandTarget TargetOf(const T& screen, Command command);
 
+// Whether the proposal's acceptance forbids the command on the target: on an
+// accepted proposal no detail row is included, changed or deleted, and the
+// proposal itself is neither changed nor deleted (a new one may be started).
+// The buttons are disabled by the state rules; the menu items and their
+// shortcuts reach the commands whatever the last state rule left them.
+bool LockedByAcceptance(const T& screen, const CommandTarget& target, Command command);
+
 // Moves the focus to the control of the target's focus field, when it has
 // one; a field without a control that can take the focus now leaves it where
 // it is.

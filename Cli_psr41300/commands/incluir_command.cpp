@@ -9,6 +9,7 @@ using plat::TComponent;
 
 void TfrmSolicitaProposta::sbtIncluirClick(TComponent&) {
   const commands::CommandTarget target = commands::TargetOf(*this, commands::kIncluir);
+  if (commands::LockedByAcceptance(*this, target, commands::kIncluir)) return;
   if (target.OnDetail()) {
     plat::TClientDataSet& detail = *(this->*target.dataSet);
     if (!detail.Active() || cdsProposta->IsEmpty()) {

@@ -19,6 +19,7 @@ using plat::TComponent;
 
 void TfrmSolicitaProposta::sbtAlterarClick(TComponent& sender) {
   const commands::CommandTarget target = commands::TargetOf(*this, commands::kAlterar);
+  if (commands::LockedByAcceptance(*this, target, commands::kAlterar)) return;
   switch (target.edit) {
     case commands::EditRoute::DataSet:
       commands::FocusTargetField(*this, target);
@@ -36,8 +37,10 @@ void TfrmSolicitaProposta::sbtAlterarClick(TComponent& sender) {
 }
 
 void TfrmSolicitaProposta::sbtExcluirClick(TComponent&) {
+  const commands::CommandTarget target = commands::TargetOf(*this, commands::kExcluir);
+  if (commands::LockedByAcceptance(*this, target, commands::kExcluir)) return;
   if (!Confirmed(*this, "Excl")) return;
-  (this->*commands::TargetOf(*this, commands::kExcluir).dataSet)->Delete();
+  (this->*target.dataSet)->Delete();
 }
 
 // A failed post (a refused check, a refused sending) ends the command there:

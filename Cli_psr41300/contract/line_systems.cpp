@@ -94,7 +94,8 @@ void TfrmSolicitaProposta::cdsSistLinhaProdBeforePost(TDataSet& dataSet) {
     dataSet.FieldByName("NMSISTEMA").FocusControl();
     EndWith(*this, "LinhaProd_Deve");
   }
-  Copy(dataSet, "CDLINPPROP", *cdsDadosContLinhaProd, "CDLINPPROP");
+  // The line as stored: a code being typed over is not yet the line's.
+  CopyStored(dataSet, "CDLINPPROP", *cdsDadosContLinhaProd, "CDLINPPROP");
 }
 
 void TfrmSolicitaProposta::cdsSistLinhaProdAfterPost(TDataSet&) {

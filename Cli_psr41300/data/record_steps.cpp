@@ -66,8 +66,8 @@ void PostOnExit(T& form, plat::TClientDataSet& detail) {
 
 void CopyProposalKey(const T& form, plat::TDataSet& row) {
   if (!row.Editing()) return;
-  header::Copy(row, "NRPROPOSFAS", *form.cdsProposta, "NRPROPOSFAS");
-  header::Copy(row, "NRVERPROPFAS", *form.cdsProposta, "NRVERPROPFAS");
+  header::CopyStored(row, "NRPROPOSFAS", *form.cdsProposta, "NRPROPOSFAS");
+  header::CopyStored(row, "NRVERPROPFAS", *form.cdsProposta, "NRVERPROPFAS");
 }
 
 namespace {

@@ -81,8 +81,9 @@ bool LeavingNewRowColumn(T& form, const plat::TClientDataSet& detail, const char
 // Leaving a detail grid: posts its row in the states the detail's row names.
 void PostOnExit(T& form, plat::TClientDataSet& detail);
 
-// Copies the current proposal's number and version into the row, while it
-// is being edited or inserted.
+// Copies the current proposal's number and version, as stored (a number
+// being typed over in the header is not yet the proposal's), into the row,
+// while it is being edited or inserted.
 void CopyProposalKey(const T& form, plat::TDataSet& row);
 
 // What a detail still holds that the server has not taken, settled before

@@ -23,6 +23,10 @@ void Copy(plat::TDataSet& to, const char* toField, const plat::TDataSet& from, c
   to.FieldByName(toField).SetValue(from.FieldByName(fromField).Value());
 }
 
+void CopyStored(plat::TDataSet& to, const char* toField, const plat::TDataSet& from, const char* fromField) {
+  to.FieldByName(toField).SetValue(from.FieldByName(fromField).OldValue());
+}
+
 void EditUnlessEditing(plat::TDataSet& dataSet) {
   if (!dataSet.Editing()) dataSet.Edit();
 }

@@ -40,6 +40,9 @@ std::string Text(const plat::TDataSet& dataSet, const char* field);
 void SetText(plat::TDataSet& dataSet, const char* field, const std::string& value);
 // Copies a field's value from the current record of one data set to another.
 void Copy(plat::TDataSet& to, const char* toField, const plat::TDataSet& from, const char* fromField);
+// The same with the value as the other record was read (stored), not as it
+// is being typed over: a row hangs on the key its master is stored under.
+void CopyStored(plat::TDataSet& to, const char* toField, const plat::TDataSet& from, const char* fromField);
 
 // Puts the data set into edit state unless it is already editing.
 void EditUnlessEditing(plat::TDataSet& dataSet);

@@ -27,7 +27,8 @@ void TfrmSolicitaProposta::cdsVenc_ValorBeforePost(TDataSet& dataSet) {
     dataSet.FieldByName("DTVELUSOPEDP").FocusControl();
     EndWith(*this, "LinhaProd_Deve");
   }
-  for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP"}) Copy(dataSet, key, *cdsPedidosLinhaProd, key);
+  for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP"})
+    CopyStored(dataSet, key, *cdsPedidosLinhaProd, key);
 }
 
 void TfrmSolicitaProposta::cdsVenc_ValorAfterPost(TDataSet&) { steps::SendDetailChanges(*this, *cdsVenc_Valor); }

@@ -67,11 +67,13 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterPost(TDataSet& dataSet) {
   fetch::DueValues(*this);
   const bool sending = cdsPedidosLinhaProd->ChangeCount() > 0;
   if (sending) steps::SendDetailChanges(*this, *cdsPedidosLinhaProd);
+  // A quantity left empty stays empty (the update would store 0).
   const std::string line = Text(dataSet, "CDLIN");
-  host::Consiste::CheckResultServ(server::RdmSolicitaProposta(*netProposta)
-                                      .GetUpDateValor(dataSet.FieldByName("QTLINPPEDP").AsFloat(),
-                                                      CurrentProposal(*this), line, line),
-                                  true, 0);
+  if (!dataSet.FieldByName("QTLINPPEDP").IsNull())
+    host::Consiste::CheckResultServ(server::RdmSolicitaProposta(*netProposta)
+                                        .GetUpDateValor(dataSet.FieldByName("QTLINPPEDP").AsFloat(),
+                                                        CurrentProposal(*this), line, line),
+                                    true, 0);
   if (sending) Calcula_Valores();
   fetch::OrderLineSystems(*this);
   dtsPedidosLinhaProdStateChange(*dtsPedidosLinhaProd);

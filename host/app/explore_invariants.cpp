@@ -73,6 +73,15 @@ std::string Current(const plat::TDataSet* dataSet, const char* field) {
   return found ? found->AsString() : "";
 }
 
+// A field of the current record as the server stored it: while the record
+// is edited, the value it had before; a record being inserted is not stored.
+std::string Stored(const plat::TDataSet* dataSet, const char* field) {
+  if (!dataSet || dataSet->State() == plat::DataSetState::Insert) return "";
+  if (dataSet->State() != plat::DataSetState::Edit) return Current(dataSet, field);
+  const plat::TField* found = dataSet->FindField(field);
+  return found ? found->ValueText(found->OldValue()) : "";
+}
+
 std::vector<const plat::TField*> DataFields(const plat::TDataSet& dataSet) {
   std::vector<const plat::TField*> fields;
   for (const plat::TField* field : dataSet.Fields())
@@ -136,10 +145,13 @@ std::string Difference(const Rowset& shown, const Rowset& served, const std::vec
   return "only on screen: " + list(screen) + "; only on the server: " + list(server);
 }
 
-// The key of the current proposal: number and version.
+// The key of the current proposal as stored: number and version (a number
+// being typed over is not the key its details were read by).
 std::pair<std::string, std::string> ProposalKey(plat::TForm* screen) {
   const plat::TDataSet* proposals = DataSetOf(screen, kProposalSet);
-  return {Current(proposals, "NRPROPOSFAS"), Current(proposals, "NRVERPROPFAS")};
+  if (proposals && proposals->State() == plat::DataSetState::Insert)
+    return {Current(proposals, "NRPROPOSFAS"), Current(proposals, "NRVERPROPFAS")};
+  return {Stored(proposals, "NRPROPOSFAS"), Stored(proposals, "NRVERPROPFAS")};
 }
 
 // The server call that lists a detail's rows for the keys on screen.
@@ -307,7 +319,8 @@ void ExploreInvariants::Before(const Step& step) {
   if (!step.type->action) return;
   plat::TForm* screen = context_.host.Screen();
   const plat::TDataSet* proposals = DataSetOf(screen, kProposalSet);
-  if (Current(proposals, "DTACEPROPFAS").empty()) return;
+  // Accepted as stored: an acceptance date being typed accepts nothing yet.
+  if (Stored(proposals, "DTACEPROPFAS").empty()) return;
   acceptedKey_ = ProposalKey(screen);
   acceptedRows_ = AcceptedSnapshot(acceptedKey_->first, acceptedKey_->second);
 }
@@ -502,8 +515,10 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
       // The record was left: posted, cancelled, or dropped.
       bool takenBack = discards == "*" || discards == name;
       bool changed = false;
+      // A new row left with nothing typed into it has nothing to lose.
       for (auto& [field, value] : tracked->values)
-        changed = changed || !(name == kProposalSet && (field == "NRPROPOSFAS" || field == "NRVERPROPFAS"));
+        changed = changed || (!(name == kProposalSet && (field == "NRPROPOSFAS" || field == "NRVERPROPFAS")) &&
+                              !(tracked->state == plat::DataSetState::Insert && value.empty()));
       if (!takenBack && changed) candidates_.push_back({name, tracked->fetch, tracked->values, tracked->where});
       tracked_.erase(found);
     }

@@ -448,6 +448,9 @@ void TDataSet::Cancel() {
   bool wasInsert = state_ == DataSetState::Insert;
   Run(BeforeCancel);
   if (!Editing()) return;
+  // Text typed into bound controls goes with the record, before any state
+  // handler can move the focus and have a control write it.
+  Notify(DataEvent::RecordChange);
   editBuffer_ = Record();
   modified_ = false;
   SetState(DataSetState::Browse);

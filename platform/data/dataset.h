@@ -13,6 +13,8 @@
 //   the silent abort included, leaves the record in its editing state with its
 //   values), checks required fields, stores the record and returns to Browse.
 //   Post in Browse does nothing.
+// - Cancel discards the record and the text still pending in bound controls
+//   before the state change is announced.
 // - Edit on a data set without records starts an insert. Edit, field
 //   assignment and Delete on a closed data set, field assignment in Browse,
 //   and Delete on an empty data set fail with EDatabaseError. Delete in

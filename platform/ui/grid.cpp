@@ -50,8 +50,13 @@ class TDBGrid::Link : public TDataLink {
     grid_.Refresh();
   }
   void DataSetChanged() override { grid_.Refresh(); }
+  // The program set the selected field (a picker's copy, say), or the whole
+  // record: what was typed into the cell before gives way to it, so that a
+  // later exit does not write the old text over the new value.
   void RecordChanged(TField* field) override {
-    if (!field || field == grid_.SelectedField()) grid_.Refresh();
+    if (field && field != grid_.SelectedField()) return;
+    grid_.editorModified_ = false;
+    grid_.Refresh();
   }
   void UpdateData() override { grid_.UpdateData(); }
   bool FocusControl(TField& field) override {

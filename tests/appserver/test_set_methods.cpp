@@ -127,7 +127,7 @@ TEST_F(SetMethods, OneRefusedChangeRollsBackEveryOtherChangeOfTheDelta) {
                              .Modify(services.rows[0], {{"VRHORAPROP", 155.0}})
                              .Insert({{"NRPROPOSFAS", "1001"}, {"NRVERPROPFAS", "1"}, {"CDTIPOSERV", "TRE"}}));
   EXPECT_TRUE(
-      Mentions(message, "Registro já existente em PROPOSTASERV: NRPROPOSFAS=1001, NRVERPROPFAS=1, CDTIPOSERV=TRE"));
+      Mentions(message, "Registro já existente: Serviço TRE da proposta 1001/1."));
   EXPECT_TRUE(Mentions(message, "Nenhuma alteração foi gravada"));
   auto now = ContractServices();
   EXPECT_EQ(apptest::Column(now, "CDTIPOSERV"), (std::vector<std::string>{"IMP", "TRE"}));
@@ -141,9 +141,9 @@ TEST_F(SetMethods, AModifyOfARecordAnotherUserChangedSinceTheReadIsRefused) {
   Apply("SetDadosContLinhaProd", DeltaBuilder(theirs).Modify(theirs.rows[0], {{"VRLUSOPROP", 1000.0}}));
   std::string message =
       Refusal("SetDadosContLinhaProd", DeltaBuilder(mine).Modify(mine.rows[0], {{"QTLINPPROP", 99.0}}));
-  EXPECT_TRUE(Mentions(message, "PROPOSTALINP (NRPROPOSFAS=1001, NRVERPROPFAS=1, CDLINPPROP=10)"));
+  EXPECT_TRUE(Mentions(message, "Linha de Produto 10 da proposta 1001/1"));
   EXPECT_TRUE(Mentions(message, "alterado por outro usuário"));
-  EXPECT_TRUE(Mentions(message, "VRLUSOPROP"));
+  EXPECT_TRUE(Mentions(message, "Vr. Unit. LU"));
   auto now = ContractLines();
   EXPECT_EQ(apptest::At(now, 0, "VRLUSOPROP").ToDouble(), 1000.0);
   EXPECT_EQ(apptest::At(now, 0, "QTLINPPROP").ToDouble(), 15.0);
@@ -162,7 +162,7 @@ TEST_F(SetMethods, ModifyingOrDeletingARecordAnotherUserDeletedIsRefused) {
   auto services = ContractServices();
   Sql("DELETE FROM PROPOSTASERV WHERE NRPROPOSFAS = '1001' AND NRVERPROPFAS = '1' AND CDTIPOSERV = 'TRE'");
   auto deleted = Refusal("SetDadosContServico", DeltaBuilder(services).Delete(services.rows[1]));
-  EXPECT_TRUE(Mentions(deleted, "PROPOSTASERV (NRPROPOSFAS=1001, NRVERPROPFAS=1, CDTIPOSERV=TRE) já foi excluído"));
+  EXPECT_TRUE(Mentions(deleted, "Serviço TRE da proposta 1001/1 já foi excluído"));
   auto modified =
       Refusal("SetDadosContServico", DeltaBuilder(services).Modify(services.rows[1], {{"VRHORAPROP", 1.0}}));
   EXPECT_TRUE(Mentions(modified, "não existe mais"));
@@ -180,32 +180,32 @@ TEST_F(SetMethods, DuplicatesTheScreenDoesNotCheckAreRefusedByTheDatabase) {
   auto lines = ContractLines();
   EXPECT_TRUE(
       Mentions(Refusal("SetDadosContLinhaProd", DeltaBuilder(lines).Modify(lines.rows[1], {{"CDLINPPROP", "10"}})),
-               "Registro já existente em PROPOSTALINP: NRPROPOSFAS=1001, NRVERPROPFAS=1, CDLINPPROP=10"));
+               "Registro já existente: Linha de Produto 10 da proposta 1001/1."));
 
   auto systems = Fetch("GetSistLinhaProd", {"1001", "1", "10"});  // EST, FAT, FIN
   EXPECT_TRUE(
       Mentions(Refusal("SetSistLinhaProd", DeltaBuilder(systems).Modify(systems.rows[0], {{"CDSISTEMA", "FIN"}})),
-               "Registro já existente em SISTPROPLINP"));
+               "Registro já existente: Sistema da Linha de Produto 10/FIN da proposta 1001/1."));
 
   auto ordered = Fetch("GetPedidosLinhaProd", {"1001", "1"});
   EXPECT_TRUE(
       Mentions(Refusal("SetPedidosLinhaProd",
                        DeltaBuilder(ordered).Insert(
                            {{"NRPROPOSFAS", "1001"}, {"NRVERPROPFAS", "1"}, {"NRLINPPEDP", "3"}, {"CDLIN", "900"}})),
-               "Registro já existente em PEDILINPPROP: NRPROPOSFAS=1001, NRVERPROPFAS=1, CDLIN=900"));
+               "Registro já existente: Linha de Produto do pedido 3 da proposta 1001/1 (Código 900)."));
 
   auto services = Fetch("GetPedidosServico", {"1001", "1"});
   EXPECT_TRUE(Mentions(
       Refusal("SetPedidosServico",
               DeltaBuilder(services).Insert(
                   {{"NRPROPOSFAS", "1001"}, {"NRVERPROPFAS", "1"}, {"NRSERVPEDP", "3"}, {"CDTIPOSERV", "IMP"}})),
-      "Registro já existente em PEDISERVPROP: NRPROPOSFAS=1001, NRVERPROPFAS=1, CDTIPOSERV=IMP"));
+      "Registro já existente: Serviço do pedido 3 da proposta 1001/1 (Serviço IMP)."));
 
   auto messages = DeltaBuilder(appsrv::ParseFields("NRPROPOSFAS S20, NRVERPROPFAS S2, CDTXTPROPFAS S20"));
   EXPECT_TRUE(
       Mentions(Refusal("SetMensagem",
                        messages.Insert({{"NRPROPOSFAS", "1001"}, {"NRVERPROPFAS", "1"}, {"CDTXTPROPFAS", "GARANTIA"}})),
-               "Registro já existente em TXTPROPFAS"));
+               "Registro já existente: Texto GARANTIA da proposta 1001/1."));
 }
 
 TEST_F(SetMethods, JoinedAndComputedFieldsAreNotWrittenBack) {
@@ -243,8 +243,7 @@ TEST_F(SetMethods, ARecordWhoseParentDoesNotExistIsRefused) {
   EXPECT_TRUE(Mentions(
       Refusal("SetDadosContLinhaProd",
               DeltaBuilder(lines).Insert({{"NRPROPOSFAS", "9999"}, {"NRVERPROPFAS", "1"}, {"CDLINPPROP", "1"}})),
-      "PROPOSTALINP (NRPROPOSFAS=9999, NRVERPROPFAS=1, CDLINPPROP=1) não corresponde a nenhum registro de "
-      "PROPOSTAFAS"));
+      "Linha de Produto 1 da proposta 9999/1 não corresponde a nenhum registro de Proposta"));
 }
 
 TEST_F(SetMethods, AnEmptyKeyFieldIsRefused) {
@@ -255,14 +254,14 @@ TEST_F(SetMethods, AnEmptyKeyFieldIsRefused) {
                                                                                  {"NRVERPROPFAS", "1"},
                                                                                  {"CDLINPPROP", "10"},
                                                                                  {"CDSISTEMA", ""}})),
-                       "O campo CDSISTEMA de SISTPROPLINP"));
+                       "O campo Sistema de Sistema da Linha de Produto 10/ da proposta 1001/1 deve ser informado."));
 }
 
 TEST_F(SetMethods, ATextLongerThanItsColumnIsRefused) {
   auto list = Fetch("GetProposta", {"0001", "ADMIN"});
   EXPECT_TRUE(Mentions(
       Refusal("SetProposta", DeltaBuilder(list).Modify(list.rows[2], {{"DSOBSPROPFAS", std::string(251, 'x')}})),
-      "DSOBSPROPFAS de PROPOSTAFAS (NRPROPOSFAS=1002, NRVERPROPFAS=1) aceita no máximo 250 caracteres"));
+      "O campo Observação de Proposta 1002/1 aceita no máximo 250 caracteres"));
 }
 
 TEST_F(SetMethods, ADeltaWithoutTheKeyFieldsIsRefused) {

@@ -242,7 +242,7 @@ int main(int argc, char** argv) {
       {"answer-error",
        Json(AnswerToJson(RpcAnswer::OfError(
            15,
-           "O registro PROPOSTAFAS (NRPROPOSFAS=1001, NRVERPROPFAS=1) foi alterado por outro usuário depois de "
+           "O registro Proposta 1001/1 foi alterado por outro usuário depois de "
            "lido (campo DSOBSPROPFAS: lido 'Primeira versão', gravado agora 'Revisada'). Recarregue os dados e "
            "refaça a alteração. Nenhuma alteração foi gravada.")))},
       {"answer-refusal",

@@ -25,6 +25,30 @@ TEST_F(DataSetEvents, FillRunsAfterOpenThenAfterScroll) {
   EXPECT_EQ(log.Take(), (Strings{"dsCliente=browse", "AfterOpen:browse", "AfterScroll:browse"}));
 }
 
+// BeforeScroll comes before every move away from the current record, on
+// the record being left; a refusal there keeps the cursor (and Eof) as it was.
+TEST_F(DataSetEvents, BeforeScrollRunsOnTheRecordLeftAndCanKeepIt) {
+  std::vector<std::string> left;
+  cds.BeforeScroll = [&](TDataSet& d) { left.push_back(d.State() == DataSetState::Insert ? "new" : Name().AsString()); };
+  cds.Next();
+  cds.Last();
+  cds.First();
+  cds.Insert();
+  cds.Cancel();
+  cds.Delete();
+  EXPECT_EQ(left, (Strings{"Ana", "Bruno", "Carla", "Ana", "Ana"}));
+  bool refuse = true;
+  cds.BeforeScroll = [&](TDataSet&) {
+    if (refuse) throw EAbort();
+  };
+  EXPECT_THROW(cds.Next(), EAbort);
+  EXPECT_EQ(Name().AsString(), "Bruno");
+  EXPECT_FALSE(cds.Eof());
+  refuse = false;
+  cds.Next();
+  EXPECT_EQ(Name().AsString(), "Carla");
+}
+
 TEST_F(DataSetEvents, InsertAnnouncesInsertStateBeforeAfterInsert) {
   cds.Insert();
   EXPECT_EQ(log.Take(), (Strings{"BeforeInsert:browse", "dsCliente=insert", "AfterInsert:insert", "AfterScroll:insert"}));

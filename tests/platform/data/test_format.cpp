@@ -123,6 +123,18 @@ TEST(EditMaskTest, FormatMaskTextInsertsLiterals) {
   EXPECT_EQ(FormatMaskText("00\\.000\\.000\\/0000\\-00;0; ", "12345678000195"), "12.345.678/0001-95");
 }
 
+TEST(EditMaskTest, TypedCharactersMustFitTheClassOfTheirPosition) {
+  EXPECT_TRUE(MaskAccepts(kFax, "(11)3234-5678"));
+  EXPECT_TRUE(MaskAccepts(kFax, "(11)32  -    ")) << "blanks fit any position";
+  EXPECT_FALSE(MaskAccepts(kFax, "(1x)3234-5678"));
+  EXPECT_FALSE(MaskAccepts("99999999999999999999;0; ", "1a2"));
+  EXPECT_TRUE(MaskAccepts("#999;0; ", "-123"));
+  EXPECT_FALSE(MaskAccepts("LL00;0;_", "A1B2"));
+  EXPECT_TRUE(MaskAccepts("LLAA;0;_", "Éa1b"));
+  EXPECT_TRUE(MaskAccepts("CCCC;0;_", "a-1!"));
+  EXPECT_TRUE(MaskAccepts("", "anything"));
+}
+
 TEST(EditMaskTest, FormatMaskTextFillsMissingPositionsWithTheBlank) {
   EXPECT_EQ(FormatMaskText(kFax, "113234"), "(11)3234-    ");
   EXPECT_EQ(FormatMaskText("99999999999999999999;0; ", "123"), "123" + std::string(17, ' '));

@@ -98,6 +98,18 @@ TEST_F(DataControls, CancelDiscardsPendingText) {
   EXPECT_FALSE(nome->Modified());
 }
 
+// A state handler that moves the focus when the record is cancelled finds
+// no pending text left to write (an invalid one would fail the cancel).
+TEST_F(DataControls, CancelDiscardsPendingTextBeforeTheStateHandlersRun) {
+  Fill({"A1"});
+  form->FocusControl(*data);
+  data->UserEdit("31/02/2026");
+  dts->OnStateChange = [&](TDataSource&) { form->FocusControl(*other); };
+  EXPECT_NO_THROW(cds->Cancel());
+  EXPECT_EQ(form->ActiveControl(), other);
+  EXPECT_FALSE(data->Modified());
+}
+
 TEST_F(DataControls, AnInvalidDateIsRefusedOnExitAndKeepsTheFocus) {
   Fill({"A1"});
   form->FocusControl(*data);
@@ -134,6 +146,12 @@ TEST_F(DataControls, EditWithMaskShowsLiteralsAndStoresTheBareValue) {
   form->FocusControl(*other);
   EXPECT_EQ(ds.FieldByName("NRFAX").AsString(), "1132345678");
   EXPECT_EQ(edit.Text(), "(11)3234-5678");
+  // A letter where the mask takes a digit is refused where it was typed.
+  form->FocusControl(edit);
+  ASSERT_TRUE(edit.UserEdit("(1x)3234-5678"));
+  EXPECT_THROW(form->FocusControl(*other), EConvertError);
+  EXPECT_EQ(form->ActiveControl(), &edit);
+  EXPECT_EQ(ds.FieldByName("NRFAX").AsString(), "1132345678");
 }
 
 TEST_F(DataControls, RadioGroupFollowsStoredValuesAndWritesTheChosenOne) {

@@ -298,14 +298,20 @@ TEST_F(GridEvents, FieldFocusRequestSelectsItsColumnOnlyWhenTheGridCanTakeTheFoc
   EXPECT_EQ(grid.SelectedIndex(), 2);
 }
 
-TEST_F(GridEvents, EditorFollowsFieldChangesUnlessTyping) {
+// A value the program sets (a picker's copy) replaces what was typed into
+// the cell, so that leaving the cell does not write the old text over it.
+TEST_F(GridEvents, EditorFollowsFieldChangesAlsoOverTypedText) {
   grid.SetSelectedIndex(1);
   cds.Edit();
   F("DSITEM").SetAsString("PINO");
   EXPECT_EQ(grid.EditorText(), "PINO");
   grid.UserTypeText("bucha");
   F("DSITEM").SetAsString("TRAVA");
-  EXPECT_EQ(grid.EditorText(), "bucha");
+  EXPECT_EQ(grid.EditorText(), "TRAVA");
+  EXPECT_FALSE(grid.EditorModified());
+  grid.UserTypeText("bucha");
+  F("CDITEM").Clear();
+  EXPECT_EQ(grid.EditorText(), "bucha") << "another field's change leaves the typed text";
   cds.Cancel();
   EXPECT_FALSE(grid.EditorModified());
   EXPECT_EQ(grid.EditorText(), "PARAFUSO");

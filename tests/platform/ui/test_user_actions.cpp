@@ -43,7 +43,16 @@ TEST_F(UserActions, DisabledOrHiddenButtonsRefuseTheClick) {
   button->SetEnabled(true);
   button->SetVisible(false);
   EXPECT_EQ(user.Click(*button), ActionResult::Refused);
+  button->SetVisible(true);
+  // A disabled panel takes no clicks for the buttons it holds.
+  auto& panel = form->Create<TPanel>("panDados", form);
+  button->SetParent(&panel);
+  panel.SetEnabled(false);
+  EXPECT_EQ(user.Click(*button), ActionResult::Refused);
   EXPECT_EQ(clicks, 0);
+  panel.SetEnabled(true);
+  EXPECT_EQ(user.Click(*button), ActionResult::Done);
+  EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(UserActions, TypingFocusesTheControlFirst) {
