@@ -22,7 +22,7 @@ int64_t TenThousandths(double value) { return std::llround(value * 10000.0); }
 void TfrmSolicitaProposta::sbtAceiteClick(plat::TComponent&) {
   if (cdsPedidosLinhaProd->IsEmpty()) return;
   Load(*cdsSum_ValorPedido,
-       server::RdmSolicitaProposta(*netProposta).Sum_ValorPedido(Text(*cdsProposta, "NRPROPOSFAS")));
+       server::RdmSolicitaProposta(*netProposta).Sum_ValorPedido(CurrentProposal(*this).number));
   if (dbrClieProsp->ItemIndex() == 1) {
     Vd_GeraCliente(true);
     adqGera_Cliente->Close();

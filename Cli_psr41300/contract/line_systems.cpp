@@ -20,19 +20,8 @@ const steps::PickCopy kSystemCopies[] = {{"CDSISTEMA", "CDSISTEMA"}, {"NMSISTEMA
 
 // A system's name typed over the row takes the code of that system.
 void TakeSystemCode(TfrmSolicitaProposta& form) {
-  auto reopen = [&form] {
-    form.adqDadosContTipoSistema->Close();
-    form.adqDadosContTipoSistema->Open();
-  };
-  steps::TakeCodeOfName(form, {.row = form.cdsSistLinhaProd,
-                               .nameField = "NMSISTEMA",
-                               .codeField = "CDSISTEMA",
-                               .list = form.adqDadosContTipoSistema,
-                               .open = [&form, reopen] { if (!form.adqDadosContTipoSistema->Active()) reopen(); },
-                               .refresh = reopen,
-                               .listName = "NMSISTEMA",
-                               .listCode = "CDSISTEMA",
-                               .unknownCode = "SISTEMAINV"});
+  steps::TakeCodeOfLocalName(form, *form.cdsSistLinhaProd, *form.adqDadosContTipoSistema, "NMSISTEMA", "CDSISTEMA",
+                             "SISTEMAINV");
 }
 
 }  // namespace
@@ -65,7 +54,7 @@ void TfrmSolicitaProposta::Vd_Sistema(bool must) {
                          .ask =
                              [this] {
                                return server::RdmSolicitaProposta(*netProposta)
-                                   .ValidaSistema(Text(*cdsProposta, "NRPROPOSFAS"),
+                                   .ValidaSistema(CurrentProposal(*this).number,
                                                   Text(*cdsSistLinhaProd, "CDSISTEMA"),
                                                   Text(*cdsDadosContLinhaProd, "CDLINPPROP"));
                              },

@@ -19,19 +19,8 @@ const steps::PickCopy kServiceCopies[] = {{"CDTIPOSERV", "CDTIPOSERV"}, {"NMTIPO
 
 // A service's name typed over the row takes the code of that service type.
 void TakeServiceCode(TfrmSolicitaProposta& form) {
-  auto reopen = [&form] {
-    form.adqDadosContTipoServ->Close();
-    form.adqDadosContTipoServ->Open();
-  };
-  steps::TakeCodeOfName(form, {.row = form.cdsDadosContServico,
-                               .nameField = "NMTIPOSERV",
-                               .codeField = "CDTIPOSERV",
-                               .list = form.adqDadosContTipoServ,
-                               .open = [&form, reopen] { if (!form.adqDadosContTipoServ->Active()) reopen(); },
-                               .refresh = reopen,
-                               .listName = "NMTIPOSERV",
-                               .listCode = "CDTIPOSERV",
-                               .unknownCode = "SERVINV"});
+  steps::TakeCodeOfLocalName(form, *form.cdsDadosContServico, *form.adqDadosContTipoServ, "NMTIPOSERV", "CDTIPOSERV",
+                             "SERVINV");
 }
 
 }  // namespace
@@ -66,7 +55,7 @@ void TfrmSolicitaProposta::Vd_Servico(bool must) {
                          .ask =
                              [this] {
                                return server::RdmSolicitaProposta(*netProposta)
-                                   .ValidaServico(Text(*cdsProposta, "NRPROPOSFAS"),
+                                   .ValidaServico(CurrentProposal(*this).number,
                                                   Text(*cdsDadosContServico, "CDTIPOSERV"));
                              },
                          .answer = cdsValidaServico,

@@ -164,4 +164,21 @@ void TakeCodeOfName(const T& form, const NamedCode& named) {
   header::Copy(*named.row, named.codeField, list, named.listCode);
 }
 
+void TakeCodeOfLocalName(const T& form, plat::TDataSet& row, plat::TADOIBQuery& table, const char* nameField,
+                         const char* codeField, const char* unknownCode) {
+  auto reopen = [&table] {
+    table.Close();
+    table.Open();
+  };
+  TakeCodeOfName(form, {.row = &row,
+                        .nameField = nameField,
+                        .codeField = codeField,
+                        .list = &table,
+                        .open = [&table, reopen] { if (!table.Active()) reopen(); },
+                        .refresh = reopen,
+                        .listName = nameField,
+                        .listCode = codeField,
+                        .unknownCode = unknownCode});
+}
+
 }  // namespace cli_psr41300::steps

@@ -136,5 +136,9 @@ struct NamedCode {
 // it) or still the one its code names in the open list; the name is looked
 // for in the list fetched anew.
 void TakeCodeOfName(const T& form, const NamedCode& named);
+// The same over a local table whose name and code columns bear the row's
+// field names, opened anew to be searched.
+void TakeCodeOfLocalName(const T& form, plat::TDataSet& row, plat::TADOIBQuery& table, const char* nameField,
+                         const char* codeField, const char* unknownCode);
 
 }  // namespace cli_psr41300::steps

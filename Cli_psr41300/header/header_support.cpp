@@ -48,7 +48,9 @@ void Load(plat::TClientDataSet& dataSet, host::ServerResult answer) {
 }
 
 server::ProposalKey CurrentProposal(const T& form) {
-  return {Text(*form.cdsProposta, "NRPROPOSFAS"), Text(*form.cdsProposta, "NRVERPROPFAS")};
+  const plat::TField& number = form.cdsProposta->FieldByName("NRPROPOSFAS");
+  const plat::TField& version = form.cdsProposta->FieldByName("NRVERPROPFAS");
+  return {number.ValueText(number.OldValue()), version.ValueText(version.OldValue())};
 }
 
 bool CustomerChosen(const T& form) { return form.dbrClieProsp->ItemIndex() == 0; }

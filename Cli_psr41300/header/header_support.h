@@ -59,7 +59,9 @@ void OpenLookup(plat::TADOIBQuery& query, const char* keyParam, const std::strin
 
 // Passes a server answer through the host's result check and loads it.
 void Load(plat::TClientDataSet& dataSet, host::ServerResult answer);
-// The key (number, version) of the current proposal.
+// The key (number, version) of the current proposal as stored: while its
+// number is being typed over, the details still belong to the stored one.
+// A proposal being inserted has the key it is being given.
 server::ProposalKey CurrentProposal(const T& form);
 
 // The party of a proposal is a customer when item 0 ("Cliente") of the

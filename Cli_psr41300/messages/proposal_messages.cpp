@@ -31,7 +31,7 @@ void TfrmSolicitaProposta::Vd_Mensagem(bool must) {
                          .ask =
                              [this] {
                                return server::RdmSolicitaProposta(*netProposta)
-                                   .ValidaMsg(Text(*cdsProposta, "NRPROPOSFAS"), Text(*cdsMensagem, "CDTXTPROPFAS"));
+                                   .ValidaMsg(CurrentProposal(*this).number, Text(*cdsMensagem, "CDTXTPROPFAS"));
                              },
                          .answer = cdsValidaMsg,
                          .duplicateCode = "MSGJCAD"});

@@ -76,7 +76,7 @@ void TfrmSolicitaProposta::Vd_ServPed(bool must) {
                          .ask =
                              [this] {
                                return server::RdmSolicitaProposta(*netProposta)
-                                   .ValidaServPed(Text(*cdsProposta, "NRPROPOSFAS"),
+                                   .ValidaServPed(CurrentProposal(*this).number,
                                                   Text(*cdsPedidosServico, "CDTIPOSERV"));
                              },
                          .answer = cdsValidaServPed,

@@ -37,14 +37,6 @@ struct Outcome {
   bool Passed() const { return invariant == 0; }
 };
 
-class DialogsInstalled {
- public:
-  explicit DialogsInstalled(plat::Dialogs& dialogs) { plat::Dialogs::Install(&dialogs); }
-  ~DialogsInstalled() { plat::Dialogs::Install(nullptr); }
-  DialogsInstalled(const DialogsInstalled&) = delete;
-  DialogsInstalled& operator=(const DialogsInstalled&) = delete;
-};
-
 std::string OneLine(std::string text) {
   for (char& c : text)
     if (c == '\n' || c == '\r') c = ' ';

@@ -28,6 +28,15 @@ DialogKind KindOf(const host::DialogRecord& record);
 // "error \"text\"", "search \"title\"", ...
 std::string DescribeDialog(const host::DialogRecord& record);
 
+// Installs a run's dialogs as the host's for as long as it lives.
+class DialogsInstalled {
+ public:
+  explicit DialogsInstalled(plat::Dialogs& dialogs) { plat::Dialogs::Install(&dialogs); }
+  ~DialogsInstalled() { plat::Dialogs::Install(nullptr); }
+  DialogsInstalled(const DialogsInstalled&) = delete;
+  DialogsInstalled& operator=(const DialogsInstalled&) = delete;
+};
+
 class ScenarioDialogs : public host::ScriptedDialogs {
  public:
   void QueuePick(SearchPick pick) { picks_.push_back(std::move(pick)); }

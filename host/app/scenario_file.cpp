@@ -6,20 +6,12 @@
 #include <iostream>
 
 #include "host/app/live_host.h"
+#include "host/app/scenario_dialogs.h"
 #include "host/app/step_type.h"
 
 namespace hostapp {
 
 namespace {
-
-// Installs the scenario's dialogs for as long as it runs.
-class DialogsInstalled {
- public:
-  explicit DialogsInstalled(plat::Dialogs& dialogs) { plat::Dialogs::Install(&dialogs); }
-  ~DialogsInstalled() { plat::Dialogs::Install(nullptr); }
-  DialogsInstalled(const DialogsInstalled&) = delete;
-  DialogsInstalled& operator=(const DialogsInstalled&) = delete;
-};
 
 bool RunInChild(const std::string& path, const ScenarioOptions& options) {
   std::cout.flush();
