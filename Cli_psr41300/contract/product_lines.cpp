@@ -109,9 +109,17 @@ void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterPost(TDataSet&) {
 }
 
 // The server deletes a line's systems with it: the host's copy of them is
-// refreshed too.
+// refreshed too. A refused delete stops before the scroll that follows it,
+// so the deleted line's systems are closed rather than shown under the line
+// current now.
 void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterDelete(TDataSet&) {
-  steps::SendDetailChanges(*this, *cdsDadosContLinhaProd);
+  try {
+    steps::SendDetailChanges(*this, *cdsDadosContLinhaProd);
+  } catch (...) {
+    steps::CloseWithDependents(*this, *cdsSistLinhaProd);
+    dtsDadosContLinhaProdStateChange(*dtsDadosContLinhaProd);
+    throw;
+  }
   host::Vogalis::AtualizaLocalCache({details::DetailOf(*this, *cdsSistLinhaProd).cacheTable});
 }
 
