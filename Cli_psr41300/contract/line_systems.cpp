@@ -21,7 +21,7 @@ const steps::PickCopy kSystemCopies[] = {{"CDSISTEMA", "CDSISTEMA"}, {"NMSISTEMA
 // A system's name typed over the row takes the code of that system.
 void TakeSystemCode(TfrmSolicitaProposta& form) {
   steps::TakeCodeOfLocalName(form, *form.cdsSistLinhaProd, *form.adqDadosContTipoSistema, "NMSISTEMA", "CDSISTEMA",
-                             "SISTEMAINV");
+                             "SISTEMAINV", "SISTINF");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ const steps::PickCopy kServiceCopies[] = {{"CDTIPOSERV", "CDTIPOSERV"}, {"NMTIPO
 // A service's name typed over the row takes the code of that service type.
 void TakeServiceCode(TfrmSolicitaProposta& form) {
   steps::TakeCodeOfLocalName(form, *form.cdsDadosContServico, *form.adqDadosContTipoServ, "NMTIPOSERV", "CDTIPOSERV",
-                             "SERVINV");
+                             "SERVINV", "SERVINF");
 }
 
 }  // namespace

@@ -153,7 +153,13 @@ bool RefusedChangesPending(const T& form) {
 void TakeCodeOfName(const T& form, const NamedCode& named) {
   plat::TField& name = named.row->FieldByName(named.nameField);
   const std::string typed = name.AsString();
-  if (header::Empty(typed)) return;
+  if (header::Empty(typed)) {
+    if (named.row->State() == plat::DataSetState::Edit && !header::Empty(name.ValueText(name.OldValue()))) {
+      name.FocusControl();
+      EndWith(form, named.missingCode);
+    }
+    return;
+  }
   plat::TDataSet& list = *named.list;
   const std::string code = header::Text(*named.row, named.codeField);
   // A stored row whose name was not typed over keeps its code.
@@ -171,7 +177,7 @@ void TakeCodeOfName(const T& form, const NamedCode& named) {
 }
 
 void TakeCodeOfLocalName(const T& form, plat::TDataSet& row, plat::TADOIBQuery& table, const char* nameField,
-                         const char* codeField, const char* unknownCode) {
+                         const char* codeField, const char* unknownCode, const char* missingCode) {
   auto reopen = [&table] {
     table.Close();
     table.Open();
@@ -184,7 +190,8 @@ void TakeCodeOfLocalName(const T& form, plat::TDataSet& row, plat::TADOIBQuery& 
                         .refresh = reopen,
                         .listName = nameField,
                         .listCode = codeField,
-                        .unknownCode = unknownCode});
+                        .unknownCode = unknownCode,
+                        .missingCode = missingCode});
 }
 
 }  // namespace cli_psr41300::steps

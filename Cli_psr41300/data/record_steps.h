@@ -132,14 +132,16 @@ struct NamedCode {
   const char* listName;
   const char* listCode;
   const char* unknownCode;  // message for a name no entry has
+  const char* missingCode;  // message for a stored row's name cleared
 };
-// Does nothing while the row's name is empty (its required check reports
-// it) or still the one its code names in the open list; the name is looked
-// for in the list fetched anew.
+// A stored row whose name was cleared is refused with missingCode (it would
+// keep its code under no name); a new row's empty name is left to its own
+// checks. Nothing is done while the name is still the one its code names in
+// the open list; otherwise the name is looked for in the list fetched anew.
 void TakeCodeOfName(const T& form, const NamedCode& named);
 // The same over a local table whose name and code columns bear the row's
 // field names, opened anew to be searched.
 void TakeCodeOfLocalName(const T& form, plat::TDataSet& row, plat::TADOIBQuery& table, const char* nameField,
-                         const char* codeField, const char* unknownCode);
+                         const char* codeField, const char* unknownCode, const char* missingCode);
 
 }  // namespace cli_psr41300::steps

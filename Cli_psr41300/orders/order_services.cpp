@@ -41,7 +41,8 @@ void TakeServiceCode(TfrmSolicitaProposta& form) {
                                .refresh = [&form] { FetchOrderableServices(form); },
                                .listName = "SERVICO",
                                .listCode = "CODIGO",
-                               .unknownCode = "SERVINV"});
+                               .unknownCode = "SERVINV",
+                               .missingCode = "SERVINF"});
 }
 
 }  // namespace
