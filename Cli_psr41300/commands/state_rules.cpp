@@ -48,7 +48,10 @@ void ApplyDetailLock(T& screen, const plat::TDataSet& detail, plat::TDBGrid& gri
     lock(accepted);
     for (plat::TMenuItem* P::*item : kDetailLockedItems) (screen.*item)->SetEnabled(!accepted);
   } else if (detail.IsEmpty()) {
-    lock(false);
+    // An empty detail of an accepted proposal stays locked too (typing into
+    // it would start a row); a closed one opens, so that the lock does not
+    // carry over to the next proposal.
+    lock(detail.Active() && detail.State() == plat::DataSetState::Browse && ProposalAccepted(screen));
   }
 }
 
