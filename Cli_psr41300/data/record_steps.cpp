@@ -41,12 +41,6 @@ void CheckDuplicate(const T& form, bool must, const DuplicateCheck& check) {
 bool RunPicker(const T& form, const Picker& picker) {
   const plat::TField* selected = picker.grid->SelectedField();
   if (!selected || selected->FieldName() != picker.column) return false;
-  // An accepted proposal takes no new detail rows either: a grid with no
-  // rows is not locked, yet its picker would insert one.
-  const details::Detail* row = details::FindDetail(form, *picker.target);
-  const plat::TField& acceptance = form.cdsProposta->FieldByName("DTACEPROPFAS");
-  if (row && row->lock == details::AcceptanceLock::Detail && !header::Empty(acceptance.ValueText(acceptance.OldValue())))
-    return false;
   picker.refresh();
   const std::string title = form.msgPadrao->Msg(picker.titleCode) + "|" + form.msgPadrao->Msg(picker.emptyCode);
   if (!host::Pesquisa::Pesquisar(*picker.list, title, false, true)) return false;

@@ -70,8 +70,9 @@ struct Picker {
 };
 // The host's search over the refreshed list; a pick puts a browsing target
 // into edit, copies the fields in the given order and runs fill. Returns
-// whether a row was picked (false also when another column is selected, and
-// when the proposal, as stored, is accepted and the target is locked by it).
+// whether a row was picked (false also when another column is selected). On
+// an accepted proposal the grid is read-only, empty or not, and offers no
+// picker at all.
 bool RunPicker(const T& form, const Picker& picker);
 
 // Leaving a column of a detail grid: true when the column left is the one
