@@ -142,6 +142,11 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void cdsPropostaAfterScroll(plat::TDataSet& dataSet);
   void cdsPropostaBeforeScroll(plat::TDataSet& dataSet);
   void cdsPropostaCalcFields(plat::TDataSet& dataSet);
+  // The details of the current proposal brought on screen as its scroll
+  // brings them: the ones it does not fetch closed, the contract lines with
+  // the first line's systems and the page on show fetched, the order values
+  // recomputed.
+  void ShowProposalDetails();
   void cdsPropostaCODIGOGetText(plat::TField& sender, std::string& text, bool displayText);
   void cdsPropostaNRINSJURCLIEGetText(plat::TField& sender, std::string& text, bool displayText);
   void cdsPropostaIDSOLPROPFASGetText(plat::TField& sender, std::string& text, bool displayText);

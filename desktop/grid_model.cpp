@@ -21,6 +21,7 @@ class GridModel::Link : public plat::TDataLink {
   void EditingChanged() override { model_.Update(Scope::CurrentRow); }
   void DataSetChanged() override { model_.Update(Scope::AllRows); }
   void RecordChanged(plat::TField*) override { model_.Update(Scope::CurrentRow); }
+  void LogChanged() override { model_.Update(Scope::AllRows); }
 
  private:
   GridModel& model_;

@@ -53,6 +53,20 @@ server::ProposalKey CurrentProposal(const T& form) {
   return {number.ValueText(number.OldValue()), version.ValueText(version.OldValue())};
 }
 
+bool StoredKeyChanges(const plat::TClientDataSet& proposals) {
+  const plat::Delta delta = proposals.GetDelta();
+  std::vector<int> key;
+  for (const char* name : {"NRPROPOSFAS", "NRVERPROPFAS"})
+    for (std::size_t i = 0; i < delta.fields.size(); ++i)
+      if (delta.fields[i].name == name) key.push_back(static_cast<int>(i));
+  for (const plat::DeltaEntry& change : delta.changes) {
+    if (change.kind != plat::ChangeKind::Modify) continue;
+    for (int i : key)
+      if (change.original[i].ToText() != change.current[i].ToText()) return true;
+  }
+  return false;
+}
+
 bool CustomerChosen(const T& form) { return form.dbrClieProsp->ItemIndex() == 0; }
 
 namespace {

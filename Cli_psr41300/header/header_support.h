@@ -63,6 +63,9 @@ void Load(plat::TClientDataSet& dataSet, host::ServerResult answer);
 // number is being typed over, the details still belong to the stored one.
 // A proposal being inserted has the key it is being given.
 server::ProposalKey CurrentProposal(const T& form);
+// Whether the proposals' logged changes give a stored proposal another
+// number or version.
+bool StoredKeyChanges(const plat::TClientDataSet& proposals);
 
 // The party of a proposal is a customer when item 0 ("Cliente") of the
 // choice is selected, a prospect otherwise (item 1 or none).

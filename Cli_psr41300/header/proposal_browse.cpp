@@ -17,6 +17,11 @@ using namespace header;
 void TfrmSolicitaProposta::cdsPropostaBeforeScroll(plat::TDataSet&) { steps::SettleProposalDetails(*this); }
 
 void TfrmSolicitaProposta::cdsPropostaAfterScroll(plat::TDataSet&) {
+  ShowProposalDetails();
+  dtsPropostaStateChange(*dtsProposta);
+}
+
+void TfrmSolicitaProposta::ShowProposalDetails() {
   // The details the scroll does not fetch belong to the proposal left: they
   // are closed, so that none of their rows is shown, edited or stored under
   // this one. The page on show fetches its own again below.
@@ -30,7 +35,6 @@ void TfrmSolicitaProposta::cdsPropostaAfterScroll(plat::TDataSet&) {
   // The order values are this proposal's (0 while its lines are not loaded).
   Calcula_Valores();
   MostraValoresLinha();
-  dtsPropostaStateChange(*dtsProposta);
 }
 
 void TfrmSolicitaProposta::cdsPropostaCalcFields(plat::TDataSet& dataSet) {

@@ -47,8 +47,13 @@ void TfrmSolicitaProposta::cdsPropostaBeforePost(plat::TDataSet&) {
   dtsPropostaStateChange(*dtsProposta);
 }
 
+// A stored proposal whose number or version was changed takes its details
+// with it on the server: once that is stored, the details on screen still
+// carry the old key, so they are brought again under the new one.
 void TfrmSolicitaProposta::cdsPropostaAfterPost(plat::TDataSet&) {
+  const bool keyChanged = StoredKeyChanges(*cdsProposta);
   SendChanges(*cdsProposta, "SetProposta", "PROPOSTAFAS");
+  if (keyChanged) ShowProposalDetails();
 }
 
 // A refused delete stops before the scroll that follows it: the details of

@@ -492,6 +492,22 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
       values[field->FieldName()] = CanonicalValue(old ? field->OldValue() : field->Value());
     return values;
   };
+  // Fields whose text is still pending in a control (a grid's cell editor,
+  // an edit): what the field holds now is not what the user last typed, so
+  // it is not followed until the text is written.
+  auto typedOver = [screen](const plat::TDataSet& dataSet) {
+    std::set<std::string> fields;
+    for (const auto& owned : screen->Components()) {
+      if (auto* grid = dynamic_cast<const plat::TDBGrid*>(owned.get())) {
+        if (grid->DataSet() == &dataSet && grid->EditorModified() && grid->SelectedField())
+          fields.insert(grid->SelectedField()->FieldName());
+      } else if (auto* edit = dynamic_cast<const plat::TDBFieldControl*>(owned.get())) {
+        if (edit->DataSource() && edit->DataSource()->DataSet() == &dataSet && edit->Modified())
+          fields.insert(edit->DataField());
+      }
+    }
+    return fields;
+  };
   std::vector<std::string> names = {kProposalSet};
   for (const DetailView& detail : kDetails)
     if (detail.method) names.push_back(detail.dataSet);
@@ -507,6 +523,7 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
         else
           tracked->values.erase(field);
       }
+      for (const std::string& field : typedOver(*dataSet)) tracked->values.erase(field);
       if (name == kProposalSet && tracked->state == plat::DataSetState::Edit)
         for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) tracked->values[key] = tracked->baseline[key];
       continue;
@@ -532,6 +549,7 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
     fresh->fetch = detail ? FetchOf(screen, *detail) : ProposalFetch();
     for (auto& [field, value] : fieldsNow(*dataSet, false))
       if (value != fresh->baseline[field]) fresh->values[field] = value;
+    for (const std::string& field : typedOver(*dataSet)) fresh->values.erase(field);
     if (name == kProposalSet && fresh->state == plat::DataSetState::Edit)
       for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) fresh->values[key] = fresh->baseline[key];
     tracked_[name] = std::move(fresh);

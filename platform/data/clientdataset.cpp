@@ -202,8 +202,10 @@ void TClientDataSet::MarkBase() {
 }
 
 void TClientDataSet::MergeChangeLog() {
+  bool held = !log_.empty();
   log_.clear();
   MarkBase();
+  if (held) Notify(DataEvent::LogChange);
 }
 
 void TClientDataSet::CancelUpdates() {

@@ -15,6 +15,8 @@
 //   gives exactly them, in the order the records were first changed.
 // - MergeChangeLog makes the current content the new base; CancelUpdates
 //   restores the content as of the last merge (or fill) and empties the log.
+//   A logged record is pending (ViewRowPending) until then; a merge that
+//   ends pending records tells the controls (LogChange).
 // - Calculated fields never travel in packets or deltas.
 // - The index (SetIndex): the records are kept in the order of one field,
 //   ascending or descending, so every walk over the data set (First, Next,
@@ -62,6 +64,7 @@ class TClientDataSet : public TDataSet {
   void InternalPost(const Record& stored, bool inserting) override;
   void InternalDelete(const Record& removed) override;
   void InternalStored() override;
+  bool RecordPending(uint64_t id) const override { return log_.count(id) > 0; }
 
  private:
   struct LogEntry {

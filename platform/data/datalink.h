@@ -34,6 +34,7 @@ class TDataLink {
   virtual void DataSetChanged() {}  // content, cursor or whole record changed
   virtual void RecordChanged(TField* field) { (void)field; }
   virtual void UpdateData() {}  // write pending text now
+  virtual void LogChanged() {}  // rows' pending marks changed (ViewRowPending)
   // Takes the focus for the field when bound to it and able to; true if it did.
   virtual bool FocusControl(TField& field) { (void)field; return false; }
 

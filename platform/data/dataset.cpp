@@ -470,6 +470,9 @@ void TDataSet::Delete() {
   Run(BeforeDelete);
   Run(BeforeScroll);
   if (records_.empty()) Fail("Cannot perform this operation on an empty dataset");
+  // Text typed into bound controls over the record being edited goes with
+  // it, before any later handler can have a control write it.
+  if (Editing()) Notify(DataEvent::RecordChange);
   InternalDelete(records_[cursor_]);
   records_.erase(records_.begin() + cursor_);
   if (cursor_ >= static_cast<int>(records_.size())) cursor_ = static_cast<int>(records_.size()) - 1;
@@ -512,18 +515,22 @@ int TDataSet::ViewCurrentRow() const {
   return cursor_;
 }
 
-void TDataSet::ReadViewRow(int row, const std::function<void()>& fn) const {
-  const Record* record = nullptr;
+const TDataSet::Record& TDataSet::ViewRecord(int row) const {
   if (state_ == DataSetState::Insert) {
-    if (row == insertIndex_)
-      record = &editBuffer_;
-    else
-      record = &records_.at(row < insertIndex_ ? row : row - 1);
-  } else if (state_ == DataSetState::Edit && row == cursor_) {
-    record = &editBuffer_;
-  } else {
-    record = &records_.at(row);
+    if (row == insertIndex_) return editBuffer_;
+    return records_.at(row < insertIndex_ ? row : row - 1);
   }
+  if (state_ == DataSetState::Edit && row == cursor_) return editBuffer_;
+  return records_.at(row);
+}
+
+bool TDataSet::ViewRowPending(int row) const {
+  if (row < 0 || row >= ViewRowCount()) return false;
+  return RecordPending(ViewRecord(row).id);
+}
+
+void TDataSet::ReadViewRow(int row, const std::function<void()>& fn) const {
+  const Record* record = &ViewRecord(row);
   const Record* saved = reading_;
   reading_ = record;
   try {

@@ -18,7 +18,8 @@
 // - Edit on a data set without records starts an insert. Edit, field
 //   assignment and Delete on a closed data set, field assignment in Browse,
 //   and Delete on an empty data set fail with EDatabaseError. Delete in
-//   Insert cancels the insert.
+//   Insert cancels the insert; Delete in Edit deletes the record and drops
+//   its edits with the text pending in bound controls, as Cancel does.
 // - AfterScroll follows every cursor move: opening or filling (also when
 //   empty), navigation, insert, append, delete and the cancel of an insert.
 //   BeforeScroll runs before a move away from the current record
@@ -57,6 +58,7 @@ enum class DataEvent {
   Scroll,          // the cursor moved
   RecordChange,    // the current record's values changed (field given, or all)
   UpdateRecord,    // bound controls must write their pending text now
+  LogChange,       // which rows hold changes not stored yet changed (values did not)
 };
 
 struct LocateOptions {
@@ -129,6 +131,10 @@ class TDataSet : public TComponent {
   int ViewRowCount() const;
   int ViewCurrentRow() const;  // -1 when there is no row
   void ReadViewRow(int row, const std::function<void()>& fn) const;
+  // Whether a view row holds a change the data set keeps for a later send
+  // (a client data set's change log): posted or deleted here, not stored by
+  // the server yet. A row being typed counts once it has been posted.
+  bool ViewRowPending(int row) const;
   // Moves the cursor to a view row (posting as any move does).
   void MoveToViewRow(int row);
 
@@ -164,6 +170,8 @@ class TDataSet : public TComponent {
   // Post has stored the record and the cursor is on it; the state returns
   // to Browse next. A subclass keeping an order moves the record here.
   virtual void InternalStored() {}
+  // Whether the record with this id holds a change kept for a later send.
+  virtual bool RecordPending(uint64_t id) const { (void)id; return false; }
 
   // For subclasses building their content.
   std::vector<Record>& Records() { return records_; }
@@ -196,6 +204,7 @@ class TDataSet : public TComponent {
   [[noreturn]] void Fail(const std::string& message) const;
 
  private:
+  const Record& ViewRecord(int row) const;
   void SetState(DataSetState state);
   void DoInsert(bool append);
   void CalculateRecord(Record& record);

@@ -57,6 +57,7 @@ void TDataSource::DataEvent(plat::DataEvent event, TField* field, bool controlsD
       case plat::DataEvent::Scroll: link->DataSetChanged(); break;
       case plat::DataEvent::RecordChange: link->RecordChanged(field); break;
       case plat::DataEvent::UpdateRecord: link->UpdateData(); break;
+      case plat::DataEvent::LogChange: link->LogChanged(); break;
     }
   }
   if (OnDataChange && (event == plat::DataEvent::DataSetChange || event == plat::DataEvent::Scroll ||

@@ -443,10 +443,10 @@ void TDBGrid::PaintCell(int row, int column, const TRect& rect) {
 
 void TDBGrid::DrawCell(int row, int col, TColumn& column, const TRect& rect, bool focused) {
   bool current = row == DataSet()->ViewCurrentRow();
-  TGridDrawState state{current, current && col == selected_ && focused};
-  Canvas.Brush.Color = state.selected ? clr::Highlight : clr::Window;
+  TGridDrawState state{current, current && col == selected_ && focused, DataSet()->ViewRowPending(row)};
+  Canvas.Brush.Color = state.selected ? clr::Highlight : state.pending ? clr::Info : clr::Window;
   Canvas.Font.Color = state.selected ? clr::HighlightText : clr::WindowText;
-  Canvas.Font.Bold = false;
+  Canvas.Font.Bold = state.pending;
   DefaultDrawColumnCell(rect, col, column, state);
   if (OnDrawColumnCell) OnDrawColumnCell(*this, rect, col, column, state);
 }

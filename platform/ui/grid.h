@@ -79,6 +79,7 @@ enum class GridKey { Insert, Down, Up, CtrlDelete, Escape, Tab, ShiftTab, Enter,
 struct TGridDrawState {
   bool selected = false;  // the current row
   bool focused = false;   // the current cell of the focused grid
+  bool pending = false;   // the row holds a change not stored yet (drawn marked)
 };
 
 class TDBGrid : public TControl {
@@ -159,7 +160,9 @@ class TDBGrid : public TControl {
   void PaintCell(int row, int column, const TRect& rect);
   // The classic default drawing of a cell: fills the rectangle and writes the
   // field's display text with the canvas's current brush and font, which
-  // Paint sets before each cell (window colours, highlight on the current row).
+  // Paint sets before each cell (window colours, highlight on the current row;
+  // a row holding a change not stored yet in bold, on the hint colour unless
+  // it is the current row).
   void DefaultDrawColumnCell(const TRect& rect, int dataCol, TColumn& column, TGridDrawState state);
   // Display text of a cell.
   std::string CellText(int row, int column) const;

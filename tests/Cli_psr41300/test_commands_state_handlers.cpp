@@ -74,7 +74,7 @@ TEST_P(EveryHandler, FollowsTheEnablingTable) {
   EXPECT_EQ(Run(), "OC") << "insert";
 }
 
-TEST_P(DetailHandler, LocksOnlyWhileTheDetailHoldsRowsOfAnAcceptedProposal) {
+TEST_P(DetailHandler, LocksWhileTheDetailIsOpenUnderAnAcceptedProposal) {
   plat::TDBGrid& grid = *(screen.*GetParam().grid);
   FillProposals();
   Fill(Judged(), {FieldValues{}});
@@ -87,8 +87,12 @@ TEST_P(DetailHandler, LocksOnlyWhileTheDetailHoldsRowsOfAnAcceptedProposal) {
 
   screen.cdsProposta->First();
   Run();
-  Fill(Judged(), {});  // no rows yet: they may be added, in a grid open again
+  Fill(Judged(), {});  // no rows: typing into the grid would still start one
   EXPECT_EQ(Run(), "I");
+  EXPECT_TRUE(grid.ReadOnly());
+
+  Judged().Close();  // a closed detail does not carry the lock to the next proposal
+  Run();
   EXPECT_FALSE(grid.ReadOnly());
 }
 

@@ -110,6 +110,20 @@ TEST_F(DataControls, CancelDiscardsPendingTextBeforeTheStateHandlersRun) {
   EXPECT_FALSE(data->Modified());
 }
 
+// The same for a record deleted while it is being edited: an after-delete
+// handler that moves the focus finds no text of the deleted record to write.
+TEST_F(DataControls, DeleteInEditDiscardsPendingTextBeforeTheHandlersRun) {
+  Fill({"A1", "A2"});
+  cds->Edit();
+  form->FocusControl(*data);
+  data->UserEdit("31/02/2026");
+  cds->AfterDelete = [&](TDataSet&) { form->FocusControl(*other); };
+  EXPECT_NO_THROW(cds->Delete());
+  EXPECT_EQ(form->ActiveControl(), other);
+  EXPECT_EQ(cds->RecordCount(), 1);
+  EXPECT_FALSE(data->Modified());
+}
+
 TEST_F(DataControls, AnInvalidDateIsRefusedOnExitAndKeepsTheFocus) {
   Fill({"A1"});
   form->FocusControl(*data);

@@ -365,6 +365,39 @@ TEST_F(GridDrawing, StateMarksTheCurrentRowAndTheFocusedCell) {
   EXPECT_EQ(states, (std::vector<std::string>{"0", "1", "2"}));
 }
 
+TEST_F(GridDrawing, ARowHoldingAChangeNotStoredIsMarkedUntilTheMerge) {
+  std::vector<std::string> pending;
+  grid.OnDrawColumnCell = [&](TDBGrid&, const TRect&, int col, TColumn&, TGridDrawState state) {
+    if (state.pending && col == 0) pending.push_back(cds.FieldByName("CDITEM").AsString());
+  };
+  grid.UserKey(GridKey::Down);
+  grid.SetSelectedIndex(1);
+  grid.UserTypeText("BUCHA");
+  grid.Paint();
+  EXPECT_TRUE(pending.empty()) << "a row being typed is not a kept change yet";
+  grid.UserKey(GridKey::Down);  // posts the edited row
+  ASSERT_EQ(cds.ChangeCount(), 1);
+  grid.Paint();
+  EXPECT_EQ(pending, (std::vector<std::string>{"2"}));
+  bool bold = false, hint = false;
+  for (auto& op : grid.Canvas.Ops())
+    if (op.rect.top == 18) bold |= op.bold, hint |= op.brushColor == clr::Info;
+  EXPECT_TRUE(bold && hint) << "the default drawing marks it";
+
+  int told = 0;
+  struct Hears : TDataLink {
+    int& told;
+    explicit Hears(int& t) : told(t) {}
+    void LogChanged() override { ++told; }
+  } hears(told);
+  hears.SetDataSource(grid.DataSource());
+  cds.MergeChangeLog();
+  EXPECT_EQ(told, 1) << "the controls hear that the mark went";
+  pending.clear();
+  grid.Paint();
+  EXPECT_TRUE(pending.empty());
+}
+
 TEST_F(GridDrawing, NewRowIsDrawnWhereItWillBeInserted) {
   grid.UserKey(GridKey::Down);
   grid.UserKey(GridKey::Insert);
