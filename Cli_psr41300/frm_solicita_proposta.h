@@ -291,6 +291,10 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void dbgPedidosLinhaProdExit(plat::TComponent& sender);
   void dbgPediLinhaProdSistEnter(plat::TComponent& sender);
   void Vd_Pedidos_LinhaProd(bool must);
+  // A product-line code typed into an order line (not picked) takes the
+  // place of the line it names among those the proposal can order, or is
+  // refused with LINHAPRODNCAD.
+  void TakeLineOfTypedCode();
 
   // ---- ordered services (orders/) ------------------------------------------------------------
   void cdsPedidosServicoBeforePost(plat::TDataSet& dataSet);

@@ -92,7 +92,12 @@ void TfrmSolicitaProposta::cdsSistLinhaProdAfterPost(TDataSet&) {
   fetch::OrderLineSystems(*this);
 }
 
-void TfrmSolicitaProposta::cdsSistLinhaProdAfterDelete(TDataSet&) { steps::SendDetailChanges(*this, *cdsSistLinhaProd); }
+// The ordered line's systems are the server's reading of these: a deleted
+// system leaves them as a stored one does.
+void TfrmSolicitaProposta::cdsSistLinhaProdAfterDelete(TDataSet&) {
+  steps::SendDetailChanges(*this, *cdsSistLinhaProd);
+  fetch::OrderLineSystems(*this);
+}
 
 void TfrmSolicitaProposta::cdsSistLinhaProdAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsSistLinhaProd); }
 

@@ -112,6 +112,16 @@ void CloseWithDependents(T& form, plat::TClientDataSet& detail) {
   detail.Close();
 }
 
+void FetchDependents(T& form, plat::TClientDataSet& master, std::initializer_list<std::function<void()>> fetches) {
+  try {
+    for (const auto& fetch : fetches) fetch();
+  } catch (...) {
+    for (const details::Detail& row : details::Details())
+      if (HangsOn(form, row, master)) CloseWithDependents(form, *(form.*row.dataSet));
+    throw;
+  }
+}
+
 void Reload(T& form, plat::TClientDataSet& detail, const std::function<host::ServerResult()>& ask) {
   SettlePending(form, detail);
   try {
@@ -156,8 +166,11 @@ void TakeCodeOfName(const T& form, const NamedCode& named) {
   }
   plat::TDataSet& list = *named.list;
   const std::string code = header::Text(*named.row, named.codeField);
-  // A stored row whose name was not typed over keeps its code.
-  if (named.row->State() == plat::DataSetState::Edit && !code.empty() && name.ValueText(name.OldValue()) == typed)
+  // A stored row whose name and code are still as stored keeps its code (a
+  // pick may have changed the code, and the stored name been typed back).
+  const plat::TField& codeField = named.row->FieldByName(named.codeField);
+  if (named.row->State() == plat::DataSetState::Edit && !code.empty() && name.ValueText(name.OldValue()) == typed &&
+      codeField.ValueText(codeField.OldValue()) == code)
     return;
   named.open();
   if (!code.empty() && list.Locate(named.listCode, plat::Variant(code)) && header::Text(list, named.listName) == typed)

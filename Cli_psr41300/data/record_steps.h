@@ -10,6 +10,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <span>
 
 #include "Cli_psr41300/data/detail_grids.h"
@@ -107,6 +108,10 @@ void SettleProposalDetails(T& form);
 void Reload(T& form, plat::TClientDataSet& detail, const std::function<host::ServerResult()>& ask);
 // Closes a detail and the details hanging on it.
 void CloseWithDependents(T& form, plat::TClientDataSet& detail);
+// Fetches what hangs on the master's current row, in order; when one fetch
+// is refused, the dependents still to come are closed as well, so that none
+// of the row left stays on screen under the row current now.
+void FetchDependents(T& form, plat::TClientDataSet& master, std::initializer_list<std::function<void()>> fetches);
 
 // After a cancel: changes the server refused before are discarded only when
 // the user confirmed it, by Cancelar or by the question asked here.

@@ -53,6 +53,12 @@ server::ProposalKey CurrentProposal(const T& form) {
   return {number.ValueText(number.OldValue()), version.ValueText(version.OldValue())};
 }
 
+bool KeyTypedOver(const T& form) {
+  const server::ProposalKey stored = CurrentProposal(form);
+  return Text(*form.cdsProposta, "NRPROPOSFAS") != stored.number ||
+         Text(*form.cdsProposta, "NRVERPROPFAS") != stored.version;
+}
+
 bool StoredKeyChanges(const plat::TClientDataSet& proposals) {
   const plat::Delta delta = proposals.GetDelta();
   std::vector<int> key;

@@ -63,6 +63,8 @@ void Load(plat::TClientDataSet& dataSet, host::ServerResult answer);
 // number is being typed over, the details still belong to the stored one.
 // A proposal being inserted has the key it is being given.
 server::ProposalKey CurrentProposal(const T& form);
+// Whether the number or version being typed differs from the stored one.
+bool KeyTypedOver(const T& form);
 // Whether the proposals' logged changes give a stored proposal another
 // number or version.
 bool StoredKeyChanges(const plat::TClientDataSet& proposals);

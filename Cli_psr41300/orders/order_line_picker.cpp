@@ -64,6 +64,24 @@ void FillValues(plat::TDataSet& line, const plat::TDataSet& picked) {
 
 }  // namespace
 
+// An order line names what it orders by its contract or customer line: one
+// stored with only a typed code would name nothing, and its due dates and
+// systems could never be listed again.
+void TfrmSolicitaProposta::TakeLineOfTypedCode() {
+  plat::TDataSet& line = *cdsPedidosLinhaProd;
+  const std::string code = Text(line, "CDLIN");
+  if (Empty(code) || code == Text(line, "CDLINPPROP") || code == Text(line, "CDLINPCLIE")) return;
+  FocusOnFailure(
+      [&] {
+        Load(*cdsPesqPedidos, server::RdmSolicitaProposta(*netProposta)
+                                  .PesqPedidos(CurrentProposal(*this), Text(*cdsProposta, "CODIGO")));
+        if (!cdsPesqPedidos->Locate("CDLINPCLIE", plat::Variant(code))) EndWith(*this, "LINHAPRODNCAD");
+      },
+      [&] { line.FieldByName("CDLIN").FocusControl(); });
+  FillReferences(line, *cdsPesqPedidos);
+  Copy(line, "NMLIN", *cdsPesqPedidos, "NMLINPCLIE");
+}
+
 void TfrmSolicitaProposta::dbgPedidosLinhaProdEditButtonClick(plat::TComponent&) {
   const bool picked = steps::RunPicker(
       *this, {.grid = dbgPedidosLinhaProd,

@@ -35,6 +35,7 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdBeforePost(TDataSet& dataSet) {
   fetch::LineSequence(*this);
   const bool inserting = dtsPedidosLinhaProd->State() == plat::DataSetState::Insert;
   if (inserting) Vd_Pedidos_LinhaProd(true);
+  TakeLineOfTypedCode();
   inCountPed = cdsseqPedidosLinhaProd->RecordCount();
   if (dataSet.State() == plat::DataSetState::Insert) {
     SetText(dataSet, "NRLINPPEDP", inCountPed < 1 ? "1" : Text(*cdsseqPedidosLinhaProd, "NRLINPPEDP"));
@@ -103,8 +104,8 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterCancel(TDataSet&) { steps::Di
 void TfrmSolicitaProposta::cdsPedidosLinhaProdBeforeScroll(TDataSet&) { steps::SettleDependents(*this, *cdsPedidosLinhaProd); }
 
 void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterScroll(TDataSet&) {
-  fetch::OrderLineSystems(*this);
-  fetch::DueValues(*this);
+  steps::FetchDependents(*this, *cdsPedidosLinhaProd,
+                         {[this] { fetch::OrderLineSystems(*this); }, [this] { fetch::DueValues(*this); }});
   MostraValoresLinha();
   dtsPedidosLinhaProdStateChange(*dtsPedidosLinhaProd);
 }

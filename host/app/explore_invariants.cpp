@@ -147,11 +147,16 @@ std::string Difference(const Rowset& shown, const Rowset& served, const std::vec
 
 // The key of the current proposal as stored: number and version (a number
 // being typed over is not the key its details were read by).
+// A key field of a master's current record as its details hang on it: as
+// stored, or as given to a record being inserted.
+std::string MasterKey(const plat::TDataSet* master, const char* field) {
+  if (master && master->State() == plat::DataSetState::Insert) return Current(master, field);
+  return Stored(master, field);
+}
+
 std::pair<std::string, std::string> ProposalKey(plat::TForm* screen) {
   const plat::TDataSet* proposals = DataSetOf(screen, kProposalSet);
-  if (proposals && proposals->State() == plat::DataSetState::Insert)
-    return {Current(proposals, "NRPROPOSFAS"), Current(proposals, "NRVERPROPFAS")};
-  return {Stored(proposals, "NRPROPOSFAS"), Stored(proposals, "NRVERPROPFAS")};
+  return {MasterKey(proposals, "NRPROPOSFAS"), MasterKey(proposals, "NRVERPROPFAS")};
 }
 
 // The server call that lists a detail's rows for the keys on screen.
@@ -161,13 +166,13 @@ ExploreInvariants::Fetch FetchOf(plat::TForm* screen, const DetailView& detail) 
   const plat::TDataSet* contract = DataSetOf(screen, "cdsDadosContLinhaProd");
   const plat::TDataSet* order = DataSetOf(screen, "cdsPedidosLinhaProd");
   std::string method = detail.method;
-  if (detail.parent == Parent::ContractLine) fetch.args.push_back(Current(contract, "CDLINPPROP"));
+  if (detail.parent == Parent::ContractLine) fetch.args.push_back(MasterKey(contract, "CDLINPPROP"));
   if (method == "PedidosSist")
-    fetch.args.insert(fetch.args.end(), {Current(order, "CDLINPPROP"),
+    fetch.args.insert(fetch.args.end(), {MasterKey(order, "CDLINPPROP"),
                                          Current(DataSetOf(screen, kProposalSet), "CODIGO"),
-                                         Current(order, "CDLINPCLIE")});
+                                         MasterKey(order, "CDLINPCLIE")});
   if (method == "GetVenc_Valor")
-    fetch.args.insert(fetch.args.end(), {Current(order, "CDLINPPROP"), Current(order, "CDLINPCLIE")});
+    fetch.args.insert(fetch.args.end(), {MasterKey(order, "CDLINPPROP"), MasterKey(order, "CDLINPCLIE")});
   return fetch;
 }
 
@@ -492,22 +497,22 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
       values[field->FieldName()] = CanonicalValue(old ? field->OldValue() : field->Value());
     return values;
   };
-  // Fields whose text is still pending in a control (a grid's cell editor,
-  // an edit): what the field holds now is not what the user last typed, so
-  // it is not followed until the text is written.
-  auto typedOver = [screen](const plat::TDataSet& dataSet) {
-    std::set<std::string> fields;
+  // Whether text is still pending in a control over the record (a grid's
+  // cell editor, an edit): what its fields hold now is not what the user
+  // last asked for (the typed text replaces a value, a typed name the code
+  // a pick put there), so the record's values are followed again only once
+  // the text is written.
+  auto textPending = [screen](const plat::TDataSet& dataSet) {
     for (const auto& owned : screen->Components()) {
       if (auto* grid = dynamic_cast<const plat::TDBGrid*>(owned.get())) {
-        if (grid->DataSet() == &dataSet && grid->EditorModified() && grid->SelectedField())
-          fields.insert(grid->SelectedField()->FieldName());
+        if (grid->DataSet() == &dataSet && grid->EditorModified()) return true;
       } else if (auto* edit = dynamic_cast<const plat::TDBFieldControl*>(owned.get())) {
-        if (edit->DataSource() && edit->DataSource()->DataSet() == &dataSet && edit->Modified())
-          fields.insert(edit->DataField());
+        if (edit->DataSource() && edit->DataSource()->DataSet() == &dataSet && edit->Modified()) return true;
       }
     }
-    return fields;
+    return false;
   };
+
   std::vector<std::string> names = {kProposalSet};
   for (const DetailView& detail : kDetails)
     if (detail.method) names.push_back(detail.dataSet);
@@ -523,9 +528,9 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
         else
           tracked->values.erase(field);
       }
-      for (const std::string& field : typedOver(*dataSet)) tracked->values.erase(field);
+      if (textPending(*dataSet)) tracked->values.clear();
       if (name == kProposalSet && tracked->state == plat::DataSetState::Edit)
-        for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) tracked->values[key] = tracked->baseline[key];
+        for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) tracked->values.try_emplace(key, tracked->baseline[key]);
       continue;
     }
     if (tracked) {
@@ -549,9 +554,9 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
     fresh->fetch = detail ? FetchOf(screen, *detail) : ProposalFetch();
     for (auto& [field, value] : fieldsNow(*dataSet, false))
       if (value != fresh->baseline[field]) fresh->values[field] = value;
-    for (const std::string& field : typedOver(*dataSet)) fresh->values.erase(field);
+    if (textPending(*dataSet)) fresh->values.clear();
     if (name == kProposalSet && fresh->state == plat::DataSetState::Edit)
-      for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) fresh->values[key] = fresh->baseline[key];
+      for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) fresh->values.try_emplace(key, fresh->baseline[key]);
     tracked_[name] = std::move(fresh);
   }
   if (discards == "*") candidates_.clear();

@@ -45,9 +45,11 @@ class OrderRules : public ConnectedScreen {
     services.CreateDataSet();
     calls.clear();
   }
+  // A line as the picker leaves it: the code, and the customer line it names.
   void NewLine(const char* code) {
     lines.Append();
     lines.FieldByName("CDLIN").SetAsString(code);
+    lines.FieldByName("CDLINPCLIE").SetAsString(code);
     lines.FieldByName("DIA_FATURAMENTO").SetAsFloat(10);
   }
 
@@ -77,6 +79,33 @@ TEST_F(OrderRules, ANewLineIsNumberedOneWithoutAnAnswerElseByTheAnswerUnchanged)
   EXPECT_EQ(lines.FieldByName("NRLINPPEDP").AsString(), "7");
   EXPECT_EQ(Count(calls, "seqPedidosLinhaProd"), 1);
   EXPECT_EQ(Count(calls, "ValidaLinhaProd_Pedidos"), 0);
+}
+
+// A code typed by hand takes the place of the line it names among those the
+// proposal can order (a contract line here); a code of none is refused.
+TEST_F(OrderRules, ATypedCodeTakesTheLineItNamesOrIsRefused) {
+  plat::DataPacket orderable = EmptyOf(*screen.cdsPesqPedidos);
+  plat::Row row(orderable.fields.size());
+  row[orderable.FieldIndex("CDLINPCLIE")] = plat::Variant(std::string("10"));
+  row[orderable.FieldIndex("NMLINPCLIE")] = plat::Variant(std::string("Contabilidade"));
+  row[orderable.FieldIndex("IDENTIFICADOR")] = plat::Variant(std::string("1"));
+  orderable.rows.push_back(row);
+  server.AnswerPacket("PesqPedidos", orderable);
+  server.AnswerPacket("ValidaLinhaProd_Pedidos", EmptyOf(*screen.cdsValidaLinhaProd_Pedidos));
+
+  lines.Append();
+  lines.FieldByName("CDLIN").SetAsString("11");
+  lines.FieldByName("DIA_FATURAMENTO").SetAsFloat(10);
+  lines.FieldByName("DTCALUSOPEDP").SetAsString("01/01/2027");
+  EXPECT_THROW(lines.Post(), plat::EAbort);
+  EXPECT_EQ(dialogs.Messages().back(), "Não há Linha de Produto cadastrada.");
+  EXPECT_EQ(lines.State(), plat::DataSetState::Insert);
+
+  lines.FieldByName("CDLIN").SetAsString("10");
+  lines.Post();
+  EXPECT_EQ(lines.FieldByName("CDLINPPROP").AsString(), "10");
+  EXPECT_EQ(lines.FieldByName("NMLIN").AsString(), "Contabilidade");
+  EXPECT_TRUE(lines.FieldByName("CDLINPCLIE").IsNull());
 }
 
 // Only a changed service type is checked again on an edit.
