@@ -159,6 +159,16 @@ std::pair<std::string, std::string> ProposalKey(plat::TForm* screen) {
   return {MasterKey(proposals, "NRPROPOSFAS"), MasterKey(proposals, "NRVERPROPFAS")};
 }
 
+// A name changed on a row decides its code when the row is stored (a typed
+// product, system or service name takes its entry's code): the code seen
+// before is not followed.
+void NameDecidesCode(std::map<std::string, std::string>& values) {
+  static const std::pair<const char*, const char*> kNamedCodes[] = {
+      {"NMPROCOMERCI", "CDPROCOMERCI"}, {"NMSISTEMA", "CDSISTEMA"}, {"NMTIPOSERV", "CDTIPOSERV"}};
+  for (const auto& [name, code] : kNamedCodes)
+    if (values.count(name)) values.erase(code);
+}
+
 // The server call that lists a detail's rows for the keys on screen.
 ExploreInvariants::Fetch FetchOf(plat::TForm* screen, const DetailView& detail) {
   auto [number, version] = ProposalKey(screen);
@@ -483,7 +493,8 @@ void ExploreInvariants::CheckAccepted() {
 void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
   plat::TForm* screen = context_.host.Screen();
   // What this step takes back on purpose: Escape in a grid the row being
-  // edited there, Cancelar every pending change.
+  // edited there, a pick what the picked entry's values replace there,
+  // Cancelar every pending change.
   std::string discards;
   if (step.type->key == "click" && (step.Arg(0) == "sbtCancelar" || step.Arg(0) == "mnuCancelar")) discards = "*";
   if (step.type->key == "key" && step.Arg(0) == "escape" && screen) {
@@ -491,6 +502,9 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
                                                              : screen->ActiveControl());
     if (grid && grid->DataSet()) discards = grid->DataSet()->Name();
   }
+  if (step.type->key == "ellipsis" && screen)
+    if (auto* grid = dynamic_cast<plat::TDBGrid*>(screen->FindComponent(step.Arg(0))); grid && grid->DataSet())
+      discards = grid->DataSet()->Name();
   auto fieldsNow = [](const plat::TDataSet& dataSet, bool old) {
     std::map<std::string, std::string> values;
     for (const plat::TField* field : DataFields(dataSet))
@@ -529,6 +543,7 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
           tracked->values.erase(field);
       }
       if (textPending(*dataSet)) tracked->values.clear();
+      NameDecidesCode(tracked->values);
       if (name == kProposalSet && tracked->state == plat::DataSetState::Edit)
         for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) tracked->values.try_emplace(key, tracked->baseline[key]);
       continue;
@@ -555,6 +570,7 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
     for (auto& [field, value] : fieldsNow(*dataSet, false))
       if (value != fresh->baseline[field]) fresh->values[field] = value;
     if (textPending(*dataSet)) fresh->values.clear();
+    NameDecidesCode(fresh->values);
     if (name == kProposalSet && fresh->state == plat::DataSetState::Edit)
       for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) fresh->values.try_emplace(key, fresh->baseline[key]);
     tracked_[name] = std::move(fresh);
