@@ -607,6 +607,11 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
       }
     bool stored = fields.empty();
     for (const plat::Row& row : rows->rows) stored = stored || PacketRow(*rows, row, fields) == wanted;
+    // A proposal or line stored under another key since took its rows
+    // with it: they are looked for under the keys on screen now too.
+    if (const DetailView* detail = DetailNamed(candidate.dataSet); !stored && detail)
+      if (std::optional<plat::DataPacket> moved = Rows(FetchOf(screen, *detail)))
+        for (const plat::Row& row : moved->rows) stored = stored || PacketRow(*moved, row, fields) == wanted;
     if (!stored)
       Break(3, "the values " + Describe(fields, wanted) + " of " + candidate.dataSet + " (edited from " +
                    candidate.where + ") are neither stored by " + candidate.fetch.method + " nor pending, and no "
