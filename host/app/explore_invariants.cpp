@@ -557,6 +557,13 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
         changed = changed || (!(name == kProposalSet && (field == "NRPROPOSFAS" || field == "NRVERPROPFAS")) &&
                               !(tracked->state == plat::DataSetState::Insert && value.empty()));
       if (!takenBack && changed) candidates_.push_back({name, tracked->fetch, tracked->values, tracked->where});
+      // A proposal typed under another key takes its details along if the
+      // key is stored: they are looked for under the new one too.
+      if (name == kProposalSet && tracked->state == plat::DataSetState::Edit && !takenBack) {
+        std::pair<std::string, std::string> from{tracked->baseline["NRPROPOSFAS"], tracked->baseline["NRVERPROPFAS"]},
+            to{tracked->values["NRPROPOSFAS"], tracked->values["NRVERPROPFAS"]};
+        if (from != to) renamed_[from] = to;
+      }
       tracked_.erase(found);
     }
     if (!editing) continue;
@@ -608,10 +615,22 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
     bool stored = fields.empty();
     for (const plat::Row& row : rows->rows) stored = stored || PacketRow(*rows, row, fields) == wanted;
     // A proposal or line stored under another key since took its rows
-    // with it: they are looked for under the keys on screen now too.
-    if (const DetailView* detail = DetailNamed(candidate.dataSet); !stored && detail)
-      if (std::optional<plat::DataPacket> moved = Rows(FetchOf(screen, *detail)))
+    // with it: they are looked for under the keys on screen now, and under
+    // the proposal's new key, too.
+    std::vector<Fetch> elsewhere;
+    if (const DetailView* detail = DetailNamed(candidate.dataSet)) elsewhere.push_back(FetchOf(screen, *detail));
+    if (candidate.fetch.args.size() >= 2)
+      if (auto to = renamed_.find({candidate.fetch.args[0], candidate.fetch.args[1]}); to != renamed_.end()) {
+        Fetch moved = candidate.fetch;
+        moved.args[0] = to->second.first;
+        moved.args[1] = to->second.second;
+        elsewhere.push_back(moved);
+      }
+    for (const Fetch& fetch : elsewhere) {
+      if (stored) break;
+      if (std::optional<plat::DataPacket> moved = Rows(fetch))
         for (const plat::Row& row : moved->rows) stored = stored || PacketRow(*moved, row, fields) == wanted;
+    }
     if (!stored)
       Break(3, "the values " + Describe(fields, wanted) + " of " + candidate.dataSet + " (edited from " +
                    candidate.where + ") are neither stored by " + candidate.fetch.method + " nor pending, and no "

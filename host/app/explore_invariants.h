@@ -116,6 +116,8 @@ class ExploreInvariants : public StepObserver {
   std::set<std::string> stale_;
   std::map<std::string, std::unique_ptr<Tracked>> tracked_;  // by data set
   std::vector<Candidate> candidates_;  // values that left their edit
+  // Proposals given another number or version on screen: old key to new.
+  std::map<std::pair<std::string, std::string>, std::pair<std::string, std::string>> renamed_;
 };
 
 }  // namespace hostapp
