@@ -73,9 +73,7 @@ void TfrmSolicitaProposta::cdsDadosContLinhaProdBeforePost(TDataSet& dataSet) {
   // A stored line given another code takes its systems with it on the
   // server: what they hold pending is settled under the code they were read
   // by first (a refusal keeps the line being typed).
-  const plat::TField& code = dataSet.FieldByName("CDLINPPROP");
-  if (dataSet.State() == plat::DataSetState::Edit && code.ValueText(code.OldValue()) != code.AsString())
-    steps::SettleDependents(*this, *cdsDadosContLinhaProd);
+  if (StoredValueTypedOver(dataSet, {"CDLINPPROP"})) steps::SettleDependents(*this, *cdsDadosContLinhaProd);
 }
 
 void TfrmSolicitaProposta::Vd_DadosCont_LinhaProd(bool must) {

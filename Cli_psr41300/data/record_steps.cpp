@@ -106,9 +106,17 @@ void SettleProposalDetails(T& form) {
     if (row.Editable() && !row.master) SettlePending(form, *(form.*row.dataSet));
 }
 
-void CloseWithDependents(T& form, plat::TClientDataSet& detail) {
+namespace {
+
+void CloseDependents(T& form, plat::TClientDataSet& master) {
   for (const details::Detail& row : details::Details())
-    if (HangsOn(form, row, detail)) CloseWithDependents(form, *(form.*row.dataSet));
+    if (HangsOn(form, row, master)) CloseWithDependents(form, *(form.*row.dataSet));
+}
+
+}  // namespace
+
+void CloseWithDependents(T& form, plat::TClientDataSet& detail) {
+  CloseDependents(form, detail);
   detail.Close();
 }
 
@@ -116,8 +124,7 @@ void FetchDependents(T& form, plat::TClientDataSet& master, std::initializer_lis
   try {
     for (const auto& fetch : fetches) fetch();
   } catch (...) {
-    for (const details::Detail& row : details::Details())
-      if (HangsOn(form, row, master)) CloseWithDependents(form, *(form.*row.dataSet));
+    CloseDependents(form, master);
     throw;
   }
 }

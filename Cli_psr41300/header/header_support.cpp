@@ -53,10 +53,13 @@ server::ProposalKey CurrentProposal(const T& form) {
   return {number.ValueText(number.OldValue()), version.ValueText(version.OldValue())};
 }
 
-bool KeyTypedOver(const T& form) {
-  const server::ProposalKey stored = CurrentProposal(form);
-  return Text(*form.cdsProposta, "NRPROPOSFAS") != stored.number ||
-         Text(*form.cdsProposta, "NRVERPROPFAS") != stored.version;
+bool StoredValueTypedOver(const plat::TDataSet& dataSet, std::initializer_list<const char*> fields) {
+  if (dataSet.State() != plat::DataSetState::Edit) return false;
+  for (const char* name : fields) {
+    const plat::TField& field = dataSet.FieldByName(name);
+    if (field.ValueText(field.OldValue()) != field.AsString()) return true;
+  }
+  return false;
 }
 
 bool StoredKeyChanges(const plat::TClientDataSet& proposals) {

@@ -5,6 +5,7 @@
 // server answer into a data set.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "Cli_psr41300/frm_solicita_proposta.h"
@@ -63,8 +64,9 @@ void Load(plat::TClientDataSet& dataSet, host::ServerResult answer);
 // number is being typed over, the details still belong to the stored one.
 // A proposal being inserted has the key it is being given.
 server::ProposalKey CurrentProposal(const T& form);
-// Whether the number or version being typed differs from the stored one.
-bool KeyTypedOver(const T& form);
+// Whether a stored record being edited has any of these fields typed over
+// (its value now differs from the stored one).
+bool StoredValueTypedOver(const plat::TDataSet& dataSet, std::initializer_list<const char*> fields);
 // Whether the proposals' logged changes give a stored proposal another
 // number or version.
 bool StoredKeyChanges(const plat::TClientDataSet& proposals);

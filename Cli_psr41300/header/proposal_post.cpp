@@ -40,7 +40,7 @@ void TfrmSolicitaProposta::cdsPropostaBeforePost(plat::TDataSet&) {
   // A stored proposal given another number or version takes its details
   // with it on the server: what they hold pending is settled under the key
   // they were read by first (a refusal keeps the header being typed).
-  if (dtsProposta->State() == plat::DataSetState::Edit && KeyTypedOver(*this)) steps::SettleProposalDetails(*this);
+  if (StoredValueTypedOver(*cdsProposta, {"NRPROPOSFAS", "NRVERPROPFAS"})) steps::SettleProposalDetails(*this);
 
   // The party's code goes in the place of its kind. A code of the other kind
   // left from a party chosen before the kind was switched does not belong to

@@ -62,6 +62,12 @@ void FillValues(plat::TDataSet& line, const plat::TDataSet& picked) {
   line.FieldByName("VALORTOTALMENSAL").SetAsFloat(quantity * line.FieldByName("VALOR_MENSAL").AsFloat());
 }
 
+// The product lines the proposal can order, from the server.
+void LoadOrderableLines(T& form) {
+  Load(*form.cdsPesqPedidos, server::RdmSolicitaProposta(*form.netProposta)
+                                 .PesqPedidos(CurrentProposal(form), Text(*form.cdsProposta, "CODIGO")));
+}
+
 }  // namespace
 
 // An order line names what it orders by its contract or customer line: one
@@ -73,8 +79,7 @@ void TfrmSolicitaProposta::TakeLineOfTypedCode() {
   if (Empty(code) || code == Text(line, "CDLINPPROP") || code == Text(line, "CDLINPCLIE")) return;
   FocusOnFailure(
       [&] {
-        Load(*cdsPesqPedidos, server::RdmSolicitaProposta(*netProposta)
-                                  .PesqPedidos(CurrentProposal(*this), Text(*cdsProposta, "CODIGO")));
+        LoadOrderableLines(*this);
         if (!cdsPesqPedidos->Locate("CDLINPCLIE", plat::Variant(code))) EndWith(*this, "LINHAPRODNCAD");
       },
       [&] { line.FieldByName("CDLIN").FocusControl(); });
@@ -86,11 +91,7 @@ void TfrmSolicitaProposta::dbgPedidosLinhaProdEditButtonClick(plat::TComponent&)
   const bool picked = steps::RunPicker(
       *this, {.grid = dbgPedidosLinhaProd,
               .column = "CDLIN",
-              .refresh =
-                  [this] {
-                    Load(*cdsPesqPedidos, server::RdmSolicitaProposta(*netProposta)
-                                              .PesqPedidos(CurrentProposal(*this), Text(*cdsProposta, "CODIGO")));
-                  },
+              .refresh = [this] { LoadOrderableLines(*this); },
               .list = dtsPesqPedidos,
               .titleCode = "LINHAPROD",
               .emptyCode = "LINHAPRODNCAD",
