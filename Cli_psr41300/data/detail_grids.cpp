@@ -34,7 +34,7 @@ const Detail kDetails[] = {
      .gridEvents = {.enter = PSR_HANDLER(dbgDadosContSistemaEnter), .exit = PSR_HANDLER(dbgDadosContSistemaExit),
                     .editButtonClick = PSR_HANDLER(dbgDadosContSistemaEditButtonClick),
                     .colExit = PSR_HANDLER(dbgDadosContSistemaColExit)},
-     .exitPost = ExitPost::EditOrInsert, .master = &T::cdsDadosContLinhaProd},
+     .exitPost = ExitPost::EditOrInsert, .master = &T::cdsDadosContLinhaProd, .masterKey = {"CDLINPPROP"}},
     {.dataSet = &T::cdsDadosContServico, .dataSource = &T::dtsDadosContServico, .grid = &T::dbgDadosContServico,
      .focusField = "NMTIPOSERV", .edit = EditRoute::DataSet, .lock = AcceptanceLock::Detail,
      .setMethod = "SetDadosContServico", .cacheTable = "PROPOSTASERV", .closingRank = 1,
@@ -81,7 +81,8 @@ const Detail kDetails[] = {
                 .afterDelete = PSR_HANDLER(cdsVenc_ValorAfterDelete),
                 .afterScroll = PSR_HANDLER(cdsVenc_ValorAfterScroll)},
      .gridEvents = {.exit = PSR_HANDLER(dbgVenc_ValorExit)},
-     .exitPost = ExitPost::EditOrInsert, .master = &T::cdsPedidosLinhaProd},
+     .exitPost = ExitPost::EditOrInsert, .master = &T::cdsPedidosLinhaProd,
+     .masterKey = {"CDLINPPROP", "CDLINPCLIE"}},
     {.dataSet = &T::cdsMensagem, .dataSource = &T::dtsMensagem, .grid = &T::dbgMensagem,
      .focusField = "CDTXTPROPFAS", .edit = EditRoute::DataSet, .lock = AcceptanceLock::None,
      .setMethod = "SetMensagem", .cacheTable = "TXTPROPFAS", .closingRank = 7,
@@ -97,7 +98,8 @@ const Detail kDetails[] = {
     {.dataSet = &T::cdsPedidosSist, .dataSource = &T::dtsPedidosSist, .grid = &T::dbgPediLinhaProdSist,
      .focusField = nullptr, .edit = EditRoute::None, .lock = AcceptanceLock::None,
      .setMethod = nullptr, .cacheTable = nullptr, .closingRank = 6,
-     .gridEvents = {.enter = PSR_HANDLER(dbgPediLinhaProdSistEnter)}, .master = &T::cdsPedidosLinhaProd},
+     .gridEvents = {.enter = PSR_HANDLER(dbgPediLinhaProdSistEnter)}, .master = &T::cdsPedidosLinhaProd,
+     .masterKey = {"CDLINPPROP", "CDLINPCLIE"}},
 };
 // clang-format on
 

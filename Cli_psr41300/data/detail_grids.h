@@ -12,6 +12,7 @@
 // are read-only lists, never edited or sent.
 #pragma once
 
+#include <array>
 #include <span>
 
 #include "Cli_psr41300/bind_support.h"
@@ -73,6 +74,8 @@ struct Detail {
   // The detail whose current row this one's rows belong to (a contract line's
   // systems, an ordered line's systems and due dates); nullptr: the proposal.
   plat::TClientDataSet* T::*master = nullptr;
+  // The master's fields its rows are fetched by (after the proposal's key).
+  std::array<const char*, 2> masterKey = {};
   // A control beside the grid that shows the current row's field and takes
   // the grid's acceptance lock with it.
   const char* lockedWith = nullptr;  // its component name

@@ -144,7 +144,32 @@ void DiscardRefusedChanges(T& form, plat::TClientDataSet& detail) {
   const bool confirmed =
       form.cancelConfirmed ||
       form.msgMensagensPadroes->ShowMsg("Canc", plat::DialogType::Confirmation, plat::mbYesNo, 0) == plat::mrYes;
-  if (confirmed) detail.CancelUpdates();
+  if (confirmed) DiscardChanges(form, detail);
+}
+
+void DiscardChanges(T& form, plat::TClientDataSet& dataSet) {
+  if (dataSet.ChangeCount() == 0) return;
+  const std::vector<std::string> before = DependentsKey(form, dataSet);
+  dataSet.CancelUpdates();
+  if (!form.cancelConfirmed) ShowDependentsIfMoved(form, dataSet, before);
+}
+
+std::vector<std::string> DependentsKey(const T& form, const plat::TClientDataSet& master) {
+  std::vector<std::string> key;
+  auto add = [&](const char* field) {
+    if (field) key.push_back(master.Active() && !master.IsEmpty() ? master.FieldByName(field).AsString() : "");
+  };
+  if (&master == form.cdsProposta)
+    for (const char* field : {"NRPROPOSFAS", "NRVERPROPFAS"}) add(field);
+  for (const details::Detail& row : details::Details())
+    if (HangsOn(form, row, master))
+      for (const char* field : row.masterKey) add(field);
+  return key;
+}
+
+void ShowDependentsIfMoved(T& form, plat::TClientDataSet& master, const std::vector<std::string>& keyBefore) {
+  if (keyBefore.empty() || !master.Active() || !master.AfterScroll) return;
+  if (DependentsKey(form, master) != keyBefore) master.AfterScroll(master);
 }
 
 bool HoldsWork(const plat::TClientDataSet& dataSet) { return dataSet.Editing() || dataSet.ChangeCount() > 0; }

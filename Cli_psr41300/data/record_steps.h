@@ -12,6 +12,8 @@
 #include <functional>
 #include <initializer_list>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "Cli_psr41300/data/detail_grids.h"
 #include "host/server_result.h"
@@ -116,6 +118,18 @@ void FetchDependents(T& form, plat::TClientDataSet& master, std::initializer_lis
 // After a cancel: changes the server refused before are discarded only when
 // the user confirmed it, by Cancelar or by the question asked here.
 void DiscardRefusedChanges(T& form, plat::TClientDataSet& detail);
+// Takes back the changes the server refused. The current row may then hold
+// the key its dependents are stored under again (a refused new code comes
+// back as stored) or be another row (a refused new row goes): what hangs on
+// it is then shown again, as a move onto the row shows it. Cancelar, which
+// takes back every data set, shows them once all are cancelled.
+void DiscardChanges(T& form, plat::TClientDataSet& dataSet);
+// The values of the master's current row that what hangs on it is fetched
+// by; empty for a data set nothing hangs on.
+std::vector<std::string> DependentsKey(const T& form, const plat::TClientDataSet& master);
+// Shows again what hangs on the master's current row (its after-scroll)
+// when that row's key is no longer the one given.
+void ShowDependentsIfMoved(T& form, plat::TClientDataSet& master, const std::vector<std::string>& keyBefore);
 
 // Whether the data set holds work the server has not taken: a row being
 // typed, or changes in its log.

@@ -73,7 +73,7 @@ void TfrmSolicitaProposta::cdsPropostaAfterDelete(plat::TDataSet&) {
 }
 
 void TfrmSolicitaProposta::cdsPropostaAfterCancel(plat::TDataSet&) {
-  cdsProposta->CancelUpdates();
+  steps::DiscardChanges(*this, *cdsProposta);
   pgcPadrao->SetActivePage(tshFolhaDados);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <set>
 
 #include "host/app/scenario.h"
 #include "host/app/step_type.h"
@@ -73,13 +74,43 @@ std::string Current(const plat::TDataSet* dataSet, const char* field) {
   return found ? found->AsString() : "";
 }
 
+// The change logged for the current record while it is still to be sent
+// (a send refused or failed): the entry of the delta whose new values are
+// the record's.
+std::optional<plat::DeltaEntry> LoggedChange(const plat::TDataSet* dataSet, std::vector<plat::FieldDef>& fields) {
+  auto* client = dynamic_cast<const plat::TClientDataSet*>(dataSet);
+  if (!client || !client->Active() || client->ChangeCount() == 0 || client->Editing()) return std::nullopt;
+  plat::Delta delta = client->GetDelta();
+  for (plat::DeltaEntry& entry : delta.changes) {
+    if (entry.kind == plat::ChangeKind::Delete) continue;
+    bool same = true;
+    for (std::size_t i = 0; same && i < delta.fields.size(); ++i) {
+      const plat::TField* field = dataSet->FindField(delta.fields[i].name);
+      same = field && i < entry.current.size() && field->Value() == entry.current[i];
+    }
+    if (same) {
+      fields = std::move(delta.fields);
+      return std::move(entry);
+    }
+  }
+  return std::nullopt;
+}
+
 // A field of the current record as the server stored it: while the record
-// is edited, the value it had before; a record being inserted is not stored.
+// is edited, the value it had before; a record being inserted, or inserted
+// and still to be sent, is not stored; a record whose change is still to be
+// sent holds what it had before it.
 std::string Stored(const plat::TDataSet* dataSet, const char* field) {
   if (!dataSet || dataSet->State() == plat::DataSetState::Insert) return "";
-  if (dataSet->State() != plat::DataSetState::Edit) return Current(dataSet, field);
   const plat::TField* found = dataSet->FindField(field);
-  return found ? found->ValueText(found->OldValue()) : "";
+  if (dataSet->State() == plat::DataSetState::Edit) return found ? found->ValueText(found->OldValue()) : "";
+  std::vector<plat::FieldDef> fields;
+  if (std::optional<plat::DeltaEntry> logged = LoggedChange(dataSet, fields); logged && found) {
+    if (logged->kind == plat::ChangeKind::Insert) return "";
+    for (std::size_t i = 0; i < fields.size(); ++i)
+      if (fields[i].name == field) return found->ValueText(logged->original[i]);
+  }
+  return Current(dataSet, field);
 }
 
 std::vector<const plat::TField*> DataFields(const plat::TDataSet& dataSet) {
@@ -145,15 +176,20 @@ std::string Difference(const Rowset& shown, const Rowset& served, const std::vec
   return "only on screen: " + list(screen) + "; only on the server: " + list(server);
 }
 
-// The key of the current proposal as stored: number and version (a number
-// being typed over is not the key its details were read by).
 // A key field of a master's current record as its details hang on it: as
-// stored, or as given to a record being inserted.
+// the server stored it, or as given to a record being inserted (or inserted
+// and still to be sent).
 std::string MasterKey(const plat::TDataSet* master, const char* field) {
   if (master && master->State() == plat::DataSetState::Insert) return Current(master, field);
+  std::vector<plat::FieldDef> fields;
+  if (std::optional<plat::DeltaEntry> logged = LoggedChange(master, fields);
+      logged && logged->kind == plat::ChangeKind::Insert)
+    return Current(master, field);
   return Stored(master, field);
 }
 
+// The key of the current proposal as its details hang on it: number and
+// version (a number being typed over is not the key its details were read by).
 std::pair<std::string, std::string> ProposalKey(plat::TForm* screen) {
   const plat::TDataSet* proposals = DataSetOf(screen, kProposalSet);
   return {MasterKey(proposals, "NRPROPOSFAS"), MasterKey(proposals, "NRVERPROPFAS")};
@@ -161,12 +197,23 @@ std::pair<std::string, std::string> ProposalKey(plat::TForm* screen) {
 
 // A name changed on a row decides its code when the row is stored (a typed
 // product, system or service name takes its entry's code): the code seen
-// before is not followed.
-void NameDecidesCode(std::map<std::string, std::string>& values) {
-  static const std::pair<const char*, const char*> kNamedCodes[] = {
-      {"NMPROCOMERCI", "CDPROCOMERCI"}, {"NMSISTEMA", "CDSISTEMA"}, {"NMTIPOSERV", "CDTIPOSERV"}};
+// before is not followed. That holds too when the name was typed back to
+// what it was when the edit began (a pick's code then gives way to it).
+constexpr std::pair<const char*, const char*> kNamedCodes[] = {
+    {"NMPROCOMERCI", "CDPROCOMERCI"}, {"NMSISTEMA", "CDSISTEMA"}, {"NMTIPOSERV", "CDTIPOSERV"}};
+
+void NameDecidesCode(std::map<std::string, std::string>& values, const std::set<std::string>& namesChanged) {
   for (const auto& [name, code] : kNamedCodes)
-    if (values.count(name)) values.erase(code);
+    if (values.count(name) || namesChanged.count(name)) values.erase(code);
+}
+
+// Notes the names whose value changed since the last step.
+void NoteNamesChanged(const std::map<std::string, std::string>& before,
+                      const std::map<std::string, std::string>& now, std::set<std::string>& namesChanged) {
+  for (const auto& [name, code] : kNamedCodes) {
+    auto was = before.find(name), is = now.find(name);
+    if (is != now.end() && (was == before.end() || was->second != is->second)) namesChanged.insert(name);
+  }
 }
 
 // The server call that lists a detail's rows for the keys on screen.
@@ -259,6 +306,8 @@ struct ExploreInvariants::Tracked {
   int recNo = 0;
   std::map<std::string, std::string> baseline;  // field → value when the edit began (or was excused)
   std::map<std::string, std::string> values;    // fields changed since
+  std::map<std::string, std::string> last;      // field → value at the last step
+  std::set<std::string> namesChanged;           // names changed at some step of the edit
   Fetch fetch;
   std::string where;  // the step that began the edit
 };
@@ -393,13 +442,15 @@ void ExploreInvariants::CheckKeys() {
   plat::TForm* screen = context_.host.Screen();
   const plat::TDataSet* proposals = DataSetOf(screen, kProposalSet);
   if (!proposals || !proposals->Active()) return;
-  // A key being edited may be read as it was or as it is now.
+  // A key being edited, or changed and still to be sent, may be read as it
+  // was or as it is now.
   auto keyValues = [](const plat::TDataSet* dataSet, const char* field) {
     std::set<std::string> values;
     if (!dataSet || !dataSet->Active() || (dataSet->IsEmpty() && !dataSet->Editing())) return values;
     if (const plat::TField* found = dataSet->FindField(field)) {
       values.insert(found->AsString());
       if (dataSet->State() == plat::DataSetState::Edit) values.insert(CanonicalValue(found->OldValue()));
+      if (std::string stored = Stored(dataSet, field); !stored.empty()) values.insert(stored);
     }
     return values;
   };
@@ -536,14 +587,17 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
     auto found = tracked_.find(name);
     Tracked* tracked = found == tracked_.end() ? nullptr : found->second.get();
     if (tracked && editing && dataSet->State() == tracked->state && dataSet->RecNo() == tracked->recNo) {
-      for (auto& [field, value] : fieldsNow(*dataSet, false)) {
+      std::map<std::string, std::string> now = fieldsNow(*dataSet, false);
+      for (auto& [field, value] : now) {
         if (value != tracked->baseline[field])
           tracked->values[field] = value;
         else
           tracked->values.erase(field);
       }
+      NoteNamesChanged(tracked->last, now, tracked->namesChanged);
+      tracked->last = std::move(now);
       if (textPending(*dataSet)) tracked->values.clear();
-      NameDecidesCode(tracked->values);
+      NameDecidesCode(tracked->values, tracked->namesChanged);
       if (name == kProposalSet && tracked->state == plat::DataSetState::Edit)
         for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) tracked->values.try_emplace(key, tracked->baseline[key]);
       continue;
@@ -574,10 +628,11 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
     fresh->where = step.Where();
     const DetailView* detail = DetailNamed(name);
     fresh->fetch = detail ? FetchOf(screen, *detail) : ProposalFetch();
-    for (auto& [field, value] : fieldsNow(*dataSet, false))
+    fresh->last = fieldsNow(*dataSet, false);
+    for (auto& [field, value] : fresh->last)
       if (value != fresh->baseline[field]) fresh->values[field] = value;
     if (textPending(*dataSet)) fresh->values.clear();
-    NameDecidesCode(fresh->values);
+    NameDecidesCode(fresh->values, fresh->namesChanged);
     if (name == kProposalSet && fresh->state == plat::DataSetState::Edit)
       for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) fresh->values.try_emplace(key, fresh->baseline[key]);
     tracked_[name] = std::move(fresh);
