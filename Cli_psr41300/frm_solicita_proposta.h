@@ -131,6 +131,11 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   // Set while Cancelar, which asked already, cancels the data sets: their
   // refused changes go without a second question.
   bool cancelConfirmed = false;
+  // The party the ordered line's systems were last fetched for (the
+  // proposal's party as typed, stored or not), and their fetch again when
+  // the proposal's party is another one now.
+  std::string orderSystemsParty;
+  void ShowOrderSystemsOfParty();
 
   // ---- proposal record (header/) -----------------------------------------------------
   void cdsPropostaBeforeInsert(plat::TDataSet& dataSet);

@@ -83,6 +83,7 @@ void TfrmSolicitaProposta::sbtCancelarClick(TComponent&) {
   // once nothing is left to cancel.
   cancelConfirmed = false;
   for (auto& [dataSet, keyBefore] : discarded) steps::ShowDependentsIfMoved(*this, *dataSet, keyBefore);
+  ShowOrderSystemsOfParty();
   ShowPendingWork();
 }
 

@@ -51,7 +51,8 @@ void OrderLines(T& form) {
 void OrderLineSystems(T& form) {
   steps::Reload(form, *form.cdsPedidosSist, [&] {
     const plat::TDataSet& line = *form.cdsPedidosLinhaProd;
-    return Rdm(form).PedidosSist(KeyOf(line), Text(line, "CDLINPPROP"), Text(*form.cdsProposta, "CODIGO"),
+    form.orderSystemsParty = Text(*form.cdsProposta, "CODIGO");
+    return Rdm(form).PedidosSist(KeyOf(line), Text(line, "CDLINPPROP"), form.orderSystemsParty,
                                  Text(line, "CDLINPCLIE"));
   });
 }

@@ -2,8 +2,10 @@
 // data taken from the host on every post, the checks of the number, party,
 // operator and contact, and the sending of each post and delete to the
 // server at once. Cancelling discards whatever is still unsent.
+#include <array>
 #include <utility>
 
+#include "Cli_psr41300/data/detail_fetches.h"
 #include "Cli_psr41300/data/record_steps.h"
 #include "Cli_psr41300/header/header_support.h"
 #include "host/vogalis.h"
@@ -44,10 +46,12 @@ void TfrmSolicitaProposta::cdsPropostaBeforePost(plat::TDataSet&) {
 
   // The party's code goes in the place of its kind. A code of the other kind
   // left from a party chosen before the kind was switched does not belong to
-  // this proposal and is not kept with it.
+  // this proposal and is not kept with it, nor is that party's person type
+  // (the server reads it from the party the proposal names).
   const bool customer = CustomerChosen(*this);
   SetText(*cdsProposta, customer ? "CDCLIENTE" : "CDPROSPECT", Text(*cdsProposta, "CODIGO"));
-  cdsProposta->FieldByName(customer ? "CDPROSPECT" : "CDCLIENTE").Clear();
+  for (const char* field : customer ? std::array{"CDPROSPECT", "IDTPIJURPROS"} : std::array{"CDCLIENTE", "IDTPIJURCLIE"})
+    cdsProposta->FieldByName(field).Clear();
   dtsPropostaStateChange(*dtsProposta);
 }
 
@@ -74,7 +78,15 @@ void TfrmSolicitaProposta::cdsPropostaAfterDelete(plat::TDataSet&) {
 
 void TfrmSolicitaProposta::cdsPropostaAfterCancel(plat::TDataSet&) {
   steps::DiscardChanges(*this, *cdsProposta);
+  if (!cancelConfirmed) ShowOrderSystemsOfParty();
   pgcPadrao->SetActivePage(tshFolhaDados);
+}
+
+// The ordered line's systems are listed for the proposal's party: fetched
+// while another party was being typed, they come again for the party the
+// proposal has back.
+void TfrmSolicitaProposta::ShowOrderSystemsOfParty() {
+  if (cdsPedidosSist->Active() && orderSystemsParty != Text(*cdsProposta, "CODIGO")) fetch::OrderLineSystems(*this);
 }
 
 }  // namespace cli_psr41300

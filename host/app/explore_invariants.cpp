@@ -79,14 +79,17 @@ std::string Current(const plat::TDataSet* dataSet, const char* field) {
 // the record's.
 std::optional<plat::DeltaEntry> LoggedChange(const plat::TDataSet* dataSet, std::vector<plat::FieldDef>& fields) {
   auto* client = dynamic_cast<const plat::TClientDataSet*>(dataSet);
-  if (!client || !client->Active() || client->ChangeCount() == 0 || client->Editing()) return std::nullopt;
+  if (!client || !client->Active() || client->ChangeCount() == 0 || client->State() == plat::DataSetState::Insert)
+    return std::nullopt;
+  // A record being edited is found by the values it had when the edit began.
+  const bool editing = client->State() == plat::DataSetState::Edit;
   plat::Delta delta = client->GetDelta();
   for (plat::DeltaEntry& entry : delta.changes) {
     if (entry.kind == plat::ChangeKind::Delete) continue;
     bool same = true;
     for (std::size_t i = 0; same && i < delta.fields.size(); ++i) {
       const plat::TField* field = dataSet->FindField(delta.fields[i].name);
-      same = field && i < entry.current.size() && field->Value() == entry.current[i];
+      same = field && i < entry.current.size() && (editing ? field->OldValue() : field->Value()) == entry.current[i];
     }
     if (same) {
       fields = std::move(delta.fields);
@@ -96,20 +99,21 @@ std::optional<plat::DeltaEntry> LoggedChange(const plat::TDataSet* dataSet, std:
   return std::nullopt;
 }
 
-// A field of the current record as the server stored it: while the record
-// is edited, the value it had before; a record being inserted, or inserted
-// and still to be sent, is not stored; a record whose change is still to be
-// sent holds what it had before it.
+// A field of the current record as the server stored it: a record being
+// inserted, or inserted and still to be sent, is not stored; a record whose
+// change is still to be sent holds what it had before it; a record being
+// edited otherwise, the value it had when the edit began.
 std::string Stored(const plat::TDataSet* dataSet, const char* field) {
   if (!dataSet || dataSet->State() == plat::DataSetState::Insert) return "";
   const plat::TField* found = dataSet->FindField(field);
-  if (dataSet->State() == plat::DataSetState::Edit) return found ? found->ValueText(found->OldValue()) : "";
+  if (!found) return "";
   std::vector<plat::FieldDef> fields;
-  if (std::optional<plat::DeltaEntry> logged = LoggedChange(dataSet, fields); logged && found) {
+  if (std::optional<plat::DeltaEntry> logged = LoggedChange(dataSet, fields)) {
     if (logged->kind == plat::ChangeKind::Insert) return "";
     for (std::size_t i = 0; i < fields.size(); ++i)
       if (fields[i].name == field) return found->ValueText(logged->original[i]);
   }
+  if (dataSet->State() == plat::DataSetState::Edit) return found->ValueText(found->OldValue());
   return Current(dataSet, field);
 }
 
@@ -661,9 +665,14 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
       ++i;  // the server is due to fail that call: look again later
       continue;
     }
+    // A detail row's proposal key is the one it is fetched by, under which
+    // it is looked for below (the proposal's new key, once stored, too).
+    auto proposalKey = [&](const std::string& field) {
+      return candidate.dataSet != kProposalSet && (field == "NRPROPOSFAS" || field == "NRVERPROPFAS");
+    };
     std::vector<std::string> fields, wanted;
     for (auto& [field, value] : candidate.values)
-      if (rows->FieldIndex(field) >= 0 && !IsComputed(field)) {
+      if (rows->FieldIndex(field) >= 0 && !IsComputed(field) && !proposalKey(field)) {
         fields.push_back(field);
         wanted.push_back(value);
       }
