@@ -51,12 +51,8 @@ void TfrmSolicitaProposta::sbtConfirmarClick(TComponent&) {
     plat::TClientDataSet& dataSet = *(this->*member);
     if (dataSet.Editing())
       dataSet.Post();
-    else if (dataSet.ChangeCount() == 0)
-      continue;
-    else if (&dataSet == cdsProposta)
-      SendChanges(dataSet, "SetProposta", "PROPOSTAFAS");
-    else
-      steps::SendDetailChanges(*this, dataSet);
+    else if (dataSet.ChangeCount() > 0)
+      steps::ResendRefused(*this, dataSet);
   }
 }
 

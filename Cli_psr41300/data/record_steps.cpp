@@ -1,5 +1,6 @@
 #include "Cli_psr41300/data/record_steps.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "Cli_psr41300/header/header_support.h"
@@ -98,7 +99,18 @@ void SettlePending(T& form, plat::TClientDataSet& detail) {
   if (detail.Editing())
     detail.Post();
   else if (detail.ChangeCount() > 0)
-    SendDetailChanges(form, detail);
+    ResendRefused(form, detail);
+}
+
+void ResendRefused(T& form, plat::TClientDataSet& dataSet) {
+  const plat::Delta delta = dataSet.GetDelta();
+  const bool deletesOnly = std::all_of(delta.changes.begin(), delta.changes.end(),
+                                       [](const plat::DeltaEntry& change) { return change.kind == plat::ChangeKind::Delete; });
+  const plat::TDataSet::Event& sent = deletesOnly ? dataSet.AfterDelete : dataSet.AfterPost;
+  if (sent)
+    sent(dataSet);
+  else
+    SendDetailChanges(form, dataSet);
 }
 
 void SettleProposalDetails(T& form) {

@@ -131,6 +131,11 @@ std::vector<std::string> DependentsKey(const T& form, const plat::TClientDataSet
 // when that row's key is no longer the one given.
 void ShowDependentsIfMoved(T& form, plat::TClientDataSet& master, const std::vector<std::string>& keyBefore);
 
+// Sends again the changes the server refused before, the way their post (or,
+// for deletes alone, their delete) sent them: what follows that sending (the
+// lists fetched again, the order's values) follows it now too.
+void ResendRefused(T& form, plat::TClientDataSet& dataSet);
+
 // Whether the data set holds work the server has not taken: a row being
 // typed, or changes in its log.
 bool HoldsWork(const plat::TClientDataSet& dataSet);

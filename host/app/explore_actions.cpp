@@ -28,7 +28,7 @@ struct Weight {
 constexpr Weight kWeights[] = {{Kind::Button, 16},  {Kind::Menu, 2},     {Kind::Tab, 8},       {Kind::Focus, 4},
                                {Kind::TabKey, 2},   {Kind::TypeEdit, 10}, {Kind::TypeGrid, 16}, {Kind::Choose, 5},
                                {Kind::Select, 12},  {Kind::GridKey, 12},  {Kind::KeyPress, 2},  {Kind::Ellipsis, 6},
-                               {Kind::Search, 3},   {Kind::Title, 1},     {Kind::FailNext, 1},  {Kind::Sql, 2}};
+                               {Kind::Search, 3},   {Kind::Title, 1},     {Kind::FailNext, 3},  {Kind::Sql, 2}};
 
 const std::vector<std::string> kGridKeys = {"insert", "escape", "ctrl-delete", "enter", "up",
                                             "down",   "home",   "end",         "tab"};
@@ -294,9 +294,14 @@ std::string ExploreActions::Draw(StepContext& context, plat::TForm& screen) {
       return fields.empty() ? "" : "title " + grid->Name() + " " + OneOf(fields);
     }
     case Kind::FailNext: {
+      // Half the time a sending (a Set method) of those seen so far, as a
+      // refused send is what leaves work pending.
+      const bool sending = Below(2) == 1;
       std::vector<std::string> methods;
       for (const RecordedCall& call : context.calls.All())
-        if (std::find(methods.begin(), methods.end(), call.method) == methods.end()) methods.push_back(call.method);
+        if ((!sending || call.method.starts_with("Set")) &&
+            std::find(methods.begin(), methods.end(), call.method) == methods.end())
+          methods.push_back(call.method);
       return methods.empty() ? "" : "fail-next " + OneOf(methods) + " " + Quote(kFailure);
     }
     case Kind::Sql: {
