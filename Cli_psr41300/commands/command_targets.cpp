@@ -56,9 +56,10 @@ std::vector<plat::TClientDataSet * T::*> PostingOrder() {
 }
 
 std::vector<plat::TDataSource * T::*> CancellingOrder() {
-  std::vector<plat::TDataSource * T::*> order{&T::dtsProposta};
+  std::vector<plat::TDataSource * T::*> order;
   for (const details::Detail& row : details::Details())
-    if (row.Editable()) order.push_back(row.dataSource);
+    if (row.Editable()) order.insert(order.begin(), row.dataSource);
+  order.push_back(&T::dtsProposta);
   return order;
 }
 

@@ -47,7 +47,10 @@ void FocusTargetField(T& screen, const CommandTarget& target);
 
 // The data sets in the order Confirmar posts them, the proposal first.
 std::vector<plat::TClientDataSet * T::*> PostingOrder();
-// The data sources in the order Cancelar cancels their data sets.
+// The data sources in the order Cancelar cancels their data sets: the
+// details that hang on others first, the proposal last, so that no cancel
+// that moves a master's cursor (a new row taken back) stores or checks the
+// rows being typed under it before their turn.
 std::vector<plat::TDataSource * T::*> CancellingOrder();
 
 }  // namespace cli_psr41300::commands

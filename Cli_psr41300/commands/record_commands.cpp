@@ -1,6 +1,6 @@
 // Alterar and Excluir on the data set behind the focused control; Confirmar
-// and Cancelar on every data set with pending edits or refused changes, the
-// proposal first.
+// and Cancelar on every data set with pending edits or refused changes
+// (Confirmar the proposal first, Cancelar the proposal last).
 #include "Cli_psr41300/commands/command_targets.h"
 #include "Cli_psr41300/data/record_steps.h"
 

@@ -7,8 +7,9 @@
 // read from these rows, so a detail is described in one place.
 //
 // What callers may rely on: Details() holds the rows in the order Confirmar
-// posts and Cancelar cancels (after the proposal); ClosingOrder() the same
-// rows in the order a new proposal closes them. Rows without a Set method
+// posts them (after the proposal; Cancelar takes them in the reverse order,
+// before the proposal), every row after the row it hangs on; ClosingOrder()
+// the same rows in the order a new proposal closes them. Rows without a Set method
 // are read-only lists, never edited or sent.
 #pragma once
 
