@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "Cli_psr41300/data/detail_fetches.h"
+#include "Cli_psr41300/data/record_steps.h"
 #include "Cli_psr41300/header/header_support.h"
 #include "platform/data/format.h"
 
@@ -51,6 +52,10 @@ void TfrmSolicitaProposta::sbtAceiteClick(plat::TComponent&) {
 void TfrmSolicitaProposta::CheckAcceptanceWhenFirstStored() {
   const plat::TField& acceptance = cdsProposta->FieldByName("DTACEPROPFAS");
   if (Empty(acceptance.Text()) || !Empty(acceptance.ValueText(acceptance.OldValue()))) return;
+  // Once accepted, the details are locked: what they hold pending is stored
+  // first, so that it is neither stored after the acceptance nor left out
+  // of the check (a refusal keeps the header being typed).
+  steps::SettleProposalDetails(*this);
   if (!cdsPedidosLinhaProd->Active()) fetch::OrderLines(*this);
   Calcula_Valores();
   FocusOnFailure([&] { sbtAceiteClick(*sbtAceite); }, [&] { depAceite->SetFocus(); });

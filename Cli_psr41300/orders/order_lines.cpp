@@ -68,13 +68,19 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterPost(TDataSet& dataSet) {
   fetch::DueValues(*this);
   const bool sending = cdsPedidosLinhaProd->ChangeCount() > 0;
   if (sending) steps::SendDetailChanges(*this, *cdsPedidosLinhaProd);
-  // A quantity left empty stays empty (the update would store 0).
+  // A quantity left empty stays empty (the update would store 0). The line
+  // is stored by now: a refused update still shows the line's systems.
   const std::string line = Text(dataSet, "CDLIN");
-  if (!dataSet.FieldByName("QTLINPPEDP").IsNull())
-    host::Consiste::CheckResultServ(server::RdmSolicitaProposta(*netProposta)
-                                        .GetUpDateValor(dataSet.FieldByName("QTLINPPEDP").AsFloat(),
-                                                        CurrentProposal(*this), line, line),
-                                    true, 0);
+  try {
+    if (!dataSet.FieldByName("QTLINPPEDP").IsNull())
+      host::Consiste::CheckResultServ(server::RdmSolicitaProposta(*netProposta)
+                                          .GetUpDateValor(dataSet.FieldByName("QTLINPPEDP").AsFloat(),
+                                                          CurrentProposal(*this), line, line),
+                                      true, 0);
+  } catch (...) {
+    fetch::OrderLineSystems(*this);
+    throw;
+  }
   if (sending) Calcula_Valores();
   fetch::OrderLineSystems(*this);
   dtsPedidosLinhaProdStateChange(*dtsPedidosLinhaProd);
