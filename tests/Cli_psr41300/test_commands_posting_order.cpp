@@ -1,6 +1,7 @@
 // Confirmar posts the data sets being edited in the fixed order, the proposal
 // first, and stops at the first refused post; Cancelar, confirmed, cancels
-// every edit in the same order, and answered No leaves them all.
+// every edit in the reverse order (a row before the row it hangs on, the
+// proposal last), and answered No leaves them all.
 #include <string>
 #include <vector>
 
@@ -33,15 +34,15 @@ TEST_F(PostingOrder, ConfirmarStopsAtTheFirstRefusedPost) {
   EXPECT_EQ(screen.cdsMensagem->State(), plat::DataSetState::Edit);
 }
 
-TEST_F(PostingOrder, CancelarCancelsEveryEditInOrderOnlyWhenConfirmed) {
+TEST_F(PostingOrder, CancelarCancelsDependentsBeforeTheirMastersOnlyWhenConfirmed) {
   dialogs.AnswerNo();
   screen.sbtCancelarClick(*screen.sbtCancelar);
   EXPECT_TRUE(seen.empty());
   dialogs.AnswerYes();
   screen.sbtCancelarClick(*screen.sbtCancelar);
   EXPECT_EQ(seen,
-            (std::vector<std::string>{"cdsProposta", "cdsDadosContLinhaProd", "cdsSistLinhaProd", "cdsDadosContServico",
-                                      "cdsPedidosLinhaProd", "cdsPedidosServico", "cdsVenc_Valor", "cdsMensagem"}));
+            (std::vector<std::string>{"cdsMensagem", "cdsVenc_Valor", "cdsPedidosServico", "cdsPedidosLinhaProd",
+                                      "cdsDadosContServico", "cdsSistLinhaProd", "cdsDadosContLinhaProd", "cdsProposta"}));
   ASSERT_EQ(dialogs.Transcript().size(), 2u);
   EXPECT_EQ(dialogs.Transcript()[1].text, "Cancelar operação?");
   EXPECT_EQ(dialogs.Transcript()[1].type, plat::DialogType::Confirmation);
