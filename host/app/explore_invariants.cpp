@@ -74,48 +74,41 @@ std::string Current(const plat::TDataSet* dataSet, const char* field) {
   return found ? found->AsString() : "";
 }
 
-// The change logged for the current record while it is still to be sent
-// (a send refused or failed): the entry of the delta whose new values are
-// the record's.
-std::optional<plat::DeltaEntry> LoggedChange(const plat::TDataSet* dataSet, std::vector<plat::FieldDef>& fields) {
-  auto* client = dynamic_cast<const plat::TClientDataSet*>(dataSet);
-  if (!client || !client->Active() || client->ChangeCount() == 0 || client->State() == plat::DataSetState::Insert)
-    return std::nullopt;
-  // A record being edited is found by the values it had when the edit began.
-  const bool editing = client->State() == plat::DataSetState::Edit;
-  plat::Delta delta = client->GetDelta();
-  for (plat::DeltaEntry& entry : delta.changes) {
-    if (entry.kind == plat::ChangeKind::Delete) continue;
-    bool same = true;
-    for (std::size_t i = 0; same && i < delta.fields.size(); ++i) {
-      const plat::TField* field = dataSet->FindField(delta.fields[i].name);
-      same = field && i < entry.current.size() && (editing ? field->OldValue() : field->Value()) == entry.current[i];
-    }
-    if (same) {
-      fields = std::move(delta.fields);
-      return std::move(entry);
-    }
-  }
-  return std::nullopt;
-}
-
-// A field of the current record as the server stored it: a record being
-// inserted, or inserted and still to be sent, is not stored; a record whose
-// change is still to be sent holds what it had before it; a record being
-// edited otherwise, the value it had when the edit began.
-std::string Stored(const plat::TDataSet* dataSet, const char* field) {
-  if (!dataSet || dataSet->State() == plat::DataSetState::Insert) return "";
-  const plat::TField* found = dataSet->FindField(field);
+// The value the server holds for a field of the current record, or nullopt
+// when it holds no such record (one being inserted, or inserted and still to
+// be sent). A record whose change is still to be sent (a send refused or
+// failed) holds what its logged change started from; one being edited
+// otherwise, what it had when the edit began.
+std::optional<std::string> ServerValue(const plat::TDataSet* dataSet, const char* field) {
+  if (dataSet && dataSet->State() == plat::DataSetState::Insert) return std::nullopt;
+  const plat::TField* found = dataSet ? dataSet->FindField(field) : nullptr;
   if (!found) return "";
-  std::vector<plat::FieldDef> fields;
-  if (std::optional<plat::DeltaEntry> logged = LoggedChange(dataSet, fields)) {
-    if (logged->kind == plat::ChangeKind::Insert) return "";
-    for (std::size_t i = 0; i < fields.size(); ++i)
-      if (fields[i].name == field) return found->ValueText(logged->original[i]);
+  const bool editing = dataSet->State() == plat::DataSetState::Edit;
+  auto* client = dynamic_cast<const plat::TClientDataSet*>(dataSet);
+  if (client && client->Active() && client->ChangeCount() > 0) {
+    // The logged change whose new values are the record's (while it is
+    // edited, the values it had when the edit began).
+    const plat::Delta delta = client->GetDelta();
+    for (const plat::DeltaEntry& entry : delta.changes) {
+      if (entry.kind == plat::ChangeKind::Delete) continue;
+      bool same = true;
+      for (std::size_t i = 0; same && i < delta.fields.size(); ++i) {
+        const plat::TField* other = dataSet->FindField(delta.fields[i].name);
+        same = other && i < entry.current.size() && (editing ? other->OldValue() : other->Value()) == entry.current[i];
+      }
+      if (!same) continue;
+      if (entry.kind == plat::ChangeKind::Insert) return std::nullopt;
+      if (int index = delta.FieldIndex(field); index >= 0) return found->ValueText(entry.original[index]);
+      break;
+    }
   }
-  if (dataSet->State() == plat::DataSetState::Edit) return found->ValueText(found->OldValue());
+  if (editing) return found->ValueText(found->OldValue());
   return Current(dataSet, field);
 }
+
+// A field of the current record as the server stored it ("" when it is not
+// stored).
+std::string Stored(const plat::TDataSet* dataSet, const char* field) { return ServerValue(dataSet, field).value_or(""); }
 
 std::vector<const plat::TField*> DataFields(const plat::TDataSet& dataSet) {
   std::vector<const plat::TField*> fields;
@@ -181,15 +174,9 @@ std::string Difference(const Rowset& shown, const Rowset& served, const std::vec
 }
 
 // A key field of a master's current record as its details hang on it: as
-// the server stored it, or as given to a record being inserted (or inserted
-// and still to be sent).
+// the server stored it, or as given to a record not stored yet.
 std::string MasterKey(const plat::TDataSet* master, const char* field) {
-  if (master && master->State() == plat::DataSetState::Insert) return Current(master, field);
-  std::vector<plat::FieldDef> fields;
-  if (std::optional<plat::DeltaEntry> logged = LoggedChange(master, fields);
-      logged && logged->kind == plat::ChangeKind::Insert)
-    return Current(master, field);
-  return Stored(master, field);
+  return ServerValue(master, field).value_or(Current(master, field));
 }
 
 // The key of the current proposal as its details hang on it: number and
