@@ -7,7 +7,9 @@
 // (layout/); the screen's lifecycle events are bound by BindLifecycleEvents.
 #pragma once
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "host/frmpadrao.h"
 #include "host/netconnection.h"
@@ -131,11 +133,11 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   // Set while Cancelar, which asked already, cancels the data sets: their
   // refused changes go without a second question.
   bool cancelConfirmed = false;
-  // The party the ordered line's systems were last fetched for (the
-  // proposal's party as typed, stored or not), and their fetch again when
-  // the proposal's party is another one now.
-  std::string orderSystemsParty;
-  void ShowOrderSystemsOfParty();
+  // The key each detail hanging on a row was last fetched under (the
+  // proposal's, its master row's and, for the ordered line's systems, the
+  // party as typed), so that rows fetched under another key are fetched
+  // again once what changed the key is taken back.
+  std::map<const plat::TClientDataSet*, std::vector<std::string>> fetchedUnder;
 
   // ---- proposal record (header/) -----------------------------------------------------
   void cdsPropostaBeforeInsert(plat::TDataSet& dataSet);

@@ -65,21 +65,18 @@ void TfrmSolicitaProposta::sbtCancelarClick(TComponent&) {
     bool& flag;
     ~Reset() { flag = false; }
   } reset{cancelConfirmed};
-  std::vector<std::pair<plat::TClientDataSet*, std::vector<std::string>>> discarded;
   for (auto member : commands::CancellingOrder()) {
     plat::TDataSet* dataSet = (this->*member)->DataSet();
     auto* logged = dynamic_cast<plat::TClientDataSet*>(dataSet);
-    if (logged && logged->ChangeCount() > 0) discarded.push_back({logged, steps::DependentsKey(*this, *logged)});
     if (dataSet && dataSet->Editing())
       dataSet->Cancel();
     else if (logged)
       steps::DiscardChanges(*this, *logged);
   }
-  // Rows given back their stored keys show what is stored under them again,
-  // once nothing is left to cancel.
+  // Rows given back their stored keys (and the proposal its stored party)
+  // show what is stored under them again, once nothing is left to cancel.
   cancelConfirmed = false;
-  for (auto& [dataSet, keyBefore] : discarded) steps::ShowDependentsIfMoved(*this, *dataSet, keyBefore);
-  ShowOrderSystemsOfParty();
+  steps::ShowStaleDependents(*this);
   ShowPendingWork();
 }
 

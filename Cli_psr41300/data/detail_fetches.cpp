@@ -51,8 +51,7 @@ void OrderLines(T& form) {
 void OrderLineSystems(T& form) {
   steps::Reload(form, *form.cdsPedidosSist, [&] {
     const plat::TDataSet& line = *form.cdsPedidosLinhaProd;
-    form.orderSystemsParty = Text(*form.cdsProposta, "CODIGO");
-    return Rdm(form).PedidosSist(KeyOf(line), Text(line, "CDLINPPROP"), form.orderSystemsParty,
+    return Rdm(form).PedidosSist(KeyOf(line), Text(line, "CDLINPPROP"), Text(*form.cdsProposta, "CODIGO"),
                                  Text(line, "CDLINPCLIE"));
   });
 }

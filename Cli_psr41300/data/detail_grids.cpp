@@ -99,7 +99,7 @@ const Detail kDetails[] = {
      .focusField = nullptr, .edit = EditRoute::None, .lock = AcceptanceLock::None,
      .setMethod = nullptr, .cacheTable = nullptr, .closingRank = 6,
      .gridEvents = {.enter = PSR_HANDLER(dbgPediLinhaProdSistEnter)}, .master = &T::cdsPedidosLinhaProd,
-     .masterKey = {"CDLINPPROP", "CDLINPCLIE"}},
+     .masterKey = {"CDLINPPROP", "CDLINPCLIE"}, .proposalField = "CODIGO"},
 };
 // clang-format on
 

@@ -77,6 +77,8 @@ struct Detail {
   plat::TClientDataSet* T::*master = nullptr;
   // The master's fields its rows are fetched by (after the proposal's key).
   std::array<const char*, 2> masterKey = {};
+  // A field of the proposal its rows are fetched by as well, as typed.
+  const char* proposalField = nullptr;
   // A control beside the grid that shows the current row's field and takes
   // the grid's acceptance lock with it.
   const char* lockedWith = nullptr;  // its component name

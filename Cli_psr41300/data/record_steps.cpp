@@ -143,12 +143,16 @@ void FetchDependents(T& form, plat::TClientDataSet& master, std::initializer_lis
 
 void Reload(T& form, plat::TClientDataSet& detail, const std::function<host::ServerResult()>& ask) {
   SettlePending(form, detail);
+  const details::Detail* row = details::FindDetail(form, detail);
+  std::vector<std::string> key;
+  if (row && row->master) key = KeyShownUnder(form, *row);
   try {
     header::Load(detail, ask());
   } catch (...) {
     CloseWithDependents(form, detail);
     throw;
   }
+  if (row && row->master) form.fetchedUnder[&detail] = std::move(key);
 }
 
 void DiscardRefusedChanges(T& form, plat::TClientDataSet& detail) {
@@ -161,27 +165,31 @@ void DiscardRefusedChanges(T& form, plat::TClientDataSet& detail) {
 
 void DiscardChanges(T& form, plat::TClientDataSet& dataSet) {
   if (dataSet.ChangeCount() == 0) return;
-  const std::vector<std::string> before = DependentsKey(form, dataSet);
   dataSet.CancelUpdates();
-  if (!form.cancelConfirmed) ShowDependentsIfMoved(form, dataSet, before);
+  if (!form.cancelConfirmed) ShowStaleDependents(form);
 }
 
-std::vector<std::string> DependentsKey(const T& form, const plat::TClientDataSet& master) {
-  std::vector<std::string> key;
-  auto add = [&](const char* field) {
+std::vector<std::string> KeyShownUnder(const T& form, const details::Detail& row) {
+  const server::ProposalKey proposal = header::CurrentProposal(form);
+  std::vector<std::string> key{proposal.number, proposal.version};
+  const plat::TClientDataSet& master = *(form.*row.master);
+  for (const char* field : row.masterKey)
     if (field) key.push_back(master.Active() && !master.IsEmpty() ? master.FieldByName(field).AsString() : "");
-  };
-  if (&master == form.cdsProposta)
-    for (const char* field : {"NRPROPOSFAS", "NRVERPROPFAS"}) add(field);
-  for (const details::Detail& row : details::Details())
-    if (HangsOn(form, row, master))
-      for (const char* field : row.masterKey) add(field);
+  if (row.proposalField) key.push_back(header::Text(*form.cdsProposta, row.proposalField));
   return key;
 }
 
-void ShowDependentsIfMoved(T& form, plat::TClientDataSet& master, const std::vector<std::string>& keyBefore) {
-  if (keyBefore.empty() || !master.Active() || !master.AfterScroll) return;
-  if (DependentsKey(form, master) != keyBefore) master.AfterScroll(master);
+void ShowStaleDependents(T& form) {
+  for (const details::Detail& row : details::Details()) {
+    if (!row.master) continue;
+    plat::TClientDataSet& detail = *(form.*row.dataSet);
+    plat::TClientDataSet& master = *(form.*row.master);
+    if (!master.Active() || master.IsEmpty() || master.Editing() || form.cdsProposta->Editing() || !master.AfterScroll)
+      continue;
+    const auto fetched = form.fetchedUnder.find(&detail);
+    const bool stale = !detail.Active() || fetched == form.fetchedUnder.end() || fetched->second != KeyShownUnder(form, row);
+    if (stale) master.AfterScroll(master);
+  }
 }
 
 bool HoldsWork(const plat::TClientDataSet& dataSet) { return dataSet.Editing() || dataSet.ChangeCount() > 0; }

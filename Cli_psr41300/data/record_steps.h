@@ -106,7 +106,8 @@ void SettleProposalDetails(T& form);
 
 // Fetches a detail's rows: what it holds pending is settled first; a fetch
 // the server refuses closes the detail and the details hanging on it, so
-// that no rows of another proposal or line stay on screen to be edited.
+// that no rows of another proposal or line stay on screen to be edited. The
+// key a detail hanging on a row was fetched under is kept (fetchedUnder).
 void Reload(T& form, plat::TClientDataSet& detail, const std::function<host::ServerResult()>& ask);
 // Closes a detail and the details hanging on it.
 void CloseWithDependents(T& form, plat::TClientDataSet& detail);
@@ -124,12 +125,15 @@ void DiscardRefusedChanges(T& form, plat::TClientDataSet& detail);
 // it is then shown again, as a move onto the row shows it. Cancelar, which
 // takes back every data set, shows them once all are cancelled.
 void DiscardChanges(T& form, plat::TClientDataSet& dataSet);
-// The values of the master's current row that what hangs on it is fetched
-// by; empty for a data set nothing hangs on.
-std::vector<std::string> DependentsKey(const T& form, const plat::TClientDataSet& master);
-// Shows again what hangs on the master's current row (its after-scroll)
-// when that row's key is no longer the one given.
-void ShowDependentsIfMoved(T& form, plat::TClientDataSet& master, const std::vector<std::string>& keyBefore);
+// The key a detail hanging on a row is shown under now: the proposal's
+// stored number and version, its master's current row's fields it is
+// fetched by and the proposal's field it is fetched by, as their texts are.
+std::vector<std::string> KeyShownUnder(const T& form, const details::Detail& row);
+// Shows again (the master's after-scroll) every detail hanging on a current
+// row whose rows were fetched under another key than the one it is shown
+// under now, or are not shown (closed after a refusal); a detail whose
+// master or proposal is being typed waits for that row's own post or cancel.
+void ShowStaleDependents(T& form);
 
 // Sends again the changes the server refused before, the way their post (or,
 // for deletes alone, their delete) sent them: what follows that sending (the

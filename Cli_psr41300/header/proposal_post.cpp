@@ -78,15 +78,11 @@ void TfrmSolicitaProposta::cdsPropostaAfterDelete(plat::TDataSet&) {
 
 void TfrmSolicitaProposta::cdsPropostaAfterCancel(plat::TDataSet&) {
   steps::DiscardChanges(*this, *cdsProposta);
-  if (!cancelConfirmed) ShowOrderSystemsOfParty();
+  // The ordered line's systems are listed for the proposal's party: fetched
+  // while another party was being typed, they come again for the party the
+  // proposal has back.
+  if (!cancelConfirmed) steps::ShowStaleDependents(*this);
   pgcPadrao->SetActivePage(tshFolhaDados);
-}
-
-// The ordered line's systems are listed for the proposal's party: fetched
-// while another party was being typed, they come again for the party the
-// proposal has back.
-void TfrmSolicitaProposta::ShowOrderSystemsOfParty() {
-  if (cdsPedidosSist->Active() && orderSystemsParty != Text(*cdsProposta, "CODIGO")) fetch::OrderLineSystems(*this);
 }
 
 }  // namespace cli_psr41300
