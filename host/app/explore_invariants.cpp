@@ -299,6 +299,7 @@ struct ExploreInvariants::Tracked {
   std::map<std::string, std::string> values;    // fields changed since
   std::map<std::string, std::string> last;      // field → value at the last step
   std::set<std::string> namesChanged;           // names changed at some step of the edit
+  std::pair<std::string, std::string> storedKey;  // the proposal's number and version as stored
   Fetch fetch;
   std::string where;  // the step that began the edit
 };
@@ -605,8 +606,10 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
       // A proposal typed under another key takes its details along if the
       // key is stored: they are looked for under the new one too.
       if (name == kProposalSet && tracked->state == plat::DataSetState::Edit && !takenBack) {
-        std::pair<std::string, std::string> from{tracked->baseline["NRPROPOSFAS"], tracked->baseline["NRVERPROPFAS"]},
-            to{tracked->values["NRPROPOSFAS"], tracked->values["NRVERPROPFAS"]};
+        // From the key as stored: a message shown since excuses the typed
+        // values, not the key the details are stored under.
+        const std::pair<std::string, std::string>& from = tracked->storedKey;
+        std::pair<std::string, std::string> to{tracked->values["NRPROPOSFAS"], tracked->values["NRVERPROPFAS"]};
         if (from != to) renamed_[from] = to;
       }
       tracked_.erase(found);
@@ -616,6 +619,7 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
     fresh->state = dataSet->State();
     fresh->recNo = dataSet->RecNo();
     fresh->baseline = fieldsNow(*dataSet, fresh->state == plat::DataSetState::Edit);
+    fresh->storedKey = {fresh->baseline["NRPROPOSFAS"], fresh->baseline["NRVERPROPFAS"]};
     fresh->where = step.Where();
     const DetailView* detail = DetailNamed(name);
     fresh->fetch = detail ? FetchOf(screen, *detail) : ProposalFetch();
