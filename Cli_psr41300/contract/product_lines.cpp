@@ -73,7 +73,7 @@ void TfrmSolicitaProposta::cdsDadosContLinhaProdBeforePost(TDataSet& dataSet) {
   // A stored line given another code takes its systems with it on the
   // server: what they hold pending is settled under the code they were read
   // by first (a refusal keeps the line being typed).
-  if (StoredValueTypedOver(dataSet, {"CDLINPPROP"})) steps::SettleDependents(*this, *cdsDadosContLinhaProd);
+  if (StoredValueTypedOver(*cdsDadosContLinhaProd, {"CDLINPPROP"})) steps::SettleDependents(*this, *cdsDadosContLinhaProd);
 }
 
 void TfrmSolicitaProposta::Vd_DadosCont_LinhaProd(bool must) {

@@ -23,8 +23,8 @@ void Copy(plat::TDataSet& to, const char* toField, const plat::TDataSet& from, c
   to.FieldByName(toField).SetValue(from.FieldByName(fromField).Value());
 }
 
-void CopyStored(plat::TDataSet& to, const char* toField, const plat::TDataSet& from, const char* fromField) {
-  to.FieldByName(toField).SetValue(from.FieldByName(fromField).OldValue());
+void CopyStored(plat::TDataSet& to, const char* toField, const plat::TClientDataSet& from, const char* fromField) {
+  to.FieldByName(toField).SetValue(from.BaseValue(from.FieldByName(fromField)));
 }
 
 void EditUnlessEditing(plat::TDataSet& dataSet) {
@@ -48,16 +48,17 @@ void Load(plat::TClientDataSet& dataSet, host::ServerResult answer) {
 }
 
 server::ProposalKey CurrentProposal(const T& form) {
-  const plat::TField& number = form.cdsProposta->FieldByName("NRPROPOSFAS");
-  const plat::TField& version = form.cdsProposta->FieldByName("NRVERPROPFAS");
-  return {number.ValueText(number.OldValue()), version.ValueText(version.OldValue())};
+  const plat::TClientDataSet& proposals = *form.cdsProposta;
+  const plat::TField& number = proposals.FieldByName("NRPROPOSFAS");
+  const plat::TField& version = proposals.FieldByName("NRVERPROPFAS");
+  return {number.ValueText(proposals.BaseValue(number)), version.ValueText(proposals.BaseValue(version))};
 }
 
-bool StoredValueTypedOver(const plat::TDataSet& dataSet, std::initializer_list<const char*> fields) {
+bool StoredValueTypedOver(const plat::TClientDataSet& dataSet, std::initializer_list<const char*> fields) {
   if (dataSet.State() != plat::DataSetState::Edit) return false;
   for (const char* name : fields) {
     const plat::TField& field = dataSet.FieldByName(name);
-    if (field.ValueText(field.OldValue()) != field.AsString()) return true;
+    if (field.ValueText(dataSet.BaseValue(field)) != field.AsString()) return true;
   }
   return false;
 }

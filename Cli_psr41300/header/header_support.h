@@ -41,9 +41,10 @@ std::string Text(const plat::TDataSet& dataSet, const char* field);
 void SetText(plat::TDataSet& dataSet, const char* field, const std::string& value);
 // Copies a field's value from the current record of one data set to another.
 void Copy(plat::TDataSet& to, const char* toField, const plat::TDataSet& from, const char* fromField);
-// The same with the value as the other record was read (stored), not as it
-// is being typed over: a row hangs on the key its master is stored under.
-void CopyStored(plat::TDataSet& to, const char* toField, const plat::TDataSet& from, const char* fromField);
+// The same with the value as the other record is stored on the server, not
+// as it is being typed over nor as a change the server refused left it: a
+// row hangs on the key its master is stored under.
+void CopyStored(plat::TDataSet& to, const char* toField, const plat::TClientDataSet& from, const char* fromField);
 
 // Puts the data set into edit state unless it is already editing.
 void EditUnlessEditing(plat::TDataSet& dataSet);
@@ -61,12 +62,14 @@ void OpenLookup(plat::TADOIBQuery& query, const char* keyParam, const std::strin
 // Passes a server answer through the host's result check and loads it.
 void Load(plat::TClientDataSet& dataSet, host::ServerResult answer);
 // The key (number, version) of the current proposal as stored: while its
-// number is being typed over, the details still belong to the stored one.
-// A proposal being inserted has the key it is being given.
+// number is being typed over, or a new number the server refused waits in
+// the log, the details still belong to the stored one. A proposal being
+// inserted has the key it is being given.
 server::ProposalKey CurrentProposal(const T& form);
 // Whether a stored record being edited has any of these fields typed over
-// (its value now differs from the stored one).
-bool StoredValueTypedOver(const plat::TDataSet& dataSet, std::initializer_list<const char*> fields);
+// (its value now differs from the one stored on the server, a refused
+// change still in the log included).
+bool StoredValueTypedOver(const plat::TClientDataSet& dataSet, std::initializer_list<const char*> fields);
 // Whether the proposals' logged changes give a stored proposal another
 // number or version.
 bool StoredKeyChanges(const plat::TClientDataSet& proposals);

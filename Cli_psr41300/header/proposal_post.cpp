@@ -60,6 +60,9 @@ void TfrmSolicitaProposta::cdsPropostaBeforePost(plat::TDataSet&) {
 // carry the old key, so they are brought again under the new one.
 void TfrmSolicitaProposta::cdsPropostaAfterPost(plat::TDataSet&) {
   const bool keyChanged = StoredKeyChanges(*cdsProposta);
+  // A new key sent again from the log did not pass the post's settling:
+  // the details' pending work goes first under the key stored now.
+  if (keyChanged) steps::SettleProposalDetails(*this);
   SendChanges(*cdsProposta, "SetProposta", "PROPOSTAFAS");
   if (keyChanged) ShowProposalDetails();
 }

@@ -145,6 +145,13 @@ DataPacket TClientDataSet::Data() const {
   return packet;
 }
 
+Variant TClientDataSet::BaseValue(const TField& field) const {
+  const auto logged = log_.find(CurrentRecordId());
+  if (logged == log_.end() || State() == DataSetState::Insert || logged->second.kind == ChangeKind::Insert)
+    return field.OldValue();
+  return logged->second.original.values.at(static_cast<std::size_t>(field.Index()));
+}
+
 void TClientDataSet::InternalPost(const Record& stored, bool inserting) {
   if (!LogChanges) return;
   if (log_.count(stored.id)) return;  // an insert stays an insert; a modify keeps its first original

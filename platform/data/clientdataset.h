@@ -50,6 +50,11 @@ class TClientDataSet : public TDataSet {
 
   bool LogChanges = true;
   int ChangeCount() const { return static_cast<int>(log_.size()); }
+  // The current record's value of a field as of the last merge: for a
+  // modified or deleted record in the log the value its change started
+  // from; otherwise (not in the log, or inserted since) the field's
+  // OldValue, the value it is stored or to be sent with.
+  Variant BaseValue(const TField& field) const;
   Delta GetDelta() const;
   void MergeChangeLog();
   void CancelUpdates();

@@ -73,6 +73,25 @@ TEST_F(ChangeLog, ModifyTwiceIsOneModifyFromTheMergeTimeValue) {
   EXPECT_EQ(cds.GetDelta().changes[0], (DeltaEntry{ChangeKind::Modify, Client(1, "Ana", 10), Client(1, "Aline", 10)}));
 }
 
+TEST_F(ChangeLog, BaseValueIsTheValueTheLoggedChangeStartedFrom) {
+  Rename("Ana", "Alice");
+  EXPECT_EQ(cds.BaseValue(Name()).ToText(), "Ana");
+  // Typed over again, the record still starts from the merge-time value.
+  cds.Edit();
+  Name().SetAsString("Aline");
+  EXPECT_EQ(cds.BaseValue(Name()).ToText(), "Ana");
+  cds.Cancel();
+  ASSERT_TRUE(cds.Locate("NMCLIENTE", "Bruno"));
+  EXPECT_EQ(cds.BaseValue(Name()).ToText(), "Bruno");
+  // A record inserted since has no merge-time value: the one it is to be
+  // sent with.
+  Add(4, "Davi");
+  EXPECT_EQ(cds.BaseValue(Name()).ToText(), "Davi");
+  cds.MergeChangeLog();
+  ASSERT_TRUE(cds.Locate("NMCLIENTE", "Alice"));
+  EXPECT_EQ(cds.BaseValue(Name()).ToText(), "Alice");
+}
+
 TEST_F(ChangeLog, ModifyThenDeleteIsADeleteOfTheMergeTimeValue) {
   Rename("Ana", "Alice");
   Remove("Alice");
