@@ -210,7 +210,8 @@ void TakeCodeOfName(const T& form, const NamedCode& named) {
   plat::TField& name = named.row->FieldByName(named.nameField);
   const std::string typed = name.AsString();
   if (header::Empty(typed)) {
-    if (named.row->State() == plat::DataSetState::Edit && !header::Empty(name.ValueText(name.OldValue()))) {
+    const bool storedName = named.row->State() == plat::DataSetState::Edit && !header::Empty(name.ValueText(name.OldValue()));
+    if (storedName || !header::Empty(header::Text(*named.row, named.codeField))) {
       name.FocusControl();
       EndWith(form, named.missingCode);
     }

@@ -16,8 +16,15 @@ using namespace header;
 // key; a refusal keeps this proposal current with the work pending.
 void TfrmSolicitaProposta::cdsPropostaBeforeScroll(plat::TDataSet&) { steps::SettleProposalDetails(*this); }
 
+// The commands and the acceptance lock follow the proposal current now,
+// also when one of its details could not be fetched.
 void TfrmSolicitaProposta::cdsPropostaAfterScroll(plat::TDataSet&) {
-  ShowProposalDetails();
+  try {
+    ShowProposalDetails();
+  } catch (...) {
+    dtsPropostaStateChange(*dtsProposta);
+    throw;
+  }
   dtsPropostaStateChange(*dtsProposta);
 }
 

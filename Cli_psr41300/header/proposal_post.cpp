@@ -64,7 +64,12 @@ void TfrmSolicitaProposta::cdsPropostaAfterPost(plat::TDataSet&) {
   // the details' pending work goes first under the key stored now.
   if (keyChanged) steps::SettleProposalDetails(*this);
   SendChanges(*cdsProposta, "SetProposta", "PROPOSTAFAS");
-  if (keyChanged) ShowProposalDetails();
+  // The ordered line's systems are listed for the party: stored with
+  // another one, the proposal shows them for it.
+  if (keyChanged)
+    ShowProposalDetails();
+  else
+    steps::ShowStaleDependents(*this);
 }
 
 // A refused delete stops before the scroll that follows it: the details of

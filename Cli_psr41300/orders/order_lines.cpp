@@ -19,6 +19,9 @@ namespace {
 
 // The grace date, then the billing day.
 const steps::Required kOrderRequired[] = {{"DTCALUSOPEDP", "DtCarencia"}, {"DIA_FATURAMENTO", "DIAFAT"}};
+// A stored line keeps a product line: cleared, its due dates and systems
+// would be read by a line it no longer names.
+const steps::Required kLineRequired[] = {{"CDLIN", "LINPROD"}};
 
 }  // namespace
 
@@ -34,7 +37,11 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterInsert(TDataSet& dataSet) {
 void TfrmSolicitaProposta::cdsPedidosLinhaProdBeforePost(TDataSet& dataSet) {
   fetch::LineSequence(*this);
   const bool inserting = dtsPedidosLinhaProd->State() == plat::DataSetState::Insert;
-  if (inserting) Vd_Pedidos_LinhaProd(true);
+  // A stored line given another product line (picked or typed) is checked
+  // as a new one is: the order names each product line once, and the due
+  // dates and systems are read by it.
+  if (inserting || StoredValueTypedOver(*cdsPedidosLinhaProd, {"CDLIN"})) Vd_Pedidos_LinhaProd(true);
+  steps::CheckRequired(*this, dataSet, kLineRequired);
   TakeLineOfTypedCode();
   inCountPed = cdsseqPedidosLinhaProd->RecordCount();
   if (dataSet.State() == plat::DataSetState::Insert) {

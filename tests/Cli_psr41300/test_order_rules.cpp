@@ -111,8 +111,19 @@ TEST_F(OrderRules, ATypedCodeTakesTheLineItNamesOrIsRefused) {
 // Only a changed service type is checked again on an edit.
 TEST_F(OrderRules, AnEditedServiceIsCheckedOnlyWhenItsTypeChanged) {
   server.AnswerPacket("SeqServico", Numbers("NRSERVPEDP", {4}));
+  // The services the proposal can order, by which a name finds its code.
+  plat::DataPacket orderable = EmptyOf(*screen.cdsPedidosServ);
+  for (const char* service : {"IMP|Implantação", "TRE|Treinamento"}) {
+    const std::string text = service;
+    plat::Row row(orderable.fields.size());
+    row[orderable.FieldIndex("CODIGO")] = plat::Variant(text.substr(0, 3));
+    row[orderable.FieldIndex("SERVICO")] = plat::Variant(text.substr(4));
+    orderable.rows.push_back(row);
+  }
+  server.AnswerPacket("PedidosServico", orderable);
   services.Append();
   services.FieldByName("CDTIPOSERV").SetAsString("IMP");
+  services.FieldByName("NMTIPOSERV").SetAsString("Implantação");
   services.FieldByName("QTSERVPEDP").SetAsFloat(10);
   services.FieldByName("VRHORAPEDP").SetAsFloat(150);
   services.Post();
@@ -129,6 +140,7 @@ TEST_F(OrderRules, AnEditedServiceIsCheckedOnlyWhenItsTypeChanged) {
 
   services.Edit();
   services.FieldByName("CDTIPOSERV").SetAsString("TRE");
+  services.FieldByName("NMTIPOSERV").SetAsString("Treinamento");
   services.Post();
   EXPECT_EQ(Count(calls, "ValidaServPed"), 2);
 }
