@@ -172,6 +172,7 @@ void FormBridge::ScheduleFocusSync() {
 
 void FormBridge::SyncFocus() {
   if (detached_ || closed_) return;
+  const Qt::FocusReason reason = std::exchange(nextFocusReason_, Qt::OtherFocusReason);
   plat::TControl* active = form_.ActiveControl();
   QWidget* current = root_->window()->focusWidget();
   plat::TControl* shown = current ? ControlAt(current) : nullptr;
@@ -180,7 +181,7 @@ void FormBridge::SyncFocus() {
   ControlView* view = active ? ViewOf(*active) : nullptr;
   QWidget* target = view ? view->FocusWidget() : root_;
   ++settingFocus_;
-  target->setFocus(Qt::OtherFocusReason);
+  target->setFocus(reason);
   --settingFocus_;
 }
 
@@ -239,6 +240,7 @@ bool FormBridge::eventFilter(QObject* watched, QEvent* event) {
   if (tab && (mods & Qt::ControlModifier) && !(mods & ~(Qt::ControlModifier | Qt::ShiftModifier)))
     return TurnPage(forward);
   if (!tab || inGrid || (mods & (Qt::ControlModifier | Qt::AltModifier))) return false;
+  nextFocusReason_ = forward ? Qt::TabFocusReason : Qt::BacktabFocusReason;
   Forward([forward](plat::TUserActions& actions) { return actions.Tab(forward); });
   return true;
 }

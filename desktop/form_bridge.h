@@ -82,6 +82,9 @@ class FormBridge : public QObject, public ViewContext {
   int depth_ = 0;                      // forwarded events running
   int settingFocus_ = 0;
   bool focusSyncQueued_ = false;
+  // Why the next focus the screen moves is moved: Tab and Shift+Tab go
+  // through the screen, and an edit entered by them selects its text.
+  Qt::FocusReason nextFocusReason_ = Qt::OtherFocusReason;
   bool wasShown_ = false;
   bool closed_ = false;
   bool detached_ = false;

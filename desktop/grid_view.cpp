@@ -140,7 +140,8 @@ void GridView::FollowCursor() {
 }
 
 // Typing into a cell that can be edited, or F2, opens the cell editor; the
-// typed key goes on into it.
+// typed key goes on into it, in the place of the cell's text (Backspace
+// and F2 edit the text as it is).
 void GridView::keyPressEvent(QKeyEvent* event) {
   const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
   const bool plain = !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -153,6 +154,7 @@ void GridView::keyPressEvent(QKeyEvent* event) {
   if ((typing || (event->key() == Qt::Key_F2 && mods == Qt::NoModifier)) && grid_.CanEditCell()) {
     event->accept();
     if (!editor_->IsOpen()) editor_->Open();
+    if (typing && event->key() != Qt::Key_Backspace) editor_->selectAll();
     if (typing) editor_->Key(event);
     return;
   }

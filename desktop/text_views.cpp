@@ -15,12 +15,18 @@ namespace desk {
 
 namespace {
 
-// Replaces the widget's text only when it differs, keeping the cursor.
+// Replaces the widget's text only when it differs, keeping the cursor, or
+// the whole text selected when it was (an edit entered by Tab shows its
+// field in its edit format and stays selected, so a key replaces it).
 void SetEditText(QLineEdit& edit, const QString& text) {
   if (edit.text() == text) return;
+  const bool allSelected = !edit.text().isEmpty() && edit.selectedText() == edit.text();
   int cursor = edit.cursorPosition();
   edit.setText(text);
-  edit.setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+  if (allSelected)
+    edit.selectAll();
+  else
+    edit.setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
 }
 
 constexpr int kCalendarButtonWidth = 18;
@@ -56,7 +62,12 @@ void LineEditView::Type(const std::string& text) {
     Sync();
     return;
   }
+  // The first key puts the record into edit, which shows the stored text on
+  // the way: the caret goes back where the user left it once the edit
+  // shows what was typed.
+  const int caret = edit_->cursorPosition();
   Act([&control, &text](plat::TUserActions& actions) { return actions.Type(control, text); });
+  if (FromQt(edit_->text()) == text) edit_->setCursorPosition(caret);
 }
 
 // ---- date edit -----------------------------------------------------------------

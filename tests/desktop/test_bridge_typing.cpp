@@ -31,6 +31,34 @@ class TypingTest : public QObject {
     QCOMPARE(s.Edit("dbeNome")->text(), QString("Olinda"));  // the other edit on the field follows
   }
 
+  // The first key puts the browsed record into edit: what follows it lands
+  // after it, not before.
+  void typingIntoAnEmptyEditWhileBrowsingKeepsTheOrderOfTheKeys() {
+    Screen s;
+    s.cds.Edit();
+    s.cds.FieldByName("CITY").SetAsString("");
+    s.cds.Post();
+    QVERIFY(s.Show());
+    QLineEdit* city = s.Edit("dbeCidade");
+    s.ClickInto(city);
+    QCOMPARE(s.cds.State(), plat::DataSetState::Browse);
+    QTest::keyClicks(city, "1234");
+    QCOMPARE(city->text(), QString("1234"));
+    QCOMPARE(s.city.Text(), std::string("1234"));
+  }
+
+  // Entered by Tab, a filled edit has its text selected: a key replaces it.
+  void tabbingIntoAFilledEditSelectsItsText() {
+    Screen s;
+    QVERIFY(s.Show());
+    s.ClickInto(s.Edit("dbeCodigo"));
+    QLineEdit* city = s.Edit("dbeCidade");
+    QTest::keyClick(s.Edit("dbeCodigo"), Qt::Key_Tab);
+    QTRY_VERIFY(city->hasFocus());
+    QTest::keyClicks(city, "9");
+    QCOMPARE(city->text(), QString("9"));
+  }
+
   void aKeystrokeTheControlRefusesDisappears() {
     Screen s;
     s.cds.FieldByName("CODE").SetReadOnly(true);

@@ -44,6 +44,18 @@ class CellEditorTest : public QObject {
     QCOMPARE(items.grid.SelectedIndex(), 2);
   }
 
+  // A key typed into a cell not being edited replaces its text, as F2 then
+  // typing does not.
+  void typingIntoACellNotBeingEditedReplacesItsText() {
+    ItemGrid items;
+    QVERIFY(items.Show());
+    items.Click(items.CellCentre(0, 1));
+    items.TypeText("AR");
+    QCOMPARE(items.grid.EditorText(), std::string("AR"));
+    items.Key(Qt::Key_Tab);
+    QCOMPARE(items.F("DSITEM").AsString(), std::string("AR"));
+  }
+
   void pastedTextPassesTheKeyPressHandler() {
     ItemGrid items;
     QVERIFY(items.Show());
@@ -69,7 +81,7 @@ class CellEditorTest : public QObject {
     QVERIFY(items.Show());
     items.Click(items.CellCentre(0, 1));
     items.TypeText("S");
-    QCOMPARE(items.grid.EditorText(), std::string("PARAFUSOS"));
+    QCOMPARE(items.grid.EditorText(), std::string("S"));
     items.Key(Qt::Key_Escape);
     QCOMPARE(items.view->Editor().text(), QString("PARAFUSO"));
     QCOMPARE(items.cds.State(), plat::DataSetState::Edit);
