@@ -53,7 +53,7 @@ QAction* MenuBridge::AddItem(plat::TMenuItem& item, QMenu* menu) {
   if (!item.ShortCut.empty()) {
     QKeySequence keys = QKeySequence::fromString(ToQt(item.ShortCut));
     action->setShortcut(keys);
-    shortcuts_.append(keys);
+    shortcuts_.emplace_back(keys, &item);
   }
   connect(action, &QAction::triggered, this, [this, &item] {
     context_.Forward([&item](plat::TUserActions& actions) { return actions.Click(item); });
@@ -91,8 +91,12 @@ bool MenuBridge::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || !scope_->isAncestorOf(widget)) return false;
   auto* key = static_cast<QKeyEvent*>(event);
-  // Left unaccepted, the key goes to the menu's shortcut instead of the widget.
-  return shortcuts_.contains(QKeySequence(key->keyCombination()));
+  // Left unaccepted, the key goes to the menu's shortcut instead of the
+  // widget; an item without a handler leaves the key to the widget.
+  const QKeySequence pressed(key->keyCombination());
+  for (const auto& [keys, item] : shortcuts_)
+    if (keys == pressed) return static_cast<bool>(item->OnClick);
+  return false;
 }
 
 }  // namespace desk

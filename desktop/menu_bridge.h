@@ -2,7 +2,9 @@
 // becomes a menu or an action with its shortcut; enabled and visible follow
 // the items; choosing one is forwarded as a click on the item. The menu's
 // shortcuts win over an edit's own use of the same keys inside the window
-// (Ctrl+A, Ctrl+V), as menu shortcuts do in the classic host.
+// (Ctrl+A, Ctrl+V), as menu shortcuts do in the classic host, except the
+// shortcut of an item that does nothing (no click handler): its key stays
+// the edit's (Ctrl+V pastes).
 #pragma once
 
 #include <QKeySequence>
@@ -51,7 +53,7 @@ class MenuBridge : public QObject {
   QMenuBar* bar_;
   std::map<const plat::TMenuItem*, QAction*> actions_;
   std::vector<plat::TMenuItem*> hooked_;
-  QList<QKeySequence> shortcuts_;
+  std::vector<std::pair<QKeySequence, const plat::TMenuItem*>> shortcuts_;
   bool detached_ = false;
 };
 

@@ -2,6 +2,8 @@
 // and the record navigator reach the screen's handlers, and none of them
 // takes the focus from the control the user is in.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QToolButton>
 
@@ -61,6 +63,22 @@ class CommandsTest : public QObject {
     QCOMPARE(s.menuClicks, 1);
     QVERIFY(!s.Edit("dbeCidade")->hasSelectedText());
     QCOMPARE(s.Active(), std::string("dbeCidade"));
+  }
+
+  // An item that does nothing leaves its key to the edit: Ctrl+V pastes.
+  void theShortcutOfAnItemWithoutAHandlerLeavesTheKeyToTheEdit() {
+    Screen s;
+    plat::TMenuItem& filter = s.form.Create<plat::TMenuItem>("mnuFiltrar", &s.mnuManutencao);
+    filter.Caption = "Filtrar";
+    filter.ShortCut = "Ctrl+V";
+    QVERIFY(s.Show());
+    QLineEdit* city = s.Edit("dbeCidade");
+    s.ClickInto(city);
+    city->selectAll();
+    QGuiApplication::clipboard()->setText("Olinda");
+    QTest::keyClick(city, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(city->text(), QString("Olinda"));
+    QCOMPARE(s.city.Text(), std::string("Olinda"));
   }
 
   void menuItemsFollowTheirEnabledAndVisibleFlags() {
