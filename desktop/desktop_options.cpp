@@ -32,7 +32,8 @@ const char* UsageText() {
          "  --cache FILE          local cache database (default in memory)\n"
          "  --package FILE        the screen package (default next to this program)\n"
          "  --open                open the proposal-request screen at start\n"
-         "  --screenshot FILE     with --open: save the window as a PNG picture and quit\n";
+         "  --screenshot FILE     with --open: save the window as a PNG picture and quit\n"
+         "  --locale NAME         the user's locale, as pt_BR (default: the system's)\n";
 }
 
 DesktopOptions ParseOptions(const std::vector<std::string>& args) {
@@ -49,6 +50,8 @@ DesktopOptions ParseOptions(const std::vector<std::string>& args) {
       options.openScreen = true;
     } else if (arg == "--screenshot") {
       options.screenshot = value();
+    } else if (arg == "--locale") {
+      options.locale = value();
     } else if (arg == "--config") {
       options.config.ReadFile(value());
     } else {

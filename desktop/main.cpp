@@ -12,6 +12,7 @@
 #include "desktop/main_window.h"
 #include "desktop/qt_dialogs.h"
 #include "desktop/screen_window.h"
+#include "desktop/user_locale.h"
 #include "host/app/host_runtime.h"
 #include "host/application.h"
 
@@ -45,6 +46,8 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  desk::ApplyUserLocale(options.locale.empty() ? QLocale::system() : QLocale(QString::fromStdString(options.locale)),
+                        &app);
   desk::QtDialogs dialogs;
   plat::Dialogs::Install(&dialogs);
   hostapp::HostRuntime runtime(options.config);

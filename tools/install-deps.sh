@@ -4,7 +4,7 @@
 # for the throw-away test cluster, clang and its libFuzzer for the fuzzing
 # targets). Quick and silent when everything is already present.
 set -eu
-PACKAGES="cmake g++ make libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev rapidjson-dev libsqlite3-dev libpq-dev pkg-config qt6-base-dev xvfb xauth"
+PACKAGES="cmake g++ make libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev rapidjson-dev libsqlite3-dev libpq-dev pkg-config qt6-base-dev qt6-translations-l10n xvfb xauth"
 if [ "${1:-}" = "--tests" ]; then PACKAGES="$PACKAGES postgresql clang libclang-rt-14-dev"; fi
 missing=""
 for p in $PACKAGES; do
