@@ -5,6 +5,7 @@
 #include "platform/data/cp1252.h"
 #include "platform/data/datasource.h"
 #include "platform/data/errors.h"
+#include "platform/data/messages.h"
 
 namespace plat {
 
@@ -29,11 +30,11 @@ void TDataSet::Fail(const std::string& message) const {
 }
 
 void TDataSet::CheckActive() const {
-  if (!Active()) Fail("Cannot perform this operation on a closed dataset");
+  if (!Active()) Fail(Message(Msg::DataSetClosed));
 }
 
 void TDataSet::CheckCanModify() const {
-  if (!CanModify()) Fail("Cannot modify a read-only dataset");
+  if (!CanModify()) Fail(Message(Msg::DataSetReadOnly));
 }
 
 // ---- fields -------------------------------------------------------------
@@ -128,13 +129,13 @@ const Variant& TDataSet::ReadOldValue(int index) const {
 
 void TDataSet::WriteValue(TField& field, const Variant& value) {
   if (calculating_) {
-    if (!field.Calculated()) Fail("Field '" + field.FieldName() + "' cannot be modified while calculating");
+    if (!field.Calculated()) Fail(Message(Msg::FieldCalculatedOnly, {field.FieldName()}));
     const_cast<Record*>(reading_)->values[field.Index()] = field.Coerce(value);
     return;
   }
   CheckActive();
-  if (!Editing()) Fail("Dataset not in edit or insert mode");
-  if (field.ReadOnly()) Fail("Field '" + field.FieldName() + "' cannot be modified");
+  if (!Editing()) Fail(Message(Msg::NotEditing));
+  if (field.ReadOnly()) Fail(Message(Msg::FieldReadOnly, {field.FieldName()}));
   Variant stored = field.Coerce(value);  // throws before anything changes
   editBuffer_.values[field.Index()] = std::move(stored);
   modified_ = true;
@@ -309,7 +310,7 @@ int TDataSet::RecNo() const {
 void TDataSet::SetRecNo(int recNo) {
   CheckActive();
   CheckBrowseMode();
-  if (recNo < 1 || recNo > RecordCount()) Fail("Record number " + std::to_string(recNo) + " out of range");
+  if (recNo < 1 || recNo > RecordCount()) Fail(Message(Msg::RecordNumberOutOfRange, {std::to_string(recNo)}));
   if (recNo - 1 != cursor_)
     MoveCursorTo(recNo - 1, false, false);
   else
@@ -416,7 +417,7 @@ void TDataSet::Edit() {
 void TDataSet::CheckRequiredFields() const {
   for (auto* field : fields_)
     if (field->Required() && !field->Calculated() && editBuffer_.values[field->Index()].IsNull())
-      Fail("Field '" + field->DisplayLabel() + "' must have a value");
+      Fail(Message(Msg::FieldRequired, {field->DisplayLabel()}));
 }
 
 void TDataSet::Post() {
@@ -465,11 +466,11 @@ void TDataSet::Delete() {
     Cancel();
     return;
   }
-  if (records_.empty()) Fail("Cannot perform this operation on an empty dataset");
+  if (records_.empty()) Fail(Message(Msg::DataSetEmpty));
   CheckCanModify();
   Run(BeforeDelete);
   Run(BeforeScroll);
-  if (records_.empty()) Fail("Cannot perform this operation on an empty dataset");
+  if (records_.empty()) Fail(Message(Msg::DataSetEmpty));
   // Text typed into bound controls over the record being edited goes with
   // it, before any later handler can have a control write it.
   if (Editing()) Notify(DataEvent::RecordChange);

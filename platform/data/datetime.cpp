@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/data/errors.h"
+#include "platform/data/messages.h"
 
 namespace plat {
 
@@ -126,7 +127,7 @@ DateTime DateTime::ParseIso(std::string_view text) {
   try {
     return FromParts(parts);
   } catch (const EConvertError&) {
-    throw EConvertError("'" + std::string(text) + "' is not a valid date");
+    throw EConvertError(Message(Msg::NotADate, {text}));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/data/errors.h"
+#include "platform/data/messages.h"
 
 namespace plat {
 
@@ -23,7 +24,7 @@ bool AllDigits(std::string_view text) {
 }
 
 EConvertError NotADecimal(std::string_view text) {
-  return EConvertError("'" + std::string(text) + "' is not a valid decimal number");
+  return EConvertError(Message(Msg::NotADecimal, {text}));
 }
 
 // The magnitude `digits` (with `fromScale` fraction digits) as a whole number

@@ -6,6 +6,7 @@
 #include "platform/data/dataset.h"
 #include "platform/data/errors.h"
 #include "platform/data/format.h"
+#include "platform/data/messages.h"
 
 namespace plat {
 
@@ -114,7 +115,7 @@ Variant TField::Convert(const Variant& value) const {
       case FieldType::Boolean: return Variant(value.ToBool());
     }
   } catch (const EConvertError& e) {
-    throw EDatabaseError("Field '" + DisplayLabel() + "': " + e.what());
+    throw EDatabaseError(Message(Msg::FieldSays, {DisplayLabel(), e.what()}));
   }
   return value;
 }
@@ -122,24 +123,25 @@ Variant TField::Convert(const Variant& value) const {
 Variant TField::Coerce(const Variant& value) const {
   if (value.IsNull()) return value;
   auto fail = [&](const std::string& why) -> Variant {
-    throw EDatabaseError("Field '" + DisplayLabel() + "': " + why);
+    throw EDatabaseError(Message(Msg::FieldSays, {DisplayLabel(), why}));
   };
   Variant stored = Convert(value);
   if (type_ == FieldType::String || type_ == FieldType::Blob) {
     const std::string_view text = stored.Text();
     std::string bad = FirstNonCp1252(text);
-    if (!bad.empty()) return fail("the character '" + bad + "' cannot be stored");
+    if (!bad.empty()) return fail(Message(Msg::CharacterNotStored, {bad}));
     if (type_ == FieldType::String && size_ > 0 && CharCount(text) > static_cast<std::size_t>(size_))
-      return fail("'" + std::string(text) + "' is longer than " + std::to_string(size_) + " characters");
+      return fail(Message(Msg::LongerThan, {text, std::to_string(size_)}));
   }
   if ((type_ == FieldType::Float || type_ == FieldType::Decimal || type_ == FieldType::Integer) &&
       (minValue_ || maxValue_)) {
     double number = stored.ToDouble();
     if (std::isnan(number) || (minValue_ && number < *minValue_) || (maxValue_ && number > *maxValue_)) {
-      std::string range = minValue_ && maxValue_ ? "between " + FormatFloat("", *minValue_) + " and " + FormatFloat("", *maxValue_)
-                          : minValue_ ? "at least " + FormatFloat("", *minValue_)
-                                      : "at most " + FormatFloat("", *maxValue_);
-      return fail(FormatFloat("", number) + " is not a valid value; it must be " + range);
+      const std::string value = FormatFloat("", number);
+      if (minValue_ && maxValue_)
+        return fail(Message(Msg::NotBetween, {value, FormatFloat("", *minValue_), FormatFloat("", *maxValue_)}));
+      return fail(minValue_ ? Message(Msg::NotAtLeast, {value, FormatFloat("", *minValue_)})
+                            : Message(Msg::NotAtMost, {value, FormatFloat("", *maxValue_)}));
     }
   }
   return stored;
@@ -157,7 +159,7 @@ void TField::SetAsString(std::string_view text) {
     try {
       number = StrToFloat(text);
     } catch (const EConvertError&) {
-      throw EConvertError("'" + std::string(text) + "' is not a valid number for field '" + DisplayLabel() + "'");
+      throw EConvertError(Message(Msg::NotANumberForField, {text, DisplayLabel()}));
     }
     if (type_ == FieldType::Decimal) {
       // Typed digits are kept exactly; grouped or localised text goes through the number.
@@ -176,7 +178,7 @@ void TField::SetAsString(std::string_view text) {
   if (type_ == FieldType::DateTime) {
     DateTime date;
     if (!TryStrToDate(text, date))
-      throw EConvertError("'" + std::string(text) + "' is not a valid date for field '" + DisplayLabel() + "'");
+      throw EConvertError(Message(Msg::NotADateForField, {text, DisplayLabel()}));
     SetValue(Variant(date));
     return;
   }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/data/errors.h"
+#include "platform/data/messages.h"
 
 namespace plat {
 
@@ -12,7 +13,7 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 EConvertError NotANumber(std::string_view text) {
-  return EConvertError("'" + std::string(text) + "' is not a valid number");
+  return EConvertError(Message(Msg::NotANumber, {text}));
 }
 
 // Appends the run of digits at `pos` to `out`; returns how many there were.
@@ -95,7 +96,7 @@ double StrToFloat(std::string_view text) {
   double value = 0.0;
   const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
-    throw EConvertError("'" + std::string(text) + "' is out of the range of numbers");
+    throw EConvertError(Message(Msg::NumberOutOfRange, {text}));
   }
   return value;
 }

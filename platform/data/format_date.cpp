@@ -3,6 +3,7 @@
 
 #include "platform/data/errors.h"
 #include "platform/data/format.h"
+#include "platform/data/messages.h"
 
 namespace plat {
 
@@ -145,7 +146,7 @@ bool TryStrToDate(std::string_view text, DateTime& out) { return ParseDate(text,
 
 DateTime StrToDate(std::string_view text) {
   DateTime value;
-  if (!ParseDate(text, value)) throw EConvertError("'" + std::string(text) + "' is not a valid date");
+  if (!ParseDate(text, value)) throw EConvertError(Message(Msg::NotADate, {text}));
   return value;
 }
 
@@ -157,7 +158,7 @@ DateTime StrToDateTime(std::string_view text) {
   bool ok = ParseDate(trimmed.substr(0, space), date);
   if (ok) parts = date.Parts();
   if (ok && space != std::string_view::npos) ok = ParseTime(TrimBlanks(trimmed.substr(space)), parts);
-  if (!ok) throw EConvertError("'" + std::string(text) + "' is not a valid date and time");
+  if (!ok) throw EConvertError(Message(Msg::NotADateTime, {text}));
   return DateTime::FromParts(parts);
 }
 

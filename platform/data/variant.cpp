@@ -9,6 +9,7 @@
 
 #include "platform/data/errors.h"
 #include "platform/data/format.h"
+#include "platform/data/messages.h"
 
 namespace plat {
 
@@ -173,7 +174,7 @@ Decimal Variant::ToDecimal() const {
       try {
         return Decimal::Parse(PlainNumberText(Text()));
       } catch (const EConvertError&) {
-        throw EConvertError("'" + std::string(Text()) + "' is not a valid decimal number");
+        throw EConvertError(Message(Msg::NotADecimal, {Text()}));
       }
     case VarType::Float: return Decimal::FromDouble(Get<double>());
     case VarType::Decimal: return DecimalValue();
@@ -206,7 +207,7 @@ int64_t Variant::ToInt() const {
     case VarType::Null: return 0;
     case VarType::Text: {
       int64_t value = 0;
-      if (!TryTextToInt(Text(), value)) throw EConvertError("'" + std::string(Text()) + "' is not a valid integer");
+      if (!TryTextToInt(Text(), value)) throw EConvertError(Message(Msg::NotAnInteger, {Text()}));
       return value;
     }
     case VarType::Float: {
@@ -233,7 +234,7 @@ bool Variant::ToBool() const {
       if (SameText(text, "true")) return true;
       if (SameText(text, "false")) return false;
       int64_t value = 0;
-      if (!TryTextToInt(text, value)) throw EConvertError("'" + std::string(Text()) + "' is not a valid boolean");
+      if (!TryTextToInt(text, value)) throw EConvertError(Message(Msg::NotABoolean, {Text()}));
       return value != 0;
     }
     case VarType::Float: return Get<double>() != 0.0;

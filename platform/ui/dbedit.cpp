@@ -3,6 +3,7 @@
 #include "platform/data/errors.h"
 #include "platform/data/field.h"
 #include "platform/data/format.h"
+#include "platform/data/messages.h"
 #include "platform/ui/form.h"
 
 namespace plat {
@@ -25,7 +26,7 @@ void WriteEditedText(TField& field, const std::string& text) {
   // text by converting it.
   const bool masked = !field.EditMask().empty() && field.DataType() == FieldType::String;
   if (masked && !MaskAccepts(field.EditMask(), text))
-    throw EConvertError("'" + text + "' is not a valid value for field '" + field.DisplayLabel() + "'");
+    throw EConvertError(Message(Msg::NotAValueForField, {text, field.DisplayLabel()}));
   field.SetText(masked ? MaskedTextToValue(field.EditMask(), text) : text);
 }
 
@@ -60,14 +61,14 @@ bool TDBDateEditPlus::HasDate() const {
 
 DateTime TDBDateEditPlus::Date() const {
   DateTime date;
-  if (!TryStrToDate(Text(), date)) throw EConvertError("'" + Text() + "' is not a valid date");
+  if (!TryStrToDate(Text(), date)) throw EConvertError(Message(Msg::NotADate, {Text()}));
   return date;
 }
 
 void TDBDateEditPlus::CheckValidDate() {
   if (Text().empty() || HasDate()) return;
   if (CanFocus()) SetFocus();
-  throw EConvertError("'" + Text() + "' is not a valid date");
+  throw EConvertError(Message(Msg::NotADate, {Text()}));
 }
 
 void TDBDateEditPlus::SetDate(const DateTime& date) {

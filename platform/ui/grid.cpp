@@ -6,6 +6,7 @@
 #include "platform/data/cp1252.h"
 #include "platform/data/datasource.h"
 #include "platform/data/field.h"
+#include "platform/data/messages.h"
 #include "platform/ui/db_control.h"
 #include "platform/ui/dialogs.h"
 
@@ -351,7 +352,7 @@ void TDBGrid::UserSelectCell(int row, int column) {
 void TDBGrid::DeleteRecord() {
   TDataSet* dataSet = DataSet();
   if (!CanModifyData() || (dataSet->IsEmpty() && dataSet->State() != DataSetState::Insert)) return;
-  if (ConfirmDelete && !ConfirmYesNo("Delete record?")) return;
+  if (ConfirmDelete && !ConfirmYesNo(Message(Msg::DeleteRecord))) return;
   dataSet->Delete();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/ui/navigator.h"
 
 #include "platform/data/dataset.h"
+#include "platform/data/messages.h"
 #include "platform/ui/dialogs.h"
 
 namespace plat {
@@ -38,7 +39,7 @@ void TDBNavigator::ClickButton(NavButton button) {
     case NavButton::Last: ds.Last(); break;
     case NavButton::Insert: ds.Insert(); break;
     case NavButton::Delete:
-      if (!ConfirmDelete || ConfirmYesNo("Delete record?")) ds.Delete();
+      if (!ConfirmDelete || ConfirmYesNo(Message(Msg::DeleteRecord))) ds.Delete();
       break;
     case NavButton::Edit: ds.Edit(); break;
     case NavButton::Post: ds.Post(); break;

@@ -95,7 +95,7 @@ class GridKeysTest : public QObject {
     items.Key(Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(items.Model().rowCount(), 2);
     QCOMPARE(items.Shown(0, 1), QString("PORCA"));
-    QCOMPARE(items.dialogs.asked, (std::vector<std::string>{"Delete record?", "Delete record?"}));
+    QCOMPARE(items.dialogs.asked, (std::vector<std::string>{"Excluir o registro?", "Excluir o registro?"}));
     items.Key(Qt::Key_Delete);  // without Ctrl: not the grid's
     QCOMPARE(items.Model().rowCount(), 2);
     QVERIFY(items.dialogs.unexpected.empty());

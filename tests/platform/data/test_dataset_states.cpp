@@ -220,7 +220,7 @@ TEST_F(DataSetStates, EditOnAnEmptyDataSetStartsAnInsert) {
 
 TEST_F(DataSetStates, ClosedDataSetRefusesEditingAndAssignment) {
   cds.Close();
-  const char* closed = "Cannot perform this operation on a closed dataset";
+  const char* closed = "Operação impossível com o conjunto de dados fechado";
   EXPECT_TRUE(Contains(ErrorOf([&] { cds.Edit(); }), closed));
   EXPECT_TRUE(Contains(ErrorOf([&] { cds.Insert(); }), closed));
   EXPECT_TRUE(Contains(ErrorOf([&] { cds.Delete(); }), closed));
@@ -229,13 +229,13 @@ TEST_F(DataSetStates, ClosedDataSetRefusesEditingAndAssignment) {
 }
 
 TEST_F(DataSetStates, AssigningAFieldInBrowseFails) {
-  EXPECT_TRUE(Contains(ErrorOf([&] { Name().SetAsString("X"); }), "not in edit or insert mode"));
+  EXPECT_TRUE(Contains(ErrorOf([&] { Name().SetAsString("X"); }), "não está em edição nem em inclusão"));
   EXPECT_EQ(Name().AsString(), "Ana");
 }
 
 TEST_F(DataSetStates, DeleteOnAnEmptyDataSetFails) {
   cds.SetData(ClientPacket({}));
-  EXPECT_TRUE(Contains(ErrorOf([&] { cds.Delete(); }), "empty dataset"));
+  EXPECT_TRUE(Contains(ErrorOf([&] { cds.Delete(); }), "conjunto de dados vazio"));
 }
 
 TEST_F(DataSetStates, DeleteWhileInsertingCancelsTheInsert) {

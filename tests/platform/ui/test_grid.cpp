@@ -224,7 +224,7 @@ TEST_F(GridKeys, CtrlDeleteDeletesOnlyAfterYes) {
   EXPECT_EQ(grid.RowCount(), 3);
   grid.UserKey(GridKey::CtrlDelete);
   EXPECT_EQ(Description(0), "PORCA");
-  EXPECT_EQ(dialogs.asked, (std::vector<std::string>{"Delete record?", "Delete record?"}));
+  EXPECT_EQ(dialogs.asked, (std::vector<std::string>{"Excluir o registro?", "Excluir o registro?"}));
   grid.ConfirmDelete = false;
   grid.UserKey(GridKey::CtrlDelete);
   EXPECT_EQ(grid.RowCount(), 1);
