@@ -14,6 +14,7 @@ plat::ActionResult RunOnForm(plat::TUserActions& actions, plat::TDBGrid& grid, c
     case GridAction::Choose: return actions.Choose(grid, action.pick);
     case GridAction::EditButton: return actions.GridEllipsis(grid);
     case GridAction::Title: return actions.GridTitleClick(grid, action.column);
+    case GridAction::DoubleClick: return actions.GridDblClick(grid, action.row, action.column);
   }
   return plat::ActionResult::Refused;
 }
@@ -26,6 +27,10 @@ void RunOnGrid(plat::TDBGrid& grid, const GridAction& action) {
     case GridAction::Choose: grid.UserChoosePick(action.pick); break;
     case GridAction::EditButton: grid.UserEditButtonClick(); break;
     case GridAction::Title: grid.UserTitleClick(action.column); break;
+    case GridAction::DoubleClick:
+      grid.UserSelectCell(action.row, action.column);
+      grid.UserDblClick();
+      break;
   }
 }
 

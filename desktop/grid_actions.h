@@ -12,9 +12,9 @@
 namespace desk {
 
 struct GridAction {
-  enum Kind { Select, KeyPress, Key, Choose, EditButton, Title } kind = Select;
-  int row = -1;     // Select: the view row, -1 keeps the row
-  int column = -1;  // Select: the column, -1 keeps the column; Title: the column
+  enum Kind { Select, KeyPress, Key, Choose, EditButton, Title, DoubleClick } kind = Select;
+  int row = -1;     // Select, DoubleClick: the view row, -1 keeps the row
+  int column = -1;  // Select, DoubleClick: the column, -1 keeps the column; Title: the column
   char32_t character = 0;                   // KeyPress
   plat::GridKey key = plat::GridKey::Down;  // Key
   int pick = -1;                            // Choose: the pick-list entry
@@ -25,6 +25,7 @@ struct GridAction {
   static GridAction ChoosePick(int index) { return {Choose, -1, -1, 0, plat::GridKey::Down, index}; }
   static GridAction ClickEditButton() { return {EditButton}; }
   static GridAction ClickTitle(int column) { return {Title, -1, column}; }
+  static GridAction DoubleClickCell(int row, int column) { return {DoubleClick, row, column}; }
 
   friend bool operator==(const GridAction&, const GridAction&) = default;
 };

@@ -207,7 +207,9 @@ void GridView::mousePressEvent(QMouseEvent* event) {
 }
 
 // The press before a double click already clicked the cell's button: on the
-// button the double click is that one click.
+// button the double click is that one click. Elsewhere on a cell of a grid
+// with a double-click action it is that action (a list opens its row);
+// otherwise a second click.
 void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
   QPoint at = event->position().toPoint();
   QModelIndex index = indexAt(at);
@@ -216,7 +218,12 @@ void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
     return;
   }
-  mousePressEvent(event);
+  if (!index.isValid() || editor_->IsOpen() || !grid_.OnDblClick) {
+    mousePressEvent(event);
+    return;
+  }
+  event->accept();
+  Act(GridAction::DoubleClickCell(index.row(), index.column()));
 }
 
 void GridView::mouseMoveEvent(QMouseEvent* event) { event->accept(); }

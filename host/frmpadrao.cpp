@@ -90,6 +90,11 @@ TfrmPadrao::TfrmPadrao(TComponent* owner, std::string name) : TForm(owner, std::
   dbgPadrao->SetDataSource(dtsPadrao);
   dbgPadrao->SetReadOnly(true);
   dbgPadrao->Sortable = true;
+  // A double click (or Enter) on a row of the list shows it on the form
+  // page, as a click on that page's tab does.
+  dbgPadrao->OnDblClick = [this](TControl&) {
+    if (ListDataSet() && !ListDataSet()->IsEmpty()) pgcPadrao->UserSelect(*tshFormulario);
+  };
 
   panNavigator = &Create<TPanel>("panNavigator", this);
   dbnPadrao = &Create<TDBNavigator>("dbnPadrao", panNavigator);

@@ -252,6 +252,10 @@ bool TDBGrid::UserEditButtonClick() {
   return true;
 }
 
+void TDBGrid::UserDblClick() {
+  if (OnDblClick) OnDblClick(*this);
+}
+
 void TDBGrid::UserTitleClick(int column) {
   std::vector<TColumn*> columns = Columns();
   if (column < 0 || column >= static_cast<int>(columns.size())) return;
@@ -379,7 +383,12 @@ void TDBGrid::UserKey(GridKey key) {
     case GridKey::Escape: ResetEditor(); break;
     case GridKey::Tab: MoveColumnBy(1, true); break;
     case GridKey::ShiftTab: MoveColumnBy(-1, true); break;
-    case GridKey::Enter: MoveColumnBy(1, false); break;
+    case GridKey::Enter:
+      if (readOnly_ && OnDblClick)
+        OnDblClick(*this);
+      else
+        MoveColumnBy(1, false);
+      break;
     case GridKey::Home:
     case GridKey::End: {
       std::vector<int> visible = VisibleColumns();

@@ -121,6 +121,8 @@ class TDBGrid : public TControl {
   // The ellipsis button of the current cell (nothing when it has none);
   // false, and nothing done, when the grid is read-only.
   bool UserEditButtonClick();
+  // The double click on the current row: runs OnDblClick.
+  void UserDblClick();
   void UserTitleClick(int column);  // the title of a column (an index among Columns())
   // For a front-end's own cell editor (caret, selection, paste): offers one
   // typed character to OnKeyPress and returns it as the handler left it (0:
@@ -145,6 +147,9 @@ class TDBGrid : public TControl {
   std::function<void(TDBGrid&, char32_t& key)> OnKeyPress;
   TNotifyEvent OnColExit;
   TNotifyEvent OnEditButtonClick;
+  // A double click on a row, and Enter in a read-only grid (a list), which
+  // then does not move to the next column: how a list opens its row.
+  TNotifyEvent OnDblClick;
   std::function<void(TDBGrid&, TColumn&)> OnTitleClick;
   std::function<void(TDBGrid&, const TRect&, int dataCol, TColumn&, TGridDrawState)> OnDrawColumnCell;
   TCanvas Canvas;

@@ -148,6 +148,15 @@ ActionResult TUserActions::GridKey(TDBGrid& grid, plat::GridKey key) {
   });
 }
 
+ActionResult TUserActions::GridDblClick(TDBGrid& grid, int row, int column) {
+  return Run([&] {
+    if (!FocusFor(grid)) return false;
+    grid.UserSelectCell(row, column);
+    grid.UserDblClick();
+    return true;
+  });
+}
+
 ActionResult TUserActions::GridEllipsis(TDBGrid& grid) {
   return Run([&] {
     if (!FocusFor(grid)) return false;

@@ -65,6 +65,8 @@ class TUserActions {
   ActionResult GridTitleClick(TDBGrid& grid, int column);
   ActionResult GridKey(TDBGrid& grid, plat::GridKey key);
   ActionResult GridEllipsis(TDBGrid& grid);
+  // A double click on a cell: selects it, then the grid's double-click action.
+  ActionResult GridDblClick(TDBGrid& grid, int row, int column);
 
   // By component name, for scripts.
   TControl& Control(std::string_view name) const;

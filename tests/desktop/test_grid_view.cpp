@@ -56,6 +56,18 @@ class GridViewTest : public QObject {
     QCOMPARE(items.view->currentIndex(), items.Model().index(2, 1));
   }
 
+  // A double click on a cell of a grid with a double-click action selects
+  // the cell and runs it.
+  void aDoubleClickRunsTheGridsDoubleClickOnTheCell() {
+    ItemGrid items;
+    int opened = 0;
+    items.grid.OnDblClick = [&](plat::TControl&) { ++opened; };
+    QVERIFY(items.Show());
+    QTest::mouseDClick(items.view->viewport(), Qt::LeftButton, Qt::NoModifier, items.CellCentre(1, 1));
+    QCOMPARE(opened, 1);
+    QCOMPARE(items.cds.RecNo(), 2);
+  }
+
   void clickOnAnotherRowPostsTheModifiedRow() {
     ItemGrid items;
     QVERIFY(items.Show());

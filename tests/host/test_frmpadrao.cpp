@@ -85,6 +85,22 @@ TEST_F(Base, BaseAlterarShowsTheFormPageAndEdits) {
   EXPECT_EQ(screen->cds->State(), DataSetState::Edit);
 }
 
+// A double click, or Enter, on a row of the list shows it on the form page;
+// on an empty list nothing happens.
+TEST_F(Base, TheListOpensARowOnDoubleClickOrEnter) {
+  screen->pgcPadrao->SetActivePage(screen->tshFolhaDados);
+  TUserActions actions(*screen);
+  actions.GridDblClick(*screen->dbgPadrao, 0, 0);
+  EXPECT_EQ(screen->pgcPadrao->ActivePage(), screen->tshFolhaDados);
+  Fill(3);
+  actions.GridDblClick(*screen->dbgPadrao, 1, 0);
+  EXPECT_EQ(screen->pgcPadrao->ActivePage(), screen->tshFormulario);
+  EXPECT_EQ(screen->cds->RecNo(), 2);
+  screen->pgcPadrao->SetActivePage(screen->tshFolhaDados);
+  actions.GridKey(*screen->dbgPadrao, GridKey::Enter);
+  EXPECT_EQ(screen->pgcPadrao->ActivePage(), screen->tshFormulario);
+}
+
 TEST_F(Base, BaseExcluirDeletesOnlyOnYes) {
   Fill(2);
   TUserActions user(*screen);
