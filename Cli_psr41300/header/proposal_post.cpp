@@ -74,12 +74,14 @@ void TfrmSolicitaProposta::cdsPropostaAfterPost(plat::TDataSet&) {
 
 // A refused delete stops before the scroll that follows it: the details of
 // the deleted proposal are closed, so that none of them is edited under the
-// proposal current now.
+// proposal current now, and the commands and the acceptance lock follow
+// that proposal.
 void TfrmSolicitaProposta::cdsPropostaAfterDelete(plat::TDataSet&) {
   try {
     SendChanges(*cdsProposta, "SetProposta", "PROPOSTAFAS");
   } catch (...) {
     for (const details::Detail* detail : details::ClosingOrder()) steps::CloseWithDependents(*this, *(this->*detail->dataSet));
+    dtsPropostaStateChange(*dtsProposta);
     throw;
   }
 }
