@@ -117,6 +117,33 @@ class TypingTest : public QObject {
     QCOMPARE(s.Field("TYPE"), std::string("Telefone"));
   }
 
+  // The same in an empty date edit, key by key from a browsed record, and
+  // in a masked edit entered by Tab: the text stays as typed.
+  void typingIntoAnEmptyDateEditAndATabbedMaskedEditKeepsTheText() {
+    Screen s;
+    auto& date = s.form.Create<plat::TDBDateEditPlus>("depData", &s.panel);
+    date.Left = 360;
+    date.Top = 40;
+    date.Width = 100;
+    date.Height = 21;
+    date.Bind(s.ds, "SINCE");
+    s.cds.FieldByName("CODE").SetEditMask(">LL;0; ");
+    QVERIFY(s.Show());
+    auto* view = dynamic_cast<desk::DateEditView*>(s.Bridge().ViewOf(date));
+    QVERIFY(view);
+    s.ClickInto(view->Edit());
+    QCOMPARE(s.cds.State(), plat::DataSetState::Browse);
+    QTest::keyClicks(view->Edit(), "09/12/2026");
+    QCOMPARE(date.Text(), std::string("09/12/2026"));
+    QTest::keyClick(view->Edit(), Qt::Key_Tab);
+    QCOMPARE(s.cds.FieldByName("SINCE").AsDateTime(), plat::DateTime::FromDate(2026, 12, 9));
+    s.ClickInto(s.Edit("dbeCidade"));
+    QTest::keyClick(s.Edit("dbeCidade"), Qt::Key_Tab, Qt::ShiftModifier);
+    QTRY_VERIFY(s.Edit("dbeCodigo")->hasFocus());
+    QTest::keyClicks(s.Edit("dbeCodigo"), "zq");
+    QCOMPARE(QString::fromStdString(s.code.Text()).toUpper(), QString("ZQ"));  // in the place of "A1"
+  }
+
   void aDayPickedInTheCalendarIsTypedIntoTheDateEdit() {
     Screen s;
     auto& date = s.form.Create<plat::TDBDateEditPlus>("depData", &s.panel);
