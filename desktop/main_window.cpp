@@ -42,7 +42,9 @@ MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidg
   connect(windows->addAction(QStringLiteral("&Cascata")), &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
   connect(windows->addAction(QStringLiteral("&Lado a lado")), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
 
-  auto* sign = new QLabel(QStringLiteral("⏳ Aguarde: consultando o servidor…"), this);
+  // Plain text: an hourglass character is missing from many installed fonts
+  // and showed as an empty box; the cursor shows the hourglass.
+  auto* sign = new QLabel(QStringLiteral("Aguarde: consultando o servidor..."), this);
   sign->setObjectName("WaitSign");
   statusBar()->addPermanentWidget(sign);
   statusBar()->showMessage(
