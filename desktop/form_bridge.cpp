@@ -134,6 +134,7 @@ void FormBridge::AfterEvent() {
   }
   host::TApplication::Current().ProcessMessages();
   SyncFocus();
+  emit Acted();
 }
 
 // ---- focus ------------------------------------------------------------------------

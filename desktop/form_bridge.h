@@ -56,6 +56,8 @@ class FormBridge : public QObject, public ViewContext {
  signals:
   void ScreenClosed();
   void CaptionChanged(const QString& caption);
+  // A user action on the screen has ended (the screen may show another state).
+  void Acted();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -8,7 +8,9 @@
 #include <QStatusBar>
 
 #include "desktop/busy_indicator.h"
+#include "desktop/form_bridge.h"
 #include "desktop/qt_text.h"
+#include "desktop/screen_status.h"
 #include "desktop/menu_bridge.h"
 #include "desktop/screen_window.h"
 #include "host/app/host_runtime.h"
@@ -46,6 +48,9 @@ MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidg
   // and showed as an empty box; the cursor shows the hourglass.
   auto* sign = new QLabel(QStringLiteral("Aguarde: consultando o servidor..."), this);
   sign->setObjectName("WaitSign");
+  status_ = new QLabel(this);
+  status_->setObjectName("ScreenStatus");
+  statusBar()->addPermanentWidget(status_);
   statusBar()->addPermanentWidget(sign);
   statusBar()->showMessage(
       QStringLiteral("Operador %1 · servidor %2:%3").arg(ToQt(config.operador), ToQt(config.serverHost)).arg(config.serverPort));
@@ -79,11 +84,16 @@ void MainWindow::ShowScreen(plat::TForm& form) {
     merged_.clear();
     screen_ = nullptr;
     form_ = nullptr;
+    ShowScreenStatus();
   });
   MergeMenus(window);
+  connect(&window->Bridge(), &FormBridge::Acted, this, &MainWindow::ShowScreenStatus);
+  ShowScreenStatus();
   frame->show();
   emit ScreenOpened(window);
 }
+
+void MainWindow::ShowScreenStatus() { status_->setText(form_ ? ToQt(ScreenStatusText(*form_)) : QString()); }
 
 void MainWindow::MergeMenus(ScreenWindow* window) {
   if (!window->Menu()) return;

@@ -11,6 +11,7 @@
 #include "platform/ui/form.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QMdiArea;
 class QMdiSubWindow;
@@ -48,6 +49,8 @@ class MainWindow : public QMainWindow {
   void ShowScreen(plat::TForm& form);
   // Puts the screen's menus into the host's menu bar, before "Janela".
   void MergeMenus(ScreenWindow* window);
+  // The screen's mode, list count and waiting changes in the status bar.
+  void ShowScreenStatus();
 
   hostapp::HostRuntime& runtime_;
   BusyIndicator& busy_;
@@ -57,6 +60,7 @@ class MainWindow : public QMainWindow {
   QMenu* windows_ = nullptr;     // the host's "Janela" menu
   QList<QAction*> merged_;       // the screen's menus shown in the host's bar
   plat::TForm* form_ = nullptr;  // the screen shown in screen_
+  QLabel* status_ = nullptr;     // ShowScreenStatus's text
 };
 
 }  // namespace desk
