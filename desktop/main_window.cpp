@@ -52,8 +52,13 @@ MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidg
   status_->setObjectName("ScreenStatus");
   statusBar()->addPermanentWidget(status_);
   statusBar()->addPermanentWidget(sign);
-  statusBar()->showMessage(
-      QStringLiteral("Operador %1 · servidor %2:%3").arg(ToQt(config.operador), ToQt(config.serverHost)).arg(config.serverPort));
+  // Who works where stays on the left (a message shown for a moment, as a
+  // menu's hint, covers it only meanwhile).
+  auto* who = new QLabel(
+      QStringLiteral("Operador %1 · servidor %2:%3").arg(ToQt(config.operador), ToQt(config.serverHost)).arg(config.serverPort),
+      this);
+  who->setObjectName("SignedIn");
+  statusBar()->addWidget(who, 1);
   busy_.SetSign(sign);
   resize(kWidth, kHeight);
 }
