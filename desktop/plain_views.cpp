@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -30,13 +31,41 @@ LabelView::LabelView(plat::TControl& control, ViewContext& context, QWidget* par
   static_cast<QLabel*>(Widget())->setTextFormat(Qt::PlainText);
 }
 
+namespace {
+
+// The width a label may take before the next control to its right on the
+// same row (the classic fonts were narrower than the window's); 0: no limit.
+int RoomToTheRight(const plat::TControl& label) {
+  const plat::TControl* parent = label.Parent();
+  if (!parent) return 0;
+  int room = 0;
+  for (const plat::TControl* other : parent->Children()) {
+    if (other == &label || !other->Visible() || other->Left <= label.Left) continue;
+    const bool sameRow = other->Top < label.Top + label.Height && label.Top < other->Top + other->Height;
+    const int gap = other->Left - label.Left - 4;
+    if (sameRow && gap > 0 && (room == 0 || gap < room)) room = gap;
+  }
+  return room;
+}
+
+}  // namespace
+
 // A label sizes itself to its caption, as the classic label does: it keeps
 // its place and height and grows to the right when the text needs more
-// than the width the layout gave it.
+// than the width the layout gave it, up to the next control on its row;
+// a caption still wider there is drawn a point smaller at a time (down to
+// 6 points), so that labels never overlap.
 void LabelView::SyncContent() {
   auto* label = static_cast<QLabel*>(Widget());
   label->setText(ToQt(Control().Caption()));
+  const int room = RoomToTheRight(Control());
+  QFont font = label->font();
+  if (label->parentWidget()) font.setPointSize(label->parentWidget()->font().pointSize());
+  while (room > 0 && font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(label->text()) + 2 > room)
+    font.setPointSize(font.pointSize() - 1);
+  if (font != label->font()) label->setFont(font);
   int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+  if (room > 0) needed = std::min(needed, room);
   if (needed > label->width()) label->resize(needed, label->height());
 }
 

@@ -45,6 +45,28 @@ class LooksTest : public QObject {
     QCOMPARE(s.W("dbeCidade")->parentWidget(), s.W("panCabecalho"));
   }
 
+  // A caption wider than the room before the next control on its row is
+  // drawn smaller, so that the labels do not overlap.
+  void aLabelNeverRunsIntoTheNextControlOnItsRow() {
+    Screen s;
+    auto place = [&](const char* name, int left, const char* caption) -> plat::TLabel& {
+      auto& label = s.form.Create<plat::TLabel>(name, &s.panel);
+      label.Left = left;
+      label.Top = 90;
+      label.Width = 40;
+      label.Height = 13;
+      label.SetCaption(caption);
+      return label;
+    };
+    place("lblLongo", 8, "Valor Total Mensal");
+    place("lblVizinho", 90, "Valorl LU");
+    QVERIFY(s.Show());
+    QLabel* wide = s.W<QLabel>("lblLongo");
+    QVERIFY(wide->geometry().right() < s.W<QLabel>("lblVizinho")->geometry().left());
+    QVERIFY(wide->fontMetrics().horizontalAdvance(wide->text()) <= wide->width());
+    QVERIFY(wide->font().pointSize() < s.W<QLabel>("lblVizinho")->font().pointSize());
+  }
+
   void inputAndReadOnlyFieldsHaveTheirColours() {
     Screen s;
     QVERIFY(s.Show());
