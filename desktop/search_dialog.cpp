@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -13,11 +14,25 @@
 namespace desk {
 
 SearchDialog::SearchDialog(const plat::TDataSet& dataSet, const QString& title, QWidget* parent)
-    : QDialog(parent), model_(new QStandardItemModel(this)), table_(new QTableView(this)) {
+    : QDialog(parent),
+      model_(new QStandardItemModel(this)),
+      sorted_(new QSortFilterProxyModel(this)),
+      table_(new QTableView(this)) {
   setObjectName("SearchDialog");
   setWindowTitle(title);
   table_->setObjectName("SearchTable");
-  table_->setModel(model_);
+  sorted_->setSourceModel(model_);
+  sorted_->setSortCaseSensitivity(Qt::CaseInsensitive);
+  sorted_->setSortLocaleAware(true);
+  table_->setModel(sorted_);
+  // Sorted by a click on a title only: the list opens in the data set's order.
+  table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  table_->setSortingEnabled(true);
+  // Typing searches the column the current cell is in: the sorted one.
+  connect(table_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this](int column, Qt::SortOrder) {
+    QModelIndex current = table_->currentIndex();
+    if (current.isValid() && column >= 0) table_->setCurrentIndex(sorted_->index(current.row(), column));
+  });
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -54,13 +69,13 @@ void SearchDialog::Fill(const plat::TDataSet& dataSet) {
         model_->setItem(row, static_cast<int>(c), new QStandardItem(ToQt(shown[c]->DisplayText())));
     });
   int current = std::max(0, dataSet.ViewCurrentRow());
-  if (rows > 0) table_->setCurrentIndex(model_->index(std::min(current, rows - 1), 0));
+  if (rows > 0) table_->setCurrentIndex(sorted_->mapFromSource(model_->index(std::min(current, rows - 1), 0)));
 }
 
 void SearchDialog::accept() {
   QModelIndex current = table_->currentIndex();
   if (!current.isValid()) return;  // nothing to pick yet
-  picked_ = current.row();
+  picked_ = sorted_->mapToSource(current).row();
   QDialog::accept();
 }
 

@@ -4,6 +4,7 @@
 // animation shows a busy cursor while it runs.
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -80,6 +81,27 @@ class HostDialogsTest : public QObject {
       dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     QVERIFY(dialogs.Search(people.ds, "Pessoa", ""));
+    QCOMPARE(people.cds.FieldByName("NOME").AsString(), std::string("Bruno"));
+  }
+
+  // Sorted by a click on "Nome" the other way, typing "b" goes to Bruno,
+  // and OK picks him, whatever row he is shown on.
+  void aClickOnATitleSortsAndTypingFindsTheRowInThatColumn() {
+    People people;
+    desk::QtDialogs dialogs;
+    QString first;
+    WhenModal([&](QWidget* dialog) {
+      QTableView* table = TableOf(dialog);
+      QHeaderView* titles = table->horizontalHeader();
+      for (int click = 0; click < 2; ++click)
+        QTest::mouseClick(titles->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(titles->sectionViewportPosition(1) + 5, titles->height() / 2));
+      first = table->model()->index(0, 1).data().toString();
+      QTest::keyClicks(table, "b");
+      QTest::keyClick(table, Qt::Key_Return);
+    });
+    QVERIFY(dialogs.Search(people.ds, "Pessoa", ""));
+    QCOMPARE(first, QString("Carla"));
     QCOMPARE(people.cds.FieldByName("NOME").AsString(), std::string("Bruno"));
   }
 
