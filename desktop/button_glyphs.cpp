@@ -1,5 +1,7 @@
 #include "desktop/button_glyphs.h"
 
+#include <QImage>
+#include <QPixmap>
 #include <QStyle>
 #include <array>
 
@@ -31,11 +33,33 @@ constexpr std::array kGlyphs = {
     GlyphRow{"sbtCopiar", QStyle::SP_FileLinkIcon},
 };
 
+constexpr int kIconSize = 16;
+
+// A disabled command plainly greyed: the picture in grey, faded, in place
+// of the style's own disabled picture, which kept most of its colour.
+QPixmap Greyed(const QPixmap& picture) {
+  QImage grey = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < grey.height(); ++y)
+    for (int x = 0; x < grey.width(); ++x) {
+      const QRgb pixel = grey.pixel(x, y);
+      const int level = 128 + qGray(pixel) / 3;
+      grey.setPixel(x, y, qRgba(level, level, level, qAlpha(pixel) / 2));
+    }
+  return QPixmap::fromImage(grey);
+}
+
 }  // namespace
 
 QIcon CommandIcon(const std::string& name, const QStyle& style) {
   for (const GlyphRow& row : kGlyphs)
-    if (name == row.name) return style.standardIcon(row.pixmap);
+    if (name == row.name) {
+      QIcon icon = style.standardIcon(row.pixmap);
+      const QPixmap normal = icon.pixmap(kIconSize, kIconSize);
+      QIcon commands;
+      commands.addPixmap(normal, QIcon::Normal);
+      commands.addPixmap(Greyed(normal), QIcon::Disabled);
+      return commands;
+    }
   return {};
 }
 

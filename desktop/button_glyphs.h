@@ -1,6 +1,7 @@
 // The pictures of the command buttons, chosen by the button's name (the
 // toolbar's record commands, the screen's own buttons, the search buttons)
-// from the style's standard icons; a button without one shows a letter.
+// from the style's standard icons, with a plainly grey picture for a
+// disabled command; a button without one shows a letter.
 #pragma once
 
 #include <QIcon>

@@ -5,6 +5,7 @@
 #include <QTabBar>
 
 #include "bridge_fixture.h"
+#include "desktop/button_glyphs.h"
 #include "desktop/colours.h"
 #include "desktop/page_views.h"
 
@@ -65,6 +66,29 @@ class LooksTest : public QObject {
     QVERIFY(wide->geometry().right() < s.W<QLabel>("lblVizinho")->geometry().left());
     QVERIFY(wide->fontMetrics().horizontalAdvance(wide->text()) <= wide->width());
     QVERIFY(wide->font().pointSize() < s.W<QLabel>("lblVizinho")->font().pointSize());
+  }
+
+  // A disabled command's picture is plainly greyed: no pixel keeps a colour,
+  // and it is faded to at most half the enabled picture's strength.
+  void aDisabledCommandsIconIsGreyAndFaded() {
+    QIcon icon = desk::CommandIcon("sbtConfirmar", *QApplication::style());
+    QVERIFY(!icon.isNull());
+    auto strength = [](const QImage& image, bool* coloured) {
+      long total = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+          const QColor pixel = image.pixelColor(x, y);
+          total += pixel.alpha();
+          if (coloured && pixel.alpha() > 0 && (pixel.red() != pixel.green() || pixel.green() != pixel.blue()))
+            *coloured = true;
+        }
+      return total;
+    };
+    bool coloured = false;
+    const long disabled = strength(icon.pixmap(16, 16, QIcon::Disabled).toImage(), &coloured);
+    const long enabled = strength(icon.pixmap(16, 16, QIcon::Normal).toImage(), nullptr);
+    QVERIFY(!coloured);
+    QVERIFY(disabled * 2 <= enabled + 16);
   }
 
   void inputAndReadOnlyFieldsHaveTheirColours() {
