@@ -67,7 +67,7 @@ const FieldSpec kPesqPedidos[] = {
 const FieldSpec kPedidosServ[] = {
     {"CODIGO", kText, 3, "Código"},
     {"SERVICO", kText, 30, "Serviço"},
-    {"VALOR_HORA", kDecimal, kDecimalPrecision, "valor Hora"},
+    {"VALOR_HORA", kDecimal, kDecimalPrecision, "valor Hora", 0, "", kMoney},
 };
 
 // Next ordered-service number.

@@ -127,7 +127,7 @@ const std::map<std::string, Lines> kExpectedFields = {
       "CDLINPGRAVA text(20) hidden", "VALOR_LU decimal(32,0) hidden", "VALOR_MENSAL decimal(32,0) hidden",
       "DIA_FATURAMENTO decimal(32,0) hidden", "IDENTIFICADOR text(1) hidden"}},
     {"cdsPedidosServ",
-     {R"(CODIGO text(3) "Código")", R"(SERVICO text(30) "Serviço")", R"(VALOR_HORA decimal(32,0) "valor Hora")"}},
+     {R"(CODIGO text(3) "Código")", R"(SERVICO text(30) "Serviço")", R"(VALOR_HORA decimal(32,0) "valor Hora" format[#,##0.00])"}},
     {"cdsSeqServico", {"NRSERVPEDP decimal(32,0) read-only"}},
     {"cdsseqPedidosLinhaProd", {"NRLINPPEDP decimal(32,0) read-only"}},
     {"cdsSum_ValorPedido", {"VALOR decimal(32,0) read-only"}},
