@@ -3,7 +3,7 @@
 # script ends, and sets ADDRESS to its HOST:PORT.
 # Only the programs the main job runs are built here (the tests and
 # benchmarks are built by the test command), with one line of progress (source files compiled).
-echo "Building the server, the scripted host, the window and the screen's package (the first run takes about five minutes on two cores)..."
+echo "Building the server, the scripted host, the window and the screen's package (the first run takes about four minutes on two cores)..."
 BUILT=$(mktemp)
 { sh tools/build.sh psr_appserver psr_host psr_desktop Pkg_psr41300 && echo ok >"$BUILT"; } |
   awk '/Building CXX object/ { n++; printf "\r  %d source files compiled", n; fflush() } END { if (n) print "" }'
