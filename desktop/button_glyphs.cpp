@@ -35,8 +35,9 @@ constexpr std::array kGlyphs = {
 
 constexpr int kIconSize = 16;
 
-// A disabled command plainly greyed: the picture in grey, faded, in place
-// of the style's own disabled picture, which kept most of its colour.
+// A disabled command plainly greyed: the picture in grey and faded to half
+// its strength, in place of the style's own disabled picture, which was
+// grey but as strong as the enabled one.
 QPixmap Greyed(const QPixmap& picture) {
   QImage grey = picture.toImage().convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < grey.height(); ++y)

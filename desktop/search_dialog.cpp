@@ -13,6 +13,20 @@
 
 namespace desk {
 
+namespace {
+
+// Numbers and dates sort by their values, not by the texts they show.
+constexpr int kSortRole = Qt::UserRole;
+
+QVariant SortValue(const plat::TField& field) {
+  if (field.IsNull()) return {};
+  const plat::FieldType type = field.DataType();
+  if (type == plat::FieldType::String || type == plat::FieldType::Blob) return ToQt(field.DisplayText());
+  return field.Value().ToDouble();  // a date: its day count
+}
+
+}  // namespace
+
 SearchDialog::SearchDialog(const plat::TDataSet& dataSet, const QString& title, QWidget* parent)
     : QDialog(parent),
       model_(new QStandardItemModel(this)),
@@ -24,6 +38,7 @@ SearchDialog::SearchDialog(const plat::TDataSet& dataSet, const QString& title, 
   sorted_->setSourceModel(model_);
   sorted_->setSortCaseSensitivity(Qt::CaseInsensitive);
   sorted_->setSortLocaleAware(true);
+  sorted_->setSortRole(kSortRole);
   table_->setModel(sorted_);
   // Sorted by a click on a title only: the list opens in the data set's order.
   table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -65,8 +80,11 @@ void SearchDialog::Fill(const plat::TDataSet& dataSet) {
   model_->setRowCount(rows);
   for (int row = 0; row < rows; ++row)
     dataSet.ReadViewRow(row, [&] {
-      for (std::size_t c = 0; c < shown.size(); ++c)
-        model_->setItem(row, static_cast<int>(c), new QStandardItem(ToQt(shown[c]->DisplayText())));
+      for (std::size_t c = 0; c < shown.size(); ++c) {
+        auto* item = new QStandardItem(ToQt(shown[c]->DisplayText()));
+        item->setData(SortValue(*shown[c]), kSortRole);
+        model_->setItem(row, static_cast<int>(c), item);
+      }
     });
   int current = std::max(0, dataSet.ViewCurrentRow());
   if (rows > 0) table_->setCurrentIndex(sorted_->mapFromSource(model_->index(std::min(current, rows - 1), 0)));

@@ -180,15 +180,21 @@ std::vector<std::string> KeyShownUnder(const T& form, const details::Detail& row
 }
 
 void ShowStaleDependents(T& form) {
+  // Each master shows its dependents once: a refused fetch there closes the
+  // ones after it, which are not asked for again.
+  std::vector<const plat::TClientDataSet*> shown;
   for (const details::Detail& row : details::Details()) {
     if (!row.master) continue;
     plat::TClientDataSet& detail = *(form.*row.dataSet);
     plat::TClientDataSet& master = *(form.*row.master);
-    if (!master.Active() || master.IsEmpty() || master.Editing() || form.cdsProposta->Editing() || !master.AfterScroll)
+    if (!master.Active() || master.IsEmpty() || master.Editing() || form.cdsProposta->Editing() || !master.AfterScroll ||
+        std::find(shown.begin(), shown.end(), &master) != shown.end())
       continue;
     const auto fetched = form.fetchedUnder.find(&detail);
     const bool stale = !detail.Active() || fetched == form.fetchedUnder.end() || fetched->second != KeyShownUnder(form, row);
-    if (stale) master.AfterScroll(master);
+    if (!stale) continue;
+    shown.push_back(&master);
+    master.AfterScroll(master);
   }
 }
 

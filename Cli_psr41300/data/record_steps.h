@@ -161,12 +161,13 @@ struct NamedCode {
   const char* listName;
   const char* listCode;
   const char* unknownCode;  // message for a name no entry has
-  const char* missingCode;  // message for a stored row's name cleared
+  const char* missingCode;  // message for a name cleared over a stored row or a code
 };
 // A row whose name was cleared is refused with missingCode when it is
 // stored or holds a code (a pick's, say): it would keep that code under no
-// name. A new row's empty name without a code is left to its own checks. Nothing is done while the name is still the one its code names in
-// the open list; otherwise the name is looked for in the list fetched anew.
+// name. A new row's empty name without a code is left to its own checks.
+// Nothing is done while the name is still the one its code names in the
+// open list; otherwise the name is looked for in the list fetched anew.
 void TakeCodeOfName(const T& form, const NamedCode& named);
 // The same over a local table whose name and code columns bear the row's
 // field names, opened anew to be searched.

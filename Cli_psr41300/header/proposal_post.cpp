@@ -87,11 +87,12 @@ void TfrmSolicitaProposta::cdsPropostaAfterDelete(plat::TDataSet&) {
 }
 
 void TfrmSolicitaProposta::cdsPropostaAfterCancel(plat::TDataSet&) {
-  steps::DiscardChanges(*this, *cdsProposta);
   // The ordered line's systems are listed for the proposal's party: fetched
   // while another party was being typed, they come again for the party the
-  // proposal has back.
-  if (!cancelConfirmed) steps::ShowStaleDependents(*this);
+  // proposal has back (taking back refused changes shows them already).
+  const bool discarding = cdsProposta->ChangeCount() > 0;
+  steps::DiscardChanges(*this, *cdsProposta);
+  if (!cancelConfirmed && !discarding) steps::ShowStaleDependents(*this);
   pgcPadrao->SetActivePage(tshFolhaDados);
 }
 

@@ -12,6 +12,17 @@
 
 namespace bridge_test {
 
+// A date edit on SINCE, beside the drop-down list.
+plat::TDBDateEditPlus& AddDateEdit(Screen& s) {
+  auto& date = s.form.Create<plat::TDBDateEditPlus>("depData", &s.panel);
+  date.Left = 360;
+  date.Top = 40;
+  date.Width = 100;
+  date.Height = 21;
+  date.Bind(s.ds, "SINCE");
+  return date;
+}
+
 class TypingTest : public QObject {
   Q_OBJECT
 
@@ -121,12 +132,7 @@ class TypingTest : public QObject {
   // in a masked edit entered by Tab: the text stays as typed.
   void typingIntoAnEmptyDateEditAndATabbedMaskedEditKeepsTheText() {
     Screen s;
-    auto& date = s.form.Create<plat::TDBDateEditPlus>("depData", &s.panel);
-    date.Left = 360;
-    date.Top = 40;
-    date.Width = 100;
-    date.Height = 21;
-    date.Bind(s.ds, "SINCE");
+    plat::TDBDateEditPlus& date = AddDateEdit(s);
     s.cds.FieldByName("CODE").SetEditMask(">LL;0; ");
     QVERIFY(s.Show());
     auto* view = dynamic_cast<desk::DateEditView*>(s.Bridge().ViewOf(date));
@@ -146,12 +152,7 @@ class TypingTest : public QObject {
 
   void aDayPickedInTheCalendarIsTypedIntoTheDateEdit() {
     Screen s;
-    auto& date = s.form.Create<plat::TDBDateEditPlus>("depData", &s.panel);
-    date.Left = 360;
-    date.Top = 40;
-    date.Width = 100;
-    date.Height = 21;
-    date.Bind(s.ds, "SINCE");
+    plat::TDBDateEditPlus& date = AddDateEdit(s);
     QVERIFY(s.Show());
     auto* view = dynamic_cast<desk::DateEditView*>(s.Bridge().ViewOf(date));
     QVERIFY(view);
