@@ -52,6 +52,13 @@ SystemRole RoleOf(unsigned index) {
 }  // namespace
 
 QColor CanvasColor(plat::TColor color, const QPalette& palette) {
+  if (color == plat::clr::CurrentRow) {
+    QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
+    QColor base = palette.color(QPalette::Active, QPalette::Base);
+    auto mix = [](int a, int b) { return (a + 3 * b) / 4; };
+    return QColor(mix(highlight.red(), base.red()), mix(highlight.green(), base.green()),
+                  mix(highlight.blue(), base.blue()));
+  }
   if ((color & kSystemFlag) == kSystemFlag) {
     SystemRole system = RoleOf(color & 0xFFu);
     return palette.color(system.disabled ? QPalette::Disabled : QPalette::Active, system.role);

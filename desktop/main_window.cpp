@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTime>
 
 #include "desktop/busy_indicator.h"
 #include "desktop/form_bridge.h"
@@ -48,6 +49,13 @@ MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidg
   // and showed as an empty box; the cursor shows the hourglass.
   auto* sign = new QLabel(QStringLiteral("Aguarde: consultando o servidor..."), this);
   sign->setObjectName("WaitSign");
+  // The screen's last send, with the time it ended, stays until the next.
+  auto* note = new QLabel(this);
+  note->setObjectName("LastNote");
+  statusBar()->addPermanentWidget(note);
+  host::TApplication::Current().OnNote = [note](const std::string& text) {
+    note->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" ") + ToQt(text));
+  };
   status_ = new QLabel(this);
   status_->setObjectName("ScreenStatus");
   statusBar()->addPermanentWidget(status_);
@@ -63,7 +71,10 @@ MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidg
   resize(kWidth, kHeight);
 }
 
-MainWindow::~MainWindow() { busy_.SetSign(nullptr); }
+MainWindow::~MainWindow() {
+  busy_.SetSign(nullptr);
+  host::TApplication::Current().OnNote = nullptr;
+}
 
 void MainWindow::OpenProposalScreen() {
   plat::RunEvent([this] {

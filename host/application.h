@@ -47,6 +47,14 @@ class TApplication : public plat::TComponent {
   // before its creation event: a host may attach observers here.
   std::function<void(plat::TForm&)> OnFormCreating;
 
+  // A short note from a screen on what its last action did, in the user's
+  // words ("Alterações gravadas"), for the host's status bar; the host shows
+  // the latest until the next. Without an observer nothing happens.
+  void Note(const std::string& text) {
+    if (OnNote) OnNote(text);
+  }
+  std::function<void(const std::string&)> OnNote;
+
   plat::TForm* MainForm = nullptr;
   int Cursor = crDefault;  // the screen cursor
 

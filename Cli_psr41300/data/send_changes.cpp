@@ -32,6 +32,10 @@ class WaitAnimation {
   bool running_ = true;
 };
 
+// What the status bar says after a send.
+constexpr const char* kSentNote = "Alterações gravadas";
+constexpr const char* kSendRefusedNote = "Alterações recusadas pelo servidor: Confirmar envia de novo, Cancelar desfaz";
+
 }  // namespace
 
 void TfrmSolicitaProposta::SendChanges(plat::TClientDataSet& dataSet, const char* setMethod, const char* cacheTable) {
@@ -43,12 +47,14 @@ void TfrmSolicitaProposta::SendChanges(plat::TClientDataSet& dataSet, const char
   } catch (...) {
     wait.Stop();
     ShowPendingWork();  // the refused change waits in the log: Confirmar sends it again, Cancelar discards it
+    host::TApplication::Current().Note(kSendRefusedNote);
     throw;
   }
   wait.Stop();
   if (dataSet.LogChanges) dataSet.MergeChangeLog();
   host::Vogalis::AtualizaLocalCache({cacheTable});
   ShowPendingWork();
+  host::TApplication::Current().Note(kSentNote);
 }
 
 }  // namespace cli_psr41300

@@ -454,8 +454,14 @@ void TDBGrid::PaintCell(int row, int column, const TRect& rect) {
 void TDBGrid::DrawCell(int row, int col, TColumn& column, const TRect& rect, bool focused) {
   bool current = row == DataSet()->ViewCurrentRow();
   TGridDrawState state{current, current && col == selected_ && focused, DataSet()->ViewRowPending(row)};
-  Canvas.Brush.Color = state.selected ? clr::Highlight : state.pending ? clr::Info : clr::Window;
-  Canvas.Font.Color = state.selected ? clr::HighlightText : clr::WindowText;
+  // The current cell is highlighted, focused or not (the user sees where a key
+  // would go), and the rest of its row shaded.
+  bool currentCell = current && col == selected_;
+  Canvas.Brush.Color = currentCell      ? clr::Highlight
+                       : state.selected ? clr::CurrentRow
+                       : state.pending  ? clr::Info
+                                        : clr::Window;
+  Canvas.Font.Color = currentCell ? clr::HighlightText : clr::WindowText;
   Canvas.Font.Bold = state.pending;
   DefaultDrawColumnCell(rect, col, column, state);
   if (OnDrawColumnCell) OnDrawColumnCell(*this, rect, col, column, state);

@@ -19,7 +19,8 @@ TEST_F(ListDrawing, AcceptedRowIsGreyInEveryCellOthersKeepTheGridColours) {
     bool first = fill.rect.top == 0;
     ASSERT_EQ(fill.kind, plat::TDrawOp::FillRect);
     ASSERT_EQ(text.kind, plat::TDrawOp::TextRect);
-    EXPECT_EQ(fill.brushColor, first ? plat::clr::Highlight : plat::clr::Window);
+    bool currentCell = first && fill.rect.left == 0;
+    EXPECT_EQ(fill.brushColor, currentCell ? plat::clr::Highlight : first ? plat::clr::CurrentRow : plat::clr::Window);
     EXPECT_EQ(text.fontColor, first ? plat::clr::GrayText : plat::clr::WindowText);
     EXPECT_EQ(text.rect, fill.rect);
     EXPECT_EQ(text.x, fill.rect.left + 2);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Cli_psr41300/test_header_fixture.h"
+#include "host/application.h"
 #include "platform/data/errors.h"
 
 namespace screen_test {
@@ -22,6 +23,12 @@ class SendingChanges : public ConnectedScreen {
   }
   void Send() { screen.SendChanges(*screen.cdsProposta, "SetProposta", "PROPOSTAFAS"); }
   const Refreshes& refreshes() { return host::HostSession::Current().cacheRefreshes; }
+  // The notes the screen left for the status bar.
+  std::vector<std::string> notes;
+  SendingChanges() {
+    host::TApplication::Current().OnNote = [this](const std::string& text) { notes.push_back(text); };
+  }
+  ~SendingChanges() override { host::TApplication::Current().OnNote = nullptr; }
 };
 
 TEST_F(SendingChanges, NothingLoggedSendsNothing) {
@@ -33,6 +40,7 @@ TEST_F(SendingChanges, NothingLoggedSendsNothing) {
   EXPECT_EQ(host::Showavi::TotalStarts(), 0);
   EXPECT_TRUE(refreshes().empty());
   EXPECT_TRUE(dialogs.Transcript().empty());
+  EXPECT_TRUE(notes.empty());
 }
 
 TEST_F(SendingChanges, AcceptedSendMergesAndRefreshesTheTable) {
@@ -45,6 +53,7 @@ TEST_F(SendingChanges, AcceptedSendMergesAndRefreshesTheTable) {
   EXPECT_EQ(host::Showavi::Depth(), 0);
   EXPECT_EQ(refreshes(), (Refreshes{{"PROPOSTAFAS"}}));
   EXPECT_TRUE(dialogs.Messages().empty());
+  EXPECT_EQ(notes, (std::vector<std::string>{"Alterações gravadas"}));
 }
 
 TEST_F(SendingChanges, TheDataSetsOwnMethodAndTableAreUsed) {
@@ -63,6 +72,8 @@ TEST_F(SendingChanges, RefusedSendIsShownOnceAndKeepsTheChange) {
   EXPECT_EQ(host::Showavi::Depth(), 0);
   EXPECT_EQ(dialogs.WaitDepth(), 0);
   EXPECT_TRUE(refreshes().empty());
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_NE(notes[0].find("recusadas"), std::string::npos) << notes[0];
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ class BrazilianWalk : public QObject {
                        "CDTIPOSERV = 'IMP'"),
              (std::vector<std::string>{"IMP | 140.5"}));
     QTRY_COMPARE(services->model()->index(0, 1).data().toString(), QString("140,50"));
+    QVERIFY(live_.Window().findChild<QLabel*>("LastNote")->text().endsWith(" Alterações gravadas"));
     live_.Save("pt-br-contract-services.png");
   }
 

@@ -53,6 +53,8 @@ class GridPaintingTest : public QObject {
     QCOMPARE(desk::CanvasColor(plat::clr::WindowText, palette), QColor(10, 10, 60));
     QCOMPARE(desk::CanvasColor(plat::clr::Highlight, palette), QColor(30, 90, 200));
     QCOMPARE(desk::CanvasColor(plat::clr::HighlightText, palette), QColor(255, 255, 0));
+    // the current row beside its cell: a quarter of the highlight over the background
+    QCOMPARE(desk::CanvasColor(plat::clr::CurrentRow, palette), QColor(195, 210, 230));
   }
 
   void replayFillsAndClipsTextToItsRectangle() {
@@ -115,7 +117,9 @@ class GridPaintingTest : public QObject {
       QRect current = items.view->CellRect(1, column), plain = items.view->CellRect(2, column);
       QVERIFY2(CountColour(image, current, grey) > 0, "the greyed row, selected, in grey text");
       QCOMPARE(CountColour(image, current, highlighted), 0);
-      QVERIFY2(CountColour(image, current, QColor(30, 90, 200)) > 0, "on the highlight the grid prepared");
+      // the current cell on the highlight, the rest of its row on the row's shade
+      QColor prepared = column == 0 ? QColor(30, 90, 200) : QColor(195, 210, 230);
+      QVERIFY2(CountColour(image, current, prepared) > 0, "on the background the grid prepared");
       QVERIFY2(CountColour(image, plain, text) > 0, "other rows in the grid's text colour");
       QCOMPARE(CountColour(image, plain, grey), 0);
     }

@@ -331,7 +331,8 @@ TEST_F(GridDrawing, PaintFillsEachCellAndWritesItsRowsValue) {
   ASSERT_EQ(ops.size(), 18u);
   EXPECT_EQ(ops[8].rect, (TRect{70, 18, 210, 36}));
   EXPECT_EQ(ops[8].brushColor, clr::Window);
-  EXPECT_EQ(ops[0].brushColor, clr::Highlight) << "the current row";
+  EXPECT_EQ(ops[0].brushColor, clr::Highlight) << "the current cell";
+  EXPECT_EQ(ops[2].brushColor, clr::CurrentRow) << "the rest of the current row";
   EXPECT_EQ(Texts(grid.Canvas)[4], "72,20:PORCA");
   grid.Columns()[1]->Visible = false;
   grid.Paint();
