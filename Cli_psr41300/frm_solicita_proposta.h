@@ -366,6 +366,7 @@ class TfrmSolicitaProposta : public host::TfrmPadrao {
   void CreateOrderPages();
   void CreateTextPage();
   void CreateNavigatorAndMenu();
+  void CreateAnchors();
 };
 
 }  // namespace cli_psr41300

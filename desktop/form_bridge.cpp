@@ -23,6 +23,7 @@ FormBridge::FormBridge(plat::TForm& form, QWidget* parent) : QObject(parent), fo
   QRect used;
   for (plat::TControl* child : form.Children()) used |= QRect(child->Left, child->Top, child->Width, child->Height);
   root_->setMinimumSize(used.right() + 1, used.bottom() + 1);
+  laidOut_ = root_->minimumSize();
   for (ControlView* view : order_) view->Sync();
   wasShown_ = form.IsShown();
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { QtFocusChanged(now); });
@@ -225,7 +226,15 @@ bool FormBridge::ClickSearchBeside(plat::TControl& edit) {
   return false;
 }
 
+void FormBridge::FollowRootSize() {
+  const QSize size = root_->size().expandedTo(root_->minimumSize());
+  if (size == laidOut_ || detached_) return;
+  form_.ResizeBy(size.width() - laidOut_.width(), size.height() - laidOut_.height());
+  laidOut_ = size;
+}
+
 bool FormBridge::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == root_ && event->type() == QEvent::Resize) FollowRootSize();
   if (event->type() != QEvent::KeyPress) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget != QApplication::focusWidget()) return false;  // the key's first receiver only

@@ -72,10 +72,14 @@ class FormBridge : public QObject, public ViewContext {
   void ScheduleFocusSync();
   bool TurnPage(bool forward);
   bool ClickSearchBeside(plat::TControl& edit);
+  // The screen's controls follow the window's area as it is resized (never
+  // below the designed size, which the area scrolls instead).
+  void FollowRootSize();
 
   plat::TForm& form_;
   plat::TUserActions actions_;
   QWidget* root_ = nullptr;
+  QSize laidOut_;  // the root's size the controls were last laid out for
   std::map<const plat::TControl*, std::unique_ptr<ControlView>> views_;
   std::vector<ControlView*> order_;  // containers before what they hold
   std::map<const QWidget*, plat::TControl*> controls_;

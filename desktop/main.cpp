@@ -13,6 +13,7 @@
 #include "desktop/qt_dialogs.h"
 #include "desktop/screen_window.h"
 #include "desktop/user_locale.h"
+#include "desktop/window_style.h"
 #include "host/app/host_runtime.h"
 #include "host/application.h"
 
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  desk::ApplyWindowStyle(app);
   desk::ApplyUserLocale(options.locale.empty() ? QLocale::system() : QLocale(QString::fromStdString(options.locale)),
                         &app);
   desk::QtDialogs dialogs;

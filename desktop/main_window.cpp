@@ -52,6 +52,7 @@ MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidg
   // The screen's last send, with the time it ended, stays until the next.
   auto* note = new QLabel(this);
   note->setObjectName("LastNote");
+  note->setContentsMargins(0, 0, 12, 0);  // apart from the screen's state beside it
   statusBar()->addPermanentWidget(note);
   host::TApplication::Current().OnNote = [note](const std::string& text) {
     note->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" ") + ToQt(text));

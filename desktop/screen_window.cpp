@@ -28,10 +28,12 @@ ScreenWindow::ScreenWindow(plat::TForm& form, QWidget* parent) : QWidget(parent)
     menu_->Bar()->hide();
     addActions(menu_->ItemActions());  // the shortcuts work wherever the bar is shown
   }
-  // The controls keep their places; a window made smaller than they need scrolls.
+  // The controls follow a window made larger (the screen's anchors); a window
+  // made smaller than they need scrolls.
   auto* area = new QScrollArea(this);
   area->setObjectName("ScreenArea");
   area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
   bridge_->Root()->resize(bridge_->Root()->minimumSize());
   area->setWidget(bridge_->Root());
   layout->addWidget(area);

@@ -1,5 +1,6 @@
 // The screen's control tree, built from the window down: toolbar, list page,
-// header panel, detail pages, navigator panel and menu.
+// header panel, detail pages, navigator panel and menu, then how it follows
+// a resized window.
 #include "Cli_psr41300/frm_solicita_proposta.h"
 
 namespace cli_psr41300 {
@@ -13,6 +14,7 @@ void TfrmSolicitaProposta::CreateLayout() {
   CreateOrderPages();
   CreateTextPage();
   CreateNavigatorAndMenu();
+  CreateAnchors();
 }
 
 }  // namespace cli_psr41300

@@ -100,6 +100,28 @@ void TControl::Click() {
   if (OnClick) OnClick(*this);
 }
 
+void TControl::ResizeBy(int width, int height) {
+  if (width == 0 && height == 0) return;
+  Width += width;
+  Height += height;
+  // Along one axis: the child's growth, after moving it when it keeps to the far side only.
+  auto follow = [](unsigned anchors, unsigned nearSide, unsigned farSide, int by, int& start) {
+    if (!(anchors & farSide)) return 0;
+    if (anchors & nearSide) return by;
+    start += by;
+    return 0;
+  };
+  for (TControl* child : children_) {
+    int grows = follow(child->Anchors, akLeft, akRight, width, child->Left);
+    int growsDown = follow(child->Anchors, akTop, akBottom, height, child->Top);
+    if (grows || growsDown)
+      child->ResizeBy(grows, growsDown);
+    else if (child->Anchors & (akRight | akBottom))
+      child->Changed();
+  }
+  Changed();
+}
+
 void TControl::Changed() {
   if (OnChanged) OnChanged(*this);
 }

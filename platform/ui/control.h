@@ -20,6 +20,12 @@ namespace plat {
 
 class TForm;
 
+// The edges of its container a control keeps its distance to when the
+// container is resized: anchored to both sides of an axis it stretches,
+// to the far side only it moves, to the near side only it stays.
+enum Anchor : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+inline constexpr unsigned kAnchorAll = akLeft | akTop | akRight | akBottom;
+
 using TNotifyEvent = std::function<void(class TControl& sender)>;
 
 class TControl : public TComponent {
@@ -56,6 +62,11 @@ class TControl : public TComponent {
   bool Bold = false;
   // Position and size; only the window front-end reads them.
   int Left = 0, Top = 0, Width = 0, Height = 0;
+  unsigned Anchors = akLeft | akTop;
+  // Grows the control by the given amounts (negative shrinks it); its
+  // children follow their Anchors, and each control moved or resized
+  // announces its change.
+  void ResizeBy(int width, int height);
 
   // Whether this kind of control ever takes the focus.
   virtual bool Focusable() const { return true; }

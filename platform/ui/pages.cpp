@@ -8,6 +8,7 @@ namespace plat {
 
 TTabSheet::TTabSheet(TComponent* owner, std::string name, TPageControl* pageControl)
     : TControl(owner, std::move(name), pageControl), pageControl_(pageControl) {
+  Anchors = kAnchorAll;  // a page fills its page control
   pageControl_->pages_.push_back(this);
   if (!pageControl_->active_) pageControl_->active_ = this;
 }

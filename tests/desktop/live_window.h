@@ -31,6 +31,7 @@
 #include "desktop/main_window.h"
 #include "desktop/qt_dialogs.h"
 #include "desktop/screen_window.h"
+#include "desktop/window_style.h"
 #include "host/app/host_runtime.h"
 #include "host/app/server_process.h"
 #include "host/app/temp_dir.h"
@@ -86,6 +87,7 @@ class LiveWindow {
     runtime_ = std::make_unique<hostapp::HostRuntime>(config);
     runtime_->Start();
     plat::Dialogs::Install(&dialogs_);
+    desk::ApplyWindowStyle(*qApp);  // as the program's own start does
     window_ = std::make_unique<desk::MainWindow>(*runtime_, dialogs_.Busy());
     window_->show();
     window_->activateWindow();

@@ -3,8 +3,9 @@
 // other way; a value corrected in its cell by selecting part of its text
 // and typing over it, and confirmed, with the server's database checked;
 // the splitter under the contract lines dragged; the contract tabs turned
-// from the keyboard (Ctrl+Tab). Pictures of the pages go to PSR_SCREENSHOT_DIR.
+// from the keyboard (Ctrl+Tab); the screen maximised and restored. Pictures of the pages go to PSR_SCREENSHOT_DIR.
 #include <QHeaderView>
+#include <QMdiSubWindow>
 
 #include "desktop/cell_editor.h"
 #include "live_window.h"
@@ -95,6 +96,31 @@ class WindowComfortWalk : public QObject {
     live_.Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_VERIFY(live_.Grid("dbgDadosContLinhaProd")->isVisible());
     QCOMPARE(live_.Watch().Take(), QStringList());
+  }
+
+  // The screen maximised in the main window: the lines grid takes the new
+  // room, what sits under it moves down by as much, the navigator stays at
+  // the bottom; restored, every control is back where it was.
+  void theLayoutFollowsAMaximisedWindow() {
+    live_.ClickCell("dbgDadosContLinhaProd", 0, 1);
+    QWidget* lines = live_.W("dbgDadosContLinhaProd");
+    QWidget* systems = live_.W("dbgDadosContSistema");
+    QWidget* navigator = live_.W("panNavigator");
+    const QRect linesBefore = lines->geometry(), systemsBefore = systems->geometry();
+    const int navigatorGap = navigator->parentWidget()->height() - navigator->geometry().bottom();
+    auto* frame = live_.Window().findChild<QMdiSubWindow*>("ScreenFrame");
+    QVERIFY(frame);
+    frame->showMaximized();
+    QTRY_VERIFY(lines->width() > linesBefore.width() && lines->height() > linesBefore.height());
+    const int grown = lines->height() - linesBefore.height();
+    QCOMPARE(systems->y(), systemsBefore.y() + grown);
+    QCOMPARE(systems->height(), systemsBefore.height());
+    QCOMPARE(systems->width(), lines->width());
+    QCOMPARE(navigator->parentWidget()->height() - navigator->geometry().bottom(), navigatorGap);
+    live_.Save("comfort-maximised.png");
+    frame->showNormal();
+    QTRY_COMPARE(lines->geometry(), linesBefore);
+    QCOMPARE(systems->geometry(), systemsBefore);
   }
 
   void cleanupTestCase() { live_.Stop(); }

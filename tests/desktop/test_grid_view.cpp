@@ -2,8 +2,13 @@
 // row in step with the data set's cursor both ways, and the rows kept in step
 // with the data set's changes without laying everything out again.
 #include <QHeaderView>
+#include <QStandardItemModel>
+#include <QStyle>
+#include <memory>
+#include <optional>
 #include <QSignalSpy>
 
+#include "desktop/window_style.h"
 #include "test_grid_fixture.h"
 
 namespace grid_test {
@@ -130,6 +135,34 @@ class GridViewTest : public QObject {
     items.cds.Close();
     QCOMPARE(items.Model().rowCount(), 0);
     QVERIFY(!items.view->currentIndex().isValid());
+  }
+
+  // The arrow of a sorted title, read from its pixels: pointing up when its
+  // top row of dark pixels is narrower than its bottom row.
+  void aTitleSortedAscendingPointsUpAndDescendingDown() {
+    QStandardItemModel model(1, 1);
+    model.setHorizontalHeaderLabels({QStringLiteral("Cliente")});
+    QHeaderView titles(Qt::Horizontal);
+    std::unique_ptr<QStyle> style(desk::NewWindowStyle());
+    titles.setStyle(style.get());
+    titles.setModel(&model);
+    titles.resize(200, 24);
+    titles.resizeSection(0, 200);
+    titles.setSortIndicatorShown(true);
+    auto pointsUp = [&](Qt::SortOrder order) {
+      titles.setSortIndicator(0, order);
+      QImage image = titles.grab().toImage();
+      std::vector<int> widths;  // dark pixels per row, in the right-hand end of the title
+      for (int y = 0; y < image.height(); ++y) {
+        int dark = 0;
+        for (int x = image.width() - 30; x < image.width() - 2; ++x) dark += qGray(image.pixel(x, y)) < 160;
+        if (dark > 0) widths.push_back(dark);
+      }
+      if (widths.size() < 2) return std::optional<bool>();
+      return std::optional<bool>(widths.front() < widths.back());
+    };
+    QCOMPARE(pointsUp(Qt::AscendingOrder), std::optional<bool>(true));
+    QCOMPARE(pointsUp(Qt::DescendingOrder), std::optional<bool>(false));
   }
 
   void readOnlyColumnIsNotEditableAndTypingThereChangesNothing() {
