@@ -141,6 +141,16 @@ std::string MaskedTextToValue(std::string_view editMask, std::string_view text) 
   return FromCodePoints(out);
 }
 
+std::string ApplyMaskCase(std::string_view editMask, std::string_view text) {
+  const EditMask em = EditMask::Parse(editMask);
+  if (em.Empty()) return std::string(text);
+  std::u32string chars = ToCodePoints(text);
+  const std::vector<MaskSlot> slots = MaskSlots(em.mask);
+  for (std::size_t i = 0; i < slots.size() && i < chars.size(); ++i)
+    if (slots[i].input) chars[i] = ApplyCase(chars[i], slots[i].caseRule);
+  return FromCodePoints(chars);
+}
+
 bool MaskAccepts(std::string_view editMask, std::string_view text) {
   const EditMask em = EditMask::Parse(editMask);
   if (em.Empty()) return true;

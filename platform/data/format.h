@@ -90,6 +90,10 @@ std::string FormatMaskText(std::string_view editMask, std::string_view value);
 // An empty mask returns the text unchanged.
 std::string MaskedTextToValue(std::string_view editMask, std::string_view text);
 
+// A text as typed into a masked edit, with the mask's case rules applied at
+// their input positions (">LL" turns "zq" into "ZQ" as it is typed).
+std::string ApplyMaskCase(std::string_view editMask, std::string_view text);
+
 // Whether every character typed at an input position of the mask is of that
 // position's class (a digit for '9', '0' and '#', which also takes a sign; a
 // letter for 'L' and 'l'; a letter or digit for 'A' and 'a'); blanks always

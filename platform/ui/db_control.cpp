@@ -64,7 +64,7 @@ bool TDBFieldControl::UserEdit(const std::string& text) {
   if (!CanModify()) return false;
   if (!link_.Edit()) return false;
   link_.SetModified();
-  SetShown(text);
+  SetShown(Field() ? TypedEditText(*Field(), text) : text);
   return true;
 }
 

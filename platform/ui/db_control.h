@@ -27,9 +27,11 @@ class TField;
 // The edit mask as data-aware editors apply it, to text fields only: the
 // value laid into its mask to be edited, and the edited text back to the
 // value (written through the field's set-text handler). Other fields, and
-// fields without a mask, edit their Text as it is.
+// fields without a mask, edit their Text as it is. TypedEditText is the
+// text as typed, with the mask's case rules applied as the user types.
 std::string MaskedEditText(const TField& field);
 void WriteEditedText(TField& field, const std::string& text);
+std::string TypedEditText(const TField& field, const std::string& text);
 
 class TDBFieldControl : public TControl {
  public:

@@ -21,6 +21,10 @@ std::string MaskedEditText(const TField& field) {
   return field.IsNull() ? std::string() : FormatMaskText(field.EditMask(), field.AsString());
 }
 
+std::string TypedEditText(const TField& field, const std::string& text) {
+  return Masked(field) ? ApplyMaskCase(field.EditMask(), text) : text;
+}
+
 void WriteEditedText(TField& field, const std::string& text) {
   // A text field keeps its mask's character classes; other fields check the
   // text by converting it.

@@ -212,9 +212,14 @@ void TDBGrid::TypeKeys(const std::u32string& keys, bool replace) {
     else if (!text.empty())
       text.pop_back();
   }
-  editorText_ = FromCodePoints(text);
+  editorText_ = Typed(FromCodePoints(text));
   editorModified_ = true;
   Changed();
+}
+
+std::string TDBGrid::Typed(const std::string& text) const {
+  const TField* field = SelectedField();
+  return field ? TypedEditText(*field, text) : text;
 }
 
 void TDBGrid::UserKeyPress(char32_t key) { TypeKeys(std::u32string(1, key), false); }
@@ -229,7 +234,7 @@ char32_t TDBGrid::UserFilterKey(char32_t key) {
 bool TDBGrid::UserSetEditorText(const std::string& text) {
   if (text == editorText_) return true;
   if (!BeginEdit()) return false;
-  editorText_ = text;
+  editorText_ = Typed(text);
   editorModified_ = true;
   Changed();
   return true;

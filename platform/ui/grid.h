@@ -199,6 +199,8 @@ class TDBGrid : public TControl {
   void DeleteRecord();
   // Prepares the canvas for the cell and draws it; the row is being read.
   void DrawCell(int row, int col, TColumn& column, const TRect& rect, bool focused);
+  // The cell editor's text as typed into the selected field.
+  std::string Typed(const std::string& text) const;
 
   std::unique_ptr<Link> linkImpl_;
   TDataLink& link_;

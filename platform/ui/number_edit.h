@@ -5,7 +5,10 @@
 // What callers may rely on: Value is the number as it was stored, not the
 // rounded one the text shows, so sums kept in the edit lose nothing to the
 // display. Text typed by the user is read as a number (thousands separators
-// allowed); text that is not a number is refused and the edit keeps its value.
+// allowed) and stays as typed until the edit is left, when it is shown in the
+// edit's format again; a number cut short while typed ("12,") counts as far
+// as it goes; text that no further key makes a number is refused and the
+// edit keeps its value.
 #pragma once
 
 #include "platform/ui/dbedit.h"
@@ -21,6 +24,7 @@ class TNumberEdit : public TEdit {
   double Value() const { return value_; }
   void SetValue(double value);
   bool UserEdit(const std::string& text) override;
+  void DoExit() override;
 
  private:
   double value_ = 0;

@@ -1,10 +1,16 @@
 // The window as a Brazilian sales user has it (run_under_xvfb.sh starts a
 // display): under pt_BR, amounts shown with the decimal comma and the dot
 // for thousands, an hourly value typed with the comma and stored, and Qt's
-// own question buttons in Portuguese. Pictures go to PSR_SCREENSHOT_DIR.
+// own question buttons, the calendar and the edits' menu in Portuguese.
+// Pictures go to PSR_SCREENSHOT_DIR.
 #include <QAbstractButton>
+#include <QCalendarWidget>
+#include <QMenu>
+#include <QToolButton>
+#include <memory>
 #include <QLabel>
 
+#include "desktop/text_views.h"
 #include "desktop/user_locale.h"
 #include "live_window.h"
 
@@ -56,6 +62,30 @@ class BrazilianWalk : public QObject {
     question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(question.button(QMessageBox::Yes)->text().remove('&'), QString("Sim"));
     QCOMPARE(question.button(QMessageBox::No)->text().remove('&'), QString("Não"));
+  }
+
+  // The header's calendar names the month in Portuguese, and an edit's own
+  // menu offers "Desfazer", "Colar" and the rest in Portuguese, not English.
+  void theCalendarAndTheEditMenuSpeakPortuguese() {
+    live_.ClickTab("pgcPadrao", "Proposta");
+    auto* date = dynamic_cast<desk::DateEditView*>(live_.Bridge().ViewOf(live_.Form().Get<plat::TControl>("depProposta")));
+    QVERIFY(date);
+    date->OpenCalendar();
+    QTRY_VERIFY(date->Calendar()->isVisible());
+    auto* month = date->Calendar()->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"));
+    QVERIFY(month);
+    const QLocale brazil(QStringLiteral("pt_BR"));
+    QCOMPARE(month->text(), brazil.standaloneMonthName(date->Calendar()->monthShown()));
+    QTest::keyClick(date->Calendar(), Qt::Key_Escape);
+    QTRY_VERIFY(!date->Calendar()->isVisible());
+
+    std::unique_ptr<QMenu> menu(live_.Edit("dbeFax")->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions())
+      if (!action->isSeparator()) texts << action->text().remove('&').section('\t', 0, 0);
+    QVERIFY2(texts.contains("Desfazer") && texts.contains("Colar"), qPrintable(texts.join(", ")));
+    for (const char* english : {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"})
+      QVERIFY2(!texts.contains(english), english);
   }
 
   void cleanupTestCase() { live_.Stop(); }

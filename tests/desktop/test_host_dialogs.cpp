@@ -105,6 +105,39 @@ class HostDialogsTest : public QObject {
     QCOMPARE(people.cds.FieldByName("NOME").AsString(), std::string("Bruno"));
   }
 
+  // Amounts and dates sort by their value, not by the text shown: 80,00
+  // before 900,00 before 1.200,50, and the dates by year first.
+  void amountsAndDatesSortByValue() {
+    plat::TComponent owner{nullptr, "owner"};
+    auto& cds = owner.Create<plat::TClientDataSet>("cdsValores");
+    cds.AddField("VALOR", plat::FieldType::Float).SetDisplayFormat("#,##0.00");
+    cds.AddField("DATA", plat::FieldType::DateTime);
+    plat::DataPacket packet;
+    packet.fields = {{"VALOR", plat::FieldType::Float}, {"DATA", plat::FieldType::DateTime}};
+    packet.rows = {{plat::Variant(900.0), plat::Variant(plat::DateTime::FromDate(2024, 9, 2))},
+                   {plat::Variant(1200.5), plat::Variant(plat::DateTime::FromDate(2025, 1, 15))},
+                   {plat::Variant(80.0), plat::Variant(plat::DateTime::FromDate(2023, 12, 20))}};
+    cds.SetData(packet);
+    auto& ds = owner.Create<plat::TDataSource>("dtsValores", &cds);
+    desk::QtDialogs dialogs;
+    QStringList amounts, dates;
+    WhenModal([&](QWidget* dialog) {
+      QTableView* table = TableOf(dialog);
+      QHeaderView* titles = table->horizontalHeader();
+      auto sortBy = [&](int column, QStringList& shown) {
+        QTest::mouseClick(titles->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(titles->sectionViewportPosition(column) + 5, titles->height() / 2));
+        for (int row = 0; row < 3; ++row) shown << table->model()->index(row, column).data().toString();
+      };
+      sortBy(0, amounts);
+      sortBy(1, dates);
+      QTest::keyClick(table, Qt::Key_Escape);
+    });
+    dialogs.Search(ds, "Valores", "");
+    QCOMPARE(amounts, (QStringList{"80.00", "900.00", "1,200.50"}));
+    QCOMPARE(dates, (QStringList{"20/12/2023", "02/09/2024", "15/01/2025"}));
+  }
+
   void escapePicksNothing() {
     People people;
     people.cds.Last();

@@ -135,6 +135,12 @@ TEST(EditMaskTest, TypedCharactersMustFitTheClassOfTheirPosition) {
   EXPECT_TRUE(MaskAccepts("", "anything"));
 }
 
+TEST(EditMaskTest, TypedTextTakesTheCaseOfEachInputPosition) {
+  EXPECT_EQ(ApplyMaskCase(">LL<LL;0; ", "abCDé"), "ABcdé") << "a fifth character has no position";
+  EXPECT_EQ(ApplyMaskCase(">\\xLL;1; ", "xab"), "xAB") << "a literal keeps its case";
+  EXPECT_EQ(ApplyMaskCase("", "ab"), "ab");
+}
+
 TEST(EditMaskTest, FormatMaskTextFillsMissingPositionsWithTheBlank) {
   EXPECT_EQ(FormatMaskText(kFax, "113234"), "(11)3234-    ");
   EXPECT_EQ(FormatMaskText("99999999999999999999;0; ", "123"), "123" + std::string(17, ' '));

@@ -4,6 +4,7 @@
 #include "platform/data/format.h"
 #include "platform/ui/dbchoice.h"
 #include "platform/ui/dbedit.h"
+#include "platform/ui/number_edit.h"
 #include "platform/ui/user_actions.h"
 #include "ui_fixture.h"
 
@@ -136,6 +137,26 @@ TEST_F(DataControls, AnInvalidDateIsRefusedOnExitAndKeepsTheFocus) {
   EXPECT_NO_THROW(data->CheckValidDate());
   EXPECT_TRUE(form->FocusControl(*other));
   EXPECT_EQ(cds->FieldByName("DATA").AsDateTime(), DateTime::FromDate(2026, 2, 28));
+}
+
+// Key by key, as the window sends it: the text stays as typed while the
+// value follows it, and leaving the edit shows the value in its format.
+TEST_F(DataControls, ANumberEditKeepsTheTypedTextUntilLeft) {
+  auto& total = form->Create<TNumberEdit>("edtTotal", form);
+  total.SetValue(8800);
+  EXPECT_EQ(total.Text(), "8,800.00");
+  form->FocusControl(total);
+  for (const char* typed : {"", "-", "-1", "-12", "-12.", "-12.5"}) {
+    EXPECT_TRUE(total.UserEdit(typed)) << typed;
+    EXPECT_EQ(total.Text(), typed);
+  }
+  EXPECT_DOUBLE_EQ(total.Value(), -12.5);
+  EXPECT_FALSE(total.UserEdit("-12.5x")) << "no key makes it a number again";
+  EXPECT_EQ(total.Text(), "-12.5");
+  EXPECT_TRUE(form->FocusControl(*other));
+  EXPECT_EQ(total.Text(), "-12.50");
+  total.ReadOnly = true;
+  EXPECT_FALSE(total.UserEdit("1"));
 }
 
 TEST_F(DataControls, SetDateWritesTheFieldAndShowsTheDate) {

@@ -100,6 +100,16 @@ TEST_F(GridEditing, SwallowedKeyChangesNothing) {
   EXPECT_EQ(grid.EditorText(), "ab");
 }
 
+TEST_F(GridEditing, AnUpperCaseMaskTurnsLettersAsTheyAreTyped) {
+  grid.SetSelectedIndex(1);
+  cds.FieldByName(grid.SelectedField()->FieldName()).SetEditMask(">LLLLLLLL;0; ");
+  grid.UserKeyPress(U'p');
+  grid.UserTypeText("pinoç");
+  EXPECT_EQ(grid.EditorText(), "PINOÇ") << "before the text is written";
+  grid.UserSetEditorText("ab");
+  EXPECT_EQ(grid.EditorText(), "AB");
+}
+
 TEST_F(GridEditing, ReadOnlyGridColumnOrFieldRefusesTyping) {
   grid.SetSelectedIndex(1);
   grid.Columns()[1]->PickList = {"PINO"};
