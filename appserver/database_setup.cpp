@@ -29,6 +29,8 @@ bool PrepareDatabase(const std::string& path, const DatabaseSetup& setup) {
     if (created) {
       db->CreateTables(kSchemaSql);
       if (setup.demo) FillDemoData(*db, setup.extraProposals);
+    } else {
+      db->UpgradeTables();
     }
     db->CreateTables(kProposalListIndex);
     CreateReservationTable(*db);

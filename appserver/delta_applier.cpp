@@ -1,9 +1,11 @@
 #include "appserver/delta_applier.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 
 #include "appserver/field_value.h"
+#include "appserver/numbering_methods.h"
 #include "platform/data/cp1252.h"
 #include "platform/data/errors.h"
 #include "platform/data/format.h"
@@ -19,6 +21,20 @@ namespace {
 
 constexpr const char* kNothingWritten = " Nenhuma alteração foi gravada.";
 
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+         });
+}
+
+// A number as the server's numbering hands it out: digits only, 1 to 999.
+bool IsDetailNumber(const std::string& text) {
+  if (text.empty() || text.size() > 3 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return false;
+  const int number = std::stoi(text);
+  return number >= 1 && number <= kMaxDetailNumber;
+}
+
 // A column of the table together with the delta field that carries it.
 struct Bound {
   const Column* column;
@@ -31,6 +47,14 @@ class Applier {
     for (const Column& column : db.TableColumns(def.table)) {
       int field = delta.FieldIndex(column.name);
       if (field >= 0) bound_.push_back({&column, std::size_t(field)});
+    }
+    for (const plat::FieldDef& field : delta.fields) {
+      auto named = [&field](const std::string& name) { return SameName(name, field.name); };
+      const auto& columns = db.TableColumns(def.table);
+      if (std::none_of(columns.begin(), columns.end(), [&](const Column& c) { return named(c.name); }) &&
+          std::none_of(def.otherFields.begin(), def.otherFields.end(), named))
+        throw EError("O pacote de alterações de " + Noun() + " traz o campo " + field.name +
+                     ", que não existe nesses dados." + kNothingWritten);
     }
     for (const auto& key : def.keys) {
       auto found = Find(key);
@@ -63,12 +87,18 @@ class Applier {
   }
 
   Variant Value(const Row& row, const Bound& bound) const {
+    Variant value;
     try {
-      return ToFieldType(row.at(bound.field), bound.column->type);
+      value = ToFieldType(row.at(bound.field), bound.column->type);
     } catch (const plat::EConvertError& e) {
       throw EError("Valor inválido no campo " + Label(bound) + " de " + Noun() + ": " + e.what() + "." +
                    kNothingWritten);
     }
+    // A text with NUL could neither be stored whole nor name a record.
+    if (value.Type() == plat::VarType::Text)
+      if (const std::string why = Unstorable(value); !why.empty())
+        throw EError("Valor inválido no campo " + Label(bound) + " de " + Noun() + ": " + why + "." + kNothingWritten);
+    return value;
   }
 
   std::string Values(const Row& row, const std::vector<Bound>& columns) const {
@@ -120,12 +150,22 @@ class Applier {
 
   // A record about to be written: its key filled in, its texts within size.
   void CheckWritable(const Row& row) const {
-    for (const auto& key : keys_)
-      if (StoredText(Value(row, key)).empty())
+    for (const auto& key : keys_) {
+      const std::string text = StoredText(Value(row, key));
+      if (text.empty())
         throw EError("O campo " + Label(key) + " de " + Record(row) + " deve ser informado." + kNothingWritten);
+      if (key.column->name == def_.numbered && !IsDetailNumber(text))
+        throw EError("O campo " + Label(key) + " de " + Record(row) + " deve ser um número de 1 a " +
+                     std::to_string(kMaxDetailNumber) + ", como o servidor os numera." + kNothingWritten);
+    }
     for (const auto& bound : bound_) {
       const bool text = bound.column->type == plat::FieldType::String || bound.column->type == plat::FieldType::Blob;
-      if (!text) continue;
+      if (!text) {
+        // Numbers every list can still add up.
+        if (const std::string why = Unstorable(Value(row, bound)); !why.empty())
+          throw EError("O campo " + Label(bound) + " de " + Record(row) + ": " + why + "." + kNothingWritten);
+        continue;
+      }
       // The screen's texts are of code page 1252: a character it lacks could
       // never be shown or sent back unchanged.
       const std::string stored = StoredText(Value(row, bound));

@@ -16,6 +16,10 @@
 //   - a record that records of another table still name (TableDef's
 //     references, which the database does not enforce) may not be deleted
 //     nor have the named columns changed.
+//   - a field the delta names must be a column or one of the data set's
+//     other fields; numbers must be finite and within kLargestNumber, texts
+//     free of NUL, dates within the years 1 to 9999, numbered keys digits
+//     from 1 to 999.
 // Only the delta's fields that are columns of the table are written: names
 // joined from other tables and computed totals are left out.
 #pragma once
@@ -49,6 +53,13 @@ struct TableDef {
   std::string noun = "";
   std::vector<std::pair<std::string, std::string>> labels = {};
   std::string parentNoun = "";  // the parent's record, as the user names it
+  // The fields the screen's data set carries besides the table's columns
+  // (names joined from other tables, computed totals): left out of the
+  // writes. A delta field that is neither refuses the whole delta.
+  std::vector<std::string> otherFields = {};
+  // A key column numbered by the server (SeqServico, seqPedidosLinhaProd):
+  // its values are whole numbers from 1 to 999 written in digits.
+  std::string numbered = "";
 };
 
 void ApplyDelta(Storage& db, const TableDef& def, const plat::Delta& delta);

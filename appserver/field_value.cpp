@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "platform/data/errors.h"
 
@@ -62,8 +63,15 @@ Variant ToFieldType(const Variant& value, FieldType type) {
       return value.ToDecimal();
     case FieldType::DateTime:
       if (from == VarType::Text) return DateTime::ParseIso(value.Text());
-      if (from == VarType::DateTime) return value;
-      if (from == VarType::Float || from == VarType::Integer) return DateTime(value.ToDouble());
+      if (from == VarType::DateTime) {
+        value.ToDateTime().Parts();  // within the years 1 to 9999
+        return value;
+      }
+      if (from == VarType::Float || from == VarType::Integer) {
+        const DateTime date(value.ToDouble());
+        date.Parts();  // a day count outside the years 1 to 9999 is refused here
+        return date;
+      }
       break;
     case FieldType::Integer:
       if (from == VarType::Text) return TextToInt(value.Text());
@@ -75,6 +83,26 @@ Variant ToFieldType(const Variant& value, FieldType type) {
   }
   throw EConvertError("Não é possível converter " + StoredText(value) + " (" + plat::VarTypeName(from) + ") para " +
                       plat::FieldTypeName(type));
+}
+
+std::string Unstorable(const Variant& value) {
+  switch (value.Type()) {
+    case VarType::Float:
+    case VarType::Decimal:
+    case VarType::Integer: {
+      const double number = value.ToDouble();
+      if (std::isfinite(number) && std::fabs(number) <= kLargestNumber) return {};
+      char brief[32];
+      std::snprintf(brief, sizeof brief, "%.6g", number);
+      return std::string("o número ") + brief + " está fora do intervalo aceito (de -1.000.000.000.000 a " +
+             "1.000.000.000.000)";
+    }
+    case VarType::Text:
+      if (value.Text().find('\0') == std::string::npos) return {};
+      return "o texto contém o caractere NUL, que não é aceito";
+    default:
+      return {};
+  }
 }
 
 bool SameValue(const Variant& a, const Variant& b, FieldType type) {

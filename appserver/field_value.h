@@ -24,4 +24,15 @@ std::string StoredText(const plat::Variant& value);
 // empty text and null count as the same.
 bool SameValue(const plat::Variant& a, const plat::Variant& b, plat::FieldType type);
 
+// The largest magnitude a number may have to be stored. A quantity times a
+// unit value, summed over every line of a proposal, then stays far inside
+// what the lists' totals hold (38 digits), on both back ends.
+inline constexpr double kLargestNumber = 1e12;
+
+// Why a value may not be stored, in the user's words, or "" when it may: a
+// number that is not finite or beyond kLargestNumber, a text holding the
+// NUL character (code page 1252 texts have no use for it, and PostgreSQL
+// would cut the text there).
+std::string Unstorable(const plat::Variant& value);
+
 }  // namespace appsrv

@@ -8,8 +8,6 @@ namespace appsrv {
 
 namespace {
 
-constexpr int kMaxDetailNumber = 999;  // the numbers are text(3)
-
 // A numbered detail of a proposal version: its table, its number column,
 // the answer's field, and what its records are called in messages.
 struct SequenceDef {

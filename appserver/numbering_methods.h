@@ -9,6 +9,9 @@
 
 namespace appsrv {
 
+// The highest detail number handed out (the numbers are text(3)).
+inline constexpr int kMaxDetailNumber = 999;
+
 void RegisterNumberingMethods(ServerObject& module);
 
 }  // namespace appsrv

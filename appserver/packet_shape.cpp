@@ -78,13 +78,26 @@ plat::DataPacket Shape(plat::DataPacket source, const std::vector<FieldDef>& dec
     from.push_back(index);
   }
   // Each declared field takes another column (the names differ), so a value
-  // of the right kind is moved rather than copied.
-  auto shaped = [&declared](plat::Variant& value, std::size_t i) -> plat::Variant {
+  // of the right kind is moved rather than copied. A stored value that does
+  // not read fails the list with the record named by its codes and numbers.
+  // `done` holds the fields before i already taken out of the row, if any.
+  auto shaped = [&declared, &from](plat::Variant& value, std::size_t i, const plat::Row& row,
+                                   const plat::Row* done) -> plat::Variant {
     if (plat::OfFieldType(value, declared[i].type)) return std::move(value);
     try {
       return ToFieldType(value, declared[i].type);
     } catch (const plat::EConvertError& e) {
-      throw plat::EError("Valor inválido no campo " + declared[i].name + ": " + e.what());
+      std::string record;
+      for (std::size_t f = 0; f < declared.size(); ++f) {
+        const std::string& name = declared[f].name;
+        const plat::Variant& key = done && f < i ? (*done)[f] : row[std::size_t(from[f])];
+        if (declared[f].type != FieldType::String || key.Type() != plat::VarType::Text) continue;
+        if (name.rfind("NR", 0) == 0 || name.rfind("CD", 0) == 0)
+          record.append(record.empty() ? "" : "/").append(key.Text());
+      }
+      throw plat::EError("Valor ilegível no campo " + declared[i].name +
+                         (record.empty() ? "" : " do registro " + record) + ": " + e.what() +
+                         ". Corrija o valor gravado no banco de dados.");
     }
   };
   bool inPlace = from.size() == source.fields.size();
@@ -94,7 +107,7 @@ plat::DataPacket Shape(plat::DataPacket source, const std::vector<FieldDef>& dec
     // converted where they are.
     for (auto& row : source.rows) {
       for (std::size_t i = 0; i < declared.size(); ++i)
-        if (!plat::OfFieldType(row[i], declared[i].type)) row[i] = shaped(row[i], i);
+        if (!plat::OfFieldType(row[i], declared[i].type)) row[i] = shaped(row[i], i, row, nullptr);
     }
     source.fields = declared;
     return source;
@@ -105,7 +118,7 @@ plat::DataPacket Shape(plat::DataPacket source, const std::vector<FieldDef>& dec
   for (auto& row : source.rows) {
     plat::Row out;
     out.reserve(declared.size());
-    for (std::size_t i = 0; i < declared.size(); ++i) out.push_back(shaped(row[std::size_t(from[i])], i));
+    for (std::size_t i = 0; i < declared.size(); ++i) out.push_back(shaped(row[std::size_t(from[i])], i, row, &out));
     packet.rows.push_back(std::move(out));
   }
   return packet;

@@ -107,7 +107,7 @@ std::string NumberedParameters(const std::string& sql, std::vector<bool>& used) 
 // The schema's own types in PostgreSQL's words.
 std::string PostgresDeclarations(const std::string& schema) {
   static const std::pair<std::string, std::string> kTypes[] = {
-      {"DATETIME", "TIMESTAMP(0)"},
+      {"DATETIME", "TIMESTAMP(3)"},  // to the millisecond, as SQLite's ISO text keeps it
       {"FLOAT", "DOUBLE PRECISION"},
       {"CLOB", "TEXT"},
   };
@@ -200,9 +200,18 @@ Variant ResultValue(const PGresult* result, int row, int column, Oid type) {
     case kDate:
     case kTimestamp:
     case kTimestampTz: {
-      std::string iso(text, length);
+      // "2025-06-30 23:59:59.5" -> "2025-06-30T23:59:59.500": the ISO form
+      // with milliseconds that SQLite stores; no zone.
+      std::string iso(text, std::min<std::size_t>(length, 19));
       if (iso.size() > 10 && iso[10] == ' ') iso[10] = 'T';
-      if (iso.size() > 19) iso.resize(19);  // no fractions or zone: the stored time as written
+      if (length > 20 && text[19] == '.') {
+        std::string fraction;
+        for (std::size_t i = 20; i < length && fraction.size() < 3 && std::isdigit(static_cast<unsigned char>(text[i]));
+             ++i)
+          fraction += text[i];
+        fraction.resize(3, '0');
+        if (fraction != "000") iso += "." + fraction;
+      }
       return Variant(iso);
     }
     default:
@@ -307,6 +316,17 @@ class PostgresStorage final : public Storage {
     std::vector<Column> columns;
     for (auto& row : info.rows) columns.push_back(PostgresColumn(Upper(row[0].ToText()), row[1].ToText()));
     return columns_.emplace(table, std::move(columns)).first->second;
+  }
+
+  // Date-times were kept to the second (TIMESTAMP(0)) before they were
+  // kept to the millisecond.
+  void UpgradeTables() override {
+    auto columns = Query(
+        "SELECT table_name, column_name FROM information_schema.columns WHERE table_schema = current_schema()"
+        " AND data_type = 'timestamp without time zone' AND datetime_precision = 0", {});
+    for (const auto& row : columns.rows)
+      ExecuteScript("ALTER TABLE " + row[0].ToText() + " ALTER COLUMN " + row[1].ToText() + " TYPE TIMESTAMP(3)");
+    if (!columns.rows.empty()) columns_.clear();
   }
 
   bool TableExists(const std::string& table) override {

@@ -369,6 +369,12 @@ void RegisterQueryMethods(ServerObject& module) {
   for (const auto& query : Queries()) module.Add(MakeMethod(query));
 }
 
+const char* QueryFields(std::string_view method) {
+  for (const auto& query : Queries())
+    if (method == query.method) return query.fields;
+  return nullptr;
+}
+
 const char* QueryStatement(std::string_view method) {
   for (const auto& query : Queries()) {
     if (method == query.method) return query.sql;

@@ -17,5 +17,8 @@ void RegisterQueryMethods(ServerObject& module);
 // The statement a reading method runs (its parameters as described in the
 // source), or nullptr for a method that is not one of them.
 const char* QueryStatement(std::string_view method);
+// The fields a query method answers, as declared ("CDLINPPROP S20, …");
+// nullptr for a method that is not a query.
+const char* QueryFields(std::string_view method);
 
 }  // namespace appsrv

@@ -36,6 +36,7 @@ const char* KindText(ArgKind kind) {
 
 std::string GivenText(const plat::RpcArg& arg) {
   if (arg.IsDelta()) return "um pacote de alterações (delta)";
+  if (arg.Value().IsNull()) return "nenhum valor";
   return std::string("um valor do tipo ") + plat::VarTypeName(arg.Value().Type());
 }
 
@@ -46,8 +47,8 @@ bool Suits(const plat::RpcArg& arg, ArgKind kind) {
   switch (kind) {
     case ArgKind::Text:
       return v.Type() == VarType::Text || v.IsNull();
-    case ArgKind::Number:
-      return v.IsNull() || v.Type() == VarType::Float || v.Type() == VarType::Integer || v.Type() == VarType::Decimal;
+    case ArgKind::Number:  // a number is always given: none would be stored as 0
+      return v.Type() == VarType::Float || v.Type() == VarType::Integer || v.Type() == VarType::Decimal;
     case ArgKind::DateTime:
       if (v.IsNull() || v.Type() == VarType::DateTime) return true;
       if (v.Type() != VarType::Text) return false;
@@ -103,9 +104,12 @@ CallArgs CheckArgs(const Method& method, const std::vector<plat::RpcArg>& args) 
   }
   for (std::size_t i = 0; i < args.size(); ++i) {
     const ArgDef& def = method.args[i];
+    const std::string argument = method.name + ": o argumento " + std::to_string(i + 1) + " (" + def.name + ")";
     if (!Suits(args[i], def.kind))
-      throw plat::EError(method.name + ": o argumento " + std::to_string(i + 1) + " (" + def.name + ") deve ser " +
-                         KindText(def.kind) + "; recebeu " + GivenText(args[i]) + ".");
+      throw plat::EError(argument + " deve ser " + KindText(def.kind) + "; recebeu " + GivenText(args[i]) + ".");
+    if (args[i].IsDelta()) continue;
+    if (const std::string why = Unstorable(args[i].Value()); !why.empty())
+      throw plat::EError(argument + " foi recusado: " + why + ".");
   }
   return CallArgs(args);
 }

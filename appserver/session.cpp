@@ -1,5 +1,7 @@
 #include "appserver/session.h"
 
+#include "platform/data/cp1252.h"
+
 #include "appserver/number_reservations.h"
 #include "appserver/streamed_answer.h"
 
@@ -32,7 +34,15 @@ std::string Session::HolderName() {
 }
 
 void Session::NoteProposal(const std::string& number, const std::string& version) {
-  if (!number.empty() && !version.empty()) current_ = ProposalKey{number, version};
+  if (number.empty() || version.empty()) return;
+  // A key longer than the proposal's columns names no proposal: numbering
+  // under it would only fill the reservations with keys nothing can use.
+  if (!plat::IsUtf8(number) || !plat::IsUtf8(version) || plat::CharCount(number) > kProposalNumberSize ||
+      plat::CharCount(version) > kProposalVersionSize) {
+    current_.reset();
+    return;
+  }
+  current_ = ProposalKey{number, version};
 }
 
 std::string Session::VersionFor(const std::string& number) {

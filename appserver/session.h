@@ -24,6 +24,8 @@ struct ProposalKey {
   std::string number;   // NRPROPOSFAS
   std::string version;  // NRVERPROPFAS
 };
+// The sizes of those columns, in characters.
+inline constexpr std::size_t kProposalNumberSize = 20, kProposalVersionSize = 2;
 
 class Session {
  public:

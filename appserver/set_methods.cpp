@@ -2,6 +2,7 @@
 
 #include "appserver/delta_applier.h"
 #include "appserver/packet_shape.h"
+#include "appserver/query_methods.h"
 #include "appserver/session.h"
 
 namespace appsrv {
@@ -11,6 +12,7 @@ namespace {
 struct SetDef {
   const char* method;
   TableDef table;
+  const char* list = nullptr;  // the Get whose data set the screen edits and sends
 };
 
 // The screen's labels of the columns, for the refusals the user reads.
@@ -39,7 +41,7 @@ const Labels kOrderLineLabels = {
 
 const std::vector<SetDef>& Tables() {
   static const std::vector<SetDef> tables = {
-      {"SetProposta", {"PROPOSTAFAS", {"NRPROPOSFAS", "NRVERPROPFAS"}, "", {}, "Proposta", kProposalLabels}},
+      {"SetProposta", {"PROPOSTAFAS", {"NRPROPOSFAS", "NRVERPROPFAS"}, "", {}, "Proposta", kProposalLabels}, "GetProposta"},
       // An ordered line names its contract line by code, with no foreign key
       // (it may name a line of the customer's instead).
       {"SetDadosContLinhaProd",
@@ -52,7 +54,7 @@ const std::vector<SetDef>& Tables() {
           "mudar o seu código."}},
         "Linha de Produto",
         kContractLineLabels,
-        "Proposta"}},
+        "Proposta"}, "GetDadosContLinhaProd"},
       {"SetSistLinhaProd",
        {"SISTPROPLINP",
         {"NRPROPOSFAS", "NRVERPROPFAS", "CDLINPPROP", "CDSISTEMA"},
@@ -60,7 +62,7 @@ const std::vector<SetDef>& Tables() {
         {},
         "Sistema da Linha de Produto",
         {{"CDLINPPROP", "Linha de Produto"}, {"CDSISTEMA", "Sistema"}},
-        "Linha de Produto"}},
+        "Linha de Produto"}, "GetSistLinhaProd"},
       {"SetDadosContServico",
        {"PROPOSTASERV",
         {"NRPROPOSFAS", "NRVERPROPFAS", "CDTIPOSERV"},
@@ -68,7 +70,7 @@ const std::vector<SetDef>& Tables() {
         {},
         "Serviço",
         {{"CDTIPOSERV", "Serviço"}, {"VRHORAPROP", "Valor Hora"}},
-        "Proposta"}},
+        "Proposta"}, "GetDadosContServico"},
       {"SetPedidosLinhaProd",
        {"PEDILINPPROP",
         {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP"},
@@ -76,7 +78,7 @@ const std::vector<SetDef>& Tables() {
         {},
         "Linha de Produto do pedido",
         kOrderLineLabels,
-        "Proposta"}},
+        "Proposta"}, "GetPedidosLinhaProd"},
       {"SetPedidosServico",
        {"PEDISERVPROP",
         {"NRPROPOSFAS", "NRVERPROPFAS", "NRSERVPEDP"},
@@ -88,7 +90,7 @@ const std::vector<SetDef>& Tables() {
          {"QTSERVPEDP", "Quantidade de Horas"},
          {"VRHORAPEDP", "Valor Hora"},
          {"TXOBSPROPSERV", "Observação"}},
-        "Proposta"}},
+        "Proposta"}, "GetPedidosServico"},
       {"SetVenc_Valor",
        {"VENCLUSOPROP",
         {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP", "DTVELUSOPEDP"},
@@ -96,7 +98,7 @@ const std::vector<SetDef>& Tables() {
         {},
         "Vencimento",
         {{"NRLINPPEDP", "Linha"}, {"DTVELUSOPEDP", "Data de Vencimento"}, {"VRVELUSOPEDP", "Valor"}},
-        "Linha de Produto do pedido"}},
+        "Linha de Produto do pedido"}, "GetVenc_Valor"},
       {"SetMensagem",
        {"TXTPROPFAS",
         {"NRPROPOSFAS", "NRVERPROPFAS", "CDTXTPROPFAS"},
@@ -129,6 +131,11 @@ Answer UpdateOrderedQuantity(Session& session, const CallArgs& args) {
 void RegisterSetMethods(ServerObject& module) {
   for (const auto& set : Tables()) {
     TableDef table = set.table;
+    if (set.list)
+      for (const plat::FieldDef& field : ParseFields(QueryFields(set.list))) table.otherFields.push_back(field.name);
+    // The ordered lines and services are numbered by the server.
+    for (const char* numbered : {"NRLINPPEDP", "NRSERVPEDP"})
+      if (table.keys.back() == numbered) table.numbered = numbered;
     module.Add({set.method, {{"delta", ArgKind::Delta}}, [table](Session& session, const CallArgs& args) -> Answer {
                   ApplyDelta(session.Db(), table, args.DeltaAt(0));
                   return EmptyPacket();

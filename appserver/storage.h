@@ -77,6 +77,9 @@ class Storage {
   // INTEGER, FLOAT, NUMERIC(n), DATETIME, CLOB), each declared in the back
   // end's words so that it reads back as the same field types.
   virtual void CreateTables(const std::string& schema) = 0;
+  // Brings the tables of a database made by an earlier server to what
+  // CreateTables declares now, keeping their data.
+  virtual void UpgradeTables() {}
   // The columns of a table in declared order; EStorageError for an unknown table.
   virtual const std::vector<Column>& TableColumns(const std::string& table) = 0;
   virtual bool TableExists(const std::string& table) = 0;

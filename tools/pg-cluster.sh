@@ -46,7 +46,9 @@ case "${1:-}" in
       { cat "$dir/initdb.log" >&2; exit 1; }
     tries=0
     while :; do
-      port=$(( 20000 + $(od -An -N2 -tu2 /dev/urandom | tr -d ' ') % 40000 ))
+      # below the system's range for outgoing connections (32768 up), so that no
+      # reconnecting client is ever given the port as its own
+      port=$(( 20000 + $(od -An -N2 -tu2 /dev/urandom | tr -d ' ') % 12000 ))
       if as_owner "$bin/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 60 \
            -o "-c listen_addresses=127.0.0.1 -c port=$port -c unix_socket_directories=$cluster -c fsync=off -c max_connections=300" \
            start >/dev/null 2>&1; then

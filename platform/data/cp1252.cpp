@@ -123,6 +123,36 @@ bool IsUtf8(std::string_view utf8) {
   return true;
 }
 
+std::size_t FirstMalformedUtf8(std::string_view utf8) {
+  std::size_t pos = SkipAscii(utf8, 0);
+  while (pos < utf8.size()) {
+    const std::size_t start = pos;
+    try {
+      DecodeNext(utf8, pos);
+    } catch (const EConvertError&) {
+      return start;
+    }
+    pos = SkipAscii(utf8, pos);
+  }
+  return std::string_view::npos;
+}
+
+std::string WellFormedUtf8(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::size_t start = pos;
+    try {
+      DecodeNext(utf8, pos);
+      out.append(utf8.substr(start, pos - start));
+    } catch (const EConvertError&) {
+      out += '?';
+      pos = start + 1;
+    }
+  }
+  return out;
+}
+
 std::string FirstNonCp1252(std::string_view utf8) {
   for (std::size_t pos = SkipAscii(utf8, 0); pos < utf8.size(); pos = SkipAscii(utf8, pos)) {
     const std::size_t start = pos;

@@ -16,6 +16,11 @@ namespace plat {
 std::size_t CharCount(std::string_view utf8);
 // True when the text is well-formed UTF-8 (what CharCount takes without throwing).
 bool IsUtf8(std::string_view utf8);
+// The byte offset where the first malformed sequence starts, or npos when
+// the text is well-formed UTF-8.
+std::size_t FirstMalformedUtf8(std::string_view utf8);
+// The text with every malformed sequence replaced by '?': always writable.
+std::string WellFormedUtf8(std::string_view utf8);
 
 // True when every character of the UTF-8 text exists in code page 1252.
 bool FitsCp1252(std::string_view utf8);

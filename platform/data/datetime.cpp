@@ -140,9 +140,12 @@ bool DateTime::IsWrittenIso(std::string_view text) {
 DateParts DateTime::Parts() const {
   static const double kFirstDay = static_cast<double>(DaysFromCivil(1, 1, 1) - kEpochOffset);
   static const double kLastDay = static_cast<double>(DaysFromCivil(9999, 12, 31) - kEpochOffset);
-  if (!(days_ > kFirstDay - 1 && days_ < kLastDay + 1)) {
-    throw EConvertError("The day count " + std::to_string(days_) + " is not a valid date");
-  }
+  auto outOfRange = [this] {
+    char brief[32];
+    std::snprintf(brief, sizeof brief, "%.6g", days_);
+    return EConvertError(Message(Msg::NotADayCount, {brief}));
+  };
+  if (!(days_ > kFirstDay - 1 && days_ < kLastDay + 1)) throw outOfRange();
   double whole = 0.0;
   const double fraction = std::modf(days_, &whole);
   int64_t date = static_cast<int64_t>(whole);
@@ -150,6 +153,7 @@ DateParts DateTime::Parts() const {
   if (ms >= kMsPerDay) {  // rounded up to the next midnight
     ms -= kMsPerDay;
     ++date;
+    if (static_cast<double>(date) > kLastDay) throw outOfRange();  // not into the year 10000
   }
   DateParts p;
   CivilFromDays(date + kEpochOffset, p);

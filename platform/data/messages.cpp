@@ -18,6 +18,7 @@ constexpr Row kMessages[] = {
     {Msg::NotADateForField,       "'%1' não é uma data válida para o campo '%2'"},
     {Msg::NotADate,               "'%1' não é uma data válida"},
     {Msg::NotADateTime,           "'%1' não é uma data e hora válida"},
+    {Msg::NotADayCount,           "%1 dias não correspondem a uma data entre 01/01/0001 e 31/12/9999"},
     {Msg::NotANumber,             "'%1' não é um número válido"},
     {Msg::NotADecimal,            "'%1' não é um número decimal válido"},
     {Msg::NotAnInteger,           "'%1' não é um número inteiro válido"},

@@ -17,6 +17,7 @@ enum class Msg {
   NotADateForField,      // %1 typed, %2 the field's label
   NotADate,              // %1 typed
   NotADateTime,          // %1 typed
+  NotADayCount,          // %1 the count of days, briefly
   NotANumber,            // %1 typed
   NotADecimal,           // %1 typed
   NotAnInteger,          // %1 typed
