@@ -46,6 +46,17 @@ Column ColumnFromDeclaration(const std::string& name, const std::string& declare
 
 namespace {
 
+std::string SqliteDeclarations(const std::string& schema) {
+  // A declared type holding "TEXT" gives the column text affinity, so that
+  // SQLite keeps a decimal's digits as written instead of turning them into
+  // a double ("12345678901234567890" would come back as ...7168); the
+  // declaration still reads back as a decimal of its size.
+  std::string out = schema;
+  for (std::size_t at = out.find("NUMERIC("); at != std::string::npos; at = out.find("NUMERIC(", at + 13))
+    out.replace(at, 8, "NUMERIC_TEXT(");
+  return out;
+}
+
 constexpr std::size_t kMaxCachedStatements = 256;
 
 // Resets a statement after use so that it can be run again.
@@ -191,7 +202,25 @@ class SqliteStorage final : public Storage {
     own.live.erase(session_);
   }
 
-  void CreateTables(const std::string& schema) override { ExecuteScript(schema); }
+  void CreateTables(const std::string& schema) override { ExecuteScript(SqliteDeclarations(schema)); }
+
+  // Decimals were declared NUMERIC(n) before they were kept as text: the
+  // declared type is changed in place (the stored values keep their form and
+  // are read as before; new ones are stored with their exact digits).
+  void UpgradeTables() override {
+    auto tables = Query("SELECT name, sql FROM sqlite_master WHERE type = 'table' AND sql LIKE '%NUMERIC(%'", {});
+    if (tables.rows.empty()) return;
+    const int64_t version = Query("PRAGMA schema_version", {}).rows.at(0).at(0).ToInt();
+    ExecuteScript("PRAGMA writable_schema = ON");
+    for (const auto& row : tables.rows)
+      Execute("UPDATE sqlite_master SET sql = ?1 WHERE type = 'table' AND name = ?2",
+              {Variant(SqliteDeclarations(row[1].ToText())), row[0]});
+    ExecuteScript("PRAGMA schema_version = " + std::to_string(version + 1) + "; PRAGMA writable_schema = OFF");
+    for (auto& [sql, stmt] : cache_) sqlite3_finalize(stmt);
+    cache_.clear();
+    described_.clear();
+    columns_.clear();
+  }
 
   const std::string& SessionName() override { return session_; }
 

@@ -10,6 +10,7 @@
 #include "appserver/session.h"
 #include "appserver/storage.h"
 #include "platform/data/errors.h"
+#include "platform/net/wire.h"
 #include "test_database.h"
 
 using plat::FieldType;
@@ -48,6 +49,25 @@ TEST_F(Storage, QueryTypesTableColumnsByDeclarationAndComputedOnesByValue) {
                                                            {FieldType::Integer, 0}}));
   EXPECT_EQ(packet.rows[0][1], Variant(plat::DateTime::FromDate(2025, 1, 2)));
   EXPECT_EQ(packet.rows[0][3].ToDecimal(), plat::Decimal::Parse("10.25"));
+}
+
+// A table as an earlier server declared it (SQLite: decimals of numeric
+// affinity; PostgreSQL: date-times to the second) keeps its rows when the
+// server upgrades it, and from then on keeps every digit and millisecond.
+TEST_F(Storage, AnEarlierServersTableKeepsItsRowsAndFromThenOnEveryDigit) {
+  db_->ExecuteScript(database_.Postgres() ? "CREATE TABLE E (K VARCHAR(5) PRIMARY KEY, N NUMERIC, D TIMESTAMP(0))"
+                                          : "CREATE TABLE E (K VARCHAR(5) PRIMARY KEY, N NUMERIC(32), D DATETIME)");
+  const Variant when(plat::DateTime::ParseIso("2025-06-30T23:59:59.500"));
+  const Variant digits(plat::Decimal::Parse("12345678901234567890"));
+  db_->Execute("INSERT INTO E VALUES ('old', 1.5, '2025-01-02T03:04:05')");
+  db_->UpgradeTables();
+  db_->Execute("INSERT INTO E VALUES ('new', ?1, ?2)", {digits, when});
+  auto rows = db_->Query("SELECT K, N, D FROM E ORDER BY K").rows;
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1][1].ToDecimal(), plat::Decimal::Parse("1.5"));
+  EXPECT_EQ(rows[1][2].ToDateTime().ToIso(), "2025-01-02T03:04:05");
+  EXPECT_EQ(rows[0][1].ToDecimal().ToString(), "12345678901234567890");
+  EXPECT_EQ(rows[0][2].ToDateTime().ToIso(), "2025-06-30T23:59:59.500");
 }
 
 // A statement run again after its table changed is typed by the table as
@@ -117,6 +137,17 @@ TEST_F(TempDatabase, FramesThatAreNotCallsGetAnErrorAnswer) {
   EXPECT_EQ(incomplete.kind, plat::RpcAnswer::Kind::Error);
   EXPECT_EQ(incomplete.id, 7);
   EXPECT_NE(incomplete.error.find("Chamada inválida"), std::string::npos) << incomplete.error;
+  // Strict: a key given twice, a key no call has, text that is not UTF-8
+  // (the client's fault, told by position; the answer can still be sent).
+  auto twice = appsrv::AnswerFrame(
+      session, R"({"id": 8, "object": "Host", "method": "GetServerDate", "method": "Sql", "args": []})");
+  EXPECT_EQ(twice.error, "Chamada inválida: a chave 'method' aparece mais de uma vez.");
+  auto unknown = appsrv::AnswerFrame(
+      session, R"({"id": 9, "object": "Host", "method": "GetServerDate", "args": [], "metodo": "x"})");
+  EXPECT_EQ(unknown.error, "Chamada inválida: chave desconhecida 'metodo'.");
+  auto malformed = appsrv::AnswerFrame(session, "{\"id\": 10, \"object\": \"H\xFF\", \"method\": \"x\", \"args\": []}");
+  EXPECT_NE(malformed.error.find("não é UTF-8 válido (byte 24 da mensagem)"), std::string::npos) << malformed.error;
+  EXPECT_NO_THROW(plat::AnswerText(malformed));
 }
 
 TEST(CommandLine, OptionsAreReadWithTheirValues) {
