@@ -11,7 +11,10 @@
 // back (RequestToJson), read again to the same request, and written again
 // to the same text.
 //
-// The quick path the server takes first (wire.h) must agree: what
+// The server's strict reading of the frame (ReadRequest: UTF-8, each key
+// once, no unknown keys) never throws and answers every refusal with a text
+// that can be written. The quick path the server takes first (wire.h) must
+// agree: what
 // TryReadRequest accepts, the thorough reader reads to the same request;
 // RequestText writes the same JSON as RequestToJson, and the quick reader
 // takes that text back to the same request.
@@ -20,8 +23,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
+#include "appserver/request_reader.h"
 #include "appserver/server_object.h"
 #include "platform/data/errors.h"
 #include "platform/net/rpc.h"
@@ -87,6 +92,13 @@ bool SameRequest(const plat::RpcRequest& a, const plat::RpcRequest& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
+  // The server's own reading: a call, or an error answer that can be sent
+  // whatever bytes came (no exception, no unwritable text).
+  auto read = appsrv::ReadRequest(std::string(input));
+  if (auto* refused = std::get_if<plat::RpcAnswer>(&read)) {
+    fuzz::Check(refused->kind == plat::RpcAnswer::Kind::Error && !refused->error.empty(), "a refusal without a message");
+    plat::AnswerText(*refused);
+  }
   const std::optional<plat::RpcRequest> quick = plat::TryReadRequest(std::string(input));
   auto json = fuzz::ParseJson(input);
   fuzz::Check(json.has_value() || !quick, "the quick reader took a text that is not JSON");
