@@ -87,14 +87,17 @@ plat::DataPacket Shape(plat::DataPacket source, const std::vector<FieldDef>& dec
     try {
       return ToFieldType(value, declared[i].type);
     } catch (const plat::EConvertError& e) {
-      std::string record;
+      // The proposal first, then the record's own codes and numbers.
+      std::string proposal, own;
       for (std::size_t f = 0; f < declared.size(); ++f) {
         const std::string& name = declared[f].name;
         const plat::Variant& key = done && f < i ? (*done)[f] : row[std::size_t(from[f])];
-        if (declared[f].type != FieldType::String || key.Type() != plat::VarType::Text) continue;
-        if (name.rfind("NR", 0) == 0 || name.rfind("CD", 0) == 0)
-          record.append(record.empty() ? "" : "/").append(key.Text());
+        if (declared[f].type != FieldType::String || key.Type() != plat::VarType::Text || key.Text().empty()) continue;
+        if (name.rfind("NR", 0) != 0 && name.rfind("CD", 0) != 0) continue;
+        std::string& part = name == "NRPROPOSFAS" || name == "NRVERPROPFAS" ? proposal : own;
+        part.append(part.empty() ? "" : "/").append(key.Text());
       }
+      const std::string record = proposal + (proposal.empty() || own.empty() ? "" : "/") + own;
       throw plat::EError("Valor ilegível no campo " + declared[i].name +
                          (record.empty() ? "" : " do registro " + record) + ": " + e.what() +
                          ". Corrija o valor gravado no banco de dados.");

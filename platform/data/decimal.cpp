@@ -83,7 +83,7 @@ Decimal Decimal::FromDouble(double value) {
   if (!std::isfinite(value) || std::fabs(value) >= 1e38) {
     char shortest[32];
     auto result = std::to_chars(shortest, shortest + sizeof shortest, value);
-    throw EConvertError("The number " + std::string(shortest, result.ptr) + " does not fit a decimal");
+    throw EConvertError(Message(Msg::NumberOutOfRange, {std::string_view(shortest, std::size_t(result.ptr - shortest))}));
   }
   // Fixed notation without a precision gives the shortest text that reads back
   // as the same double.

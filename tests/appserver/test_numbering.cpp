@@ -53,6 +53,10 @@ TEST_F(Numbering, DetailNumbersNeedAProposalInWork) {
   ASSERT_TRUE(result.Failed());
   EXPECT_TRUE(Mentions(result.error, "nenhuma proposta em uso nesta conexão"));
   EXPECT_TRUE(Mentions(Call("SeqServico").error, "GetPedidosServico"));
+  // A number longer than any proposal's (20 characters) puts none in work.
+  Fetch("GetPedidosServico", {"1001", "1"});
+  Fetch("GetPedidosServico", {std::string(45, '7'), "1"});
+  EXPECT_TRUE(Mentions(Call("SeqServico").error, "nenhuma proposta em uso nesta conexão"));
 }
 
 TEST_F(Numbering, DetailNumbersFollowTheHighestStoredOfTheVersionInWork) {

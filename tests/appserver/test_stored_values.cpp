@@ -121,6 +121,17 @@ TEST_F(StoredValues, CallArgumentsAreCheckedAsDeltaValuesAre) {
   EXPECT_TRUE(Mentions(Call("GetProposta", {Variant(std::string("0001\0x", 6)), Variant("ADMIN")}).error, "NUL"));
 }
 
+// A value stored before these checks (here by hand) that a list cannot
+// read fails that list with the field and the record named, and no other.
+TEST_F(StoredValues, AListMeetingAnUnreadableStoredValueNamesTheFieldAndTheRecord) {
+  Sql("UPDATE PROPOSTALINP SET QTLINPPROP = 1e20, VRLUSOPROP = 1e20 WHERE NRPROPOSFAS = '1001' AND CDLINPPROP = '10'");
+  auto lines = Call("GetDadosContLinhaProd", {"1001", "1"});
+  ASSERT_TRUE(lines.Failed());
+  EXPECT_TRUE(Mentions(lines.error, "Valor ilegível no campo VALORTOTALLU do registro 1001/1/10"));
+  EXPECT_TRUE(Mentions(lines.error, "'1e+40' está fora do intervalo dos números"));
+  EXPECT_FALSE(Call("GetDadosContServico", {"1001", "1"}).Failed());
+}
+
 // The largest values every kind accepts, in every detail of one proposal:
 // every list of the proposal still reads, totals and sums included.
 TEST_F(StoredValues, BoundaryValuesInEveryDetailLeaveEveryListOfTheProposalReadable) {
