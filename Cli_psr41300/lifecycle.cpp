@@ -9,7 +9,7 @@
 #include "host/showavi.h"
 #include "host/vogalis.h"
 #include "platform/ui/dialogs.h"
-#include "server/rdm_solicita_proposta.h"
+#include "appclient/rdm_solicita_proposta.h"
 
 namespace cli_psr41300 {
 
@@ -34,7 +34,7 @@ void TfrmSolicitaProposta::FormCreate(TComponent& sender) {
   try {
     netProposta->SetConnected(true);
     host::ServerResult answer =
-        server::RdmSolicitaProposta(*netProposta).GetProposta(host::Vogalis::FiliProc(), host::Vogalis::Operador());
+        appclient::RdmSolicitaProposta(*netProposta).GetProposta(host::Vogalis::FiliProc(), host::Vogalis::Operador());
     cdsProposta->SetData(host::Consiste::CheckResultServ(std::move(answer), true, 0));
   } catch (...) {
     host::Showavi::DeactiveShowAvi();

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/app/host_runtime.h"
+#include "host/runtime/host_runtime.h"
 
 namespace desk {
 

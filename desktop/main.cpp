@@ -14,7 +14,7 @@
 #include "desktop/screen_window.h"
 #include "desktop/user_locale.h"
 #include "desktop/window_style.h"
-#include "host/app/host_runtime.h"
+#include "host/runtime/host_runtime.h"
 #include "host/application.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "desktop/screen_status.h"
 #include "desktop/menu_bridge.h"
 #include "desktop/screen_window.h"
-#include "host/app/host_runtime.h"
+#include "host/runtime/host_runtime.h"
 #include "host/application.h"
 #include "platform/ui/user_actions.h"
 

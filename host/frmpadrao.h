@@ -20,7 +20,7 @@
 #include <string>
 
 #include "host/bound_events.h"
-#include "host/messages.h"
+#include "host/message_catalogue.h"
 #include "platform/data/datasource.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/form.h"

@@ -6,12 +6,12 @@
 
 #include "Cli_psr41300/data/detail_fetches.h"
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 #include "platform/data/format.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 
 namespace {
 
@@ -23,7 +23,7 @@ int64_t TenThousandths(double value) { return std::llround(value * 10000.0); }
 void TfrmSolicitaProposta::sbtAceiteClick(plat::TComponent&) {
   if (cdsPedidosLinhaProd->IsEmpty()) return;
   Load(*cdsSum_ValorPedido,
-       server::RdmSolicitaProposta(*netProposta).Sum_ValorPedido(CurrentProposal(*this).number));
+       appclient::RdmSolicitaProposta(*netProposta).Sum_ValorPedido(CurrentProposal(*this).number));
   if (dbrClieProsp->ItemIndex() == 1) {
     Vd_GeraCliente(true);
     adqGera_Cliente->Close();

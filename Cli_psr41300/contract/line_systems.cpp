@@ -5,11 +5,11 @@
 // systems of the current ordered line are fetched again.
 #include "Cli_psr41300/data/detail_fetches.h"
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 using plat::TComponent;
 using plat::TDataSet;
 
@@ -53,7 +53,7 @@ void TfrmSolicitaProposta::Vd_Sistema(bool must) {
                          .missingCode = "SISTINF",
                          .ask =
                              [this] {
-                               return server::RdmSolicitaProposta(*netProposta)
+                               return appclient::RdmSolicitaProposta(*netProposta)
                                    .ValidaSistema(CurrentProposal(*this).number,
                                                   Text(*cdsSistLinhaProd, "CDSISTEMA"),
                                                   Text(*cdsDadosContLinhaProd, "CDLINPPROP"));

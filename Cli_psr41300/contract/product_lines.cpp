@@ -6,12 +6,12 @@
 // key filter of the coded columns, and the grid's entry and exit.
 #include "Cli_psr41300/data/detail_fetches.h"
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 #include "host/vogalis.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 using plat::TComponent;
 using plat::TDataSet;
 
@@ -83,7 +83,7 @@ void TfrmSolicitaProposta::Vd_DadosCont_LinhaProd(bool must) {
                          .missingCode = "LINPROD",
                          .ask =
                              [this] {
-                               return server::RdmSolicitaProposta(*netProposta)
+                               return appclient::RdmSolicitaProposta(*netProposta)
                                    .ValidaLinhaProd_DadosCont(CurrentProposal(*this),
                                                               Text(*cdsDadosContLinhaProd, "CDLINPPROP"));
                              },

@@ -4,11 +4,11 @@
 // before the post), and sent at every post and delete. The list itself is
 // fetched by the page and tab changes and by the refresh.
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 using plat::TComponent;
 using plat::TDataSet;
 
@@ -54,7 +54,7 @@ void TfrmSolicitaProposta::Vd_Servico(bool must) {
                          .missingCode = "SERVINF",
                          .ask =
                              [this] {
-                               return server::RdmSolicitaProposta(*netProposta)
+                               return appclient::RdmSolicitaProposta(*netProposta)
                                    .ValidaServico(CurrentProposal(*this).number,
                                                   Text(*cdsDadosContServico, "CDTIPOSERV"));
                              },

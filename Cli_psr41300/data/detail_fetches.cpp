@@ -1,21 +1,21 @@
 #include "Cli_psr41300/data/detail_fetches.h"
 
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 #include "host/vogalis.h"
 
 namespace cli_psr41300::fetch {
 
 namespace {
 
-using header::CurrentProposal;
-using header::Load;
-using header::Text;
+using support::CurrentProposal;
+using support::Load;
+using support::Text;
 
-server::RdmSolicitaProposta Rdm(T& form) { return server::RdmSolicitaProposta(*form.netProposta); }
+appclient::RdmSolicitaProposta Rdm(T& form) { return appclient::RdmSolicitaProposta(*form.netProposta); }
 
 // The key a detail row carries itself.
-server::ProposalKey KeyOf(const plat::TDataSet& row) {
+appclient::ProposalKey KeyOf(const plat::TDataSet& row) {
   return {Text(row, "NRPROPOSFAS"), Text(row, "NRVERPROPFAS")};
 }
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 #include "host/pesquisa.h"
 #include "platform/ui/dialogs.h"
 
 namespace cli_psr41300::steps {
 
-using header::EndWith;
+using support::EndWith;
 
 void SendDetailChanges(T& form, plat::TClientDataSet& detail) {
   const details::Detail& row = details::DetailOf(form, detail);
@@ -19,7 +19,7 @@ void SendDetailChanges(T& form, plat::TClientDataSet& detail) {
 void CheckRequired(const T& form, const plat::TDataSet& dataSet, std::span<const Required> fields) {
   for (const Required& required : fields) {
     plat::TField& field = dataSet.FieldByName(required.field);
-    if (!header::Empty(field.AsString())) continue;
+    if (!support::Empty(field.AsString())) continue;
     field.FocusControl();
     EndWith(form, required.code);
   }
@@ -27,13 +27,13 @@ void CheckRequired(const T& form, const plat::TDataSet& dataSet, std::span<const
 
 void CheckDuplicate(const T& form, bool must, const DuplicateCheck& check) {
   plat::TField& field = check.dataSet->FieldByName(check.field);
-  header::FocusOnFailure(
+  support::FocusOnFailure(
       [&] {
-        if (header::Empty(field.AsString())) {
+        if (support::Empty(field.AsString())) {
           if (must) EndWith(form, check.missingCode);
           return;
         }
-        header::Load(*check.answer, check.ask());
+        support::Load(*check.answer, check.ask());
         if (!check.answer->IsEmpty()) EndWith(form, check.duplicateCode);
       },
       [&] { check.dataSet->FieldByName(check.focusField ? check.focusField : check.field).FocusControl(); });
@@ -45,9 +45,9 @@ bool RunPicker(const T& form, const Picker& picker) {
   picker.refresh();
   const std::string title = form.msgPadrao->Msg(picker.titleCode) + "|" + form.msgPadrao->Msg(picker.emptyCode);
   if (!host::Pesquisa::Pesquisar(*picker.list, title, false, true)) return false;
-  header::EditUnlessEditing(*picker.target);
+  support::EditUnlessEditing(*picker.target);
   const plat::TDataSet& chosen = *picker.list->DataSet();
-  for (const PickCopy& copy : picker.copies) header::Copy(*picker.target, copy.to, chosen, copy.from);
+  for (const PickCopy& copy : picker.copies) support::Copy(*picker.target, copy.to, chosen, copy.from);
   if (picker.fill) picker.fill(chosen);
   return true;
 }
@@ -67,8 +67,8 @@ void PostOnExit(T& form, plat::TClientDataSet& detail) {
 
 void CopyProposalKey(const T& form, plat::TDataSet& row) {
   if (!row.Editing()) return;
-  header::CopyStored(row, "NRPROPOSFAS", *form.cdsProposta, "NRPROPOSFAS");
-  header::CopyStored(row, "NRVERPROPFAS", *form.cdsProposta, "NRVERPROPFAS");
+  support::CopyStored(row, "NRPROPOSFAS", *form.cdsProposta, "NRPROPOSFAS");
+  support::CopyStored(row, "NRVERPROPFAS", *form.cdsProposta, "NRVERPROPFAS");
 }
 
 namespace {
@@ -147,7 +147,7 @@ void Reload(T& form, plat::TClientDataSet& detail, const std::function<host::Ser
   std::vector<std::string> key;
   if (row && row->master) key = KeyShownUnder(form, *row);
   try {
-    header::Load(detail, ask());
+    support::Load(detail, ask());
   } catch (...) {
     CloseWithDependents(form, detail);
     throw;
@@ -170,12 +170,12 @@ void DiscardChanges(T& form, plat::TClientDataSet& dataSet) {
 }
 
 std::vector<std::string> KeyShownUnder(const T& form, const details::Detail& row) {
-  const server::ProposalKey proposal = header::CurrentProposal(form);
+  const appclient::ProposalKey proposal = support::CurrentProposal(form);
   std::vector<std::string> key{proposal.number, proposal.version};
   const plat::TClientDataSet& master = *(form.*row.master);
   for (const char* field : row.masterKey)
     if (field) key.push_back(master.Active() && !master.IsEmpty() ? master.FieldByName(field).AsString() : "");
-  if (row.proposalField) key.push_back(header::Text(*form.cdsProposta, row.proposalField));
+  if (row.proposalField) key.push_back(support::Text(*form.cdsProposta, row.proposalField));
   return key;
 }
 
@@ -215,16 +215,16 @@ bool RefusedChangesPending(const T& form) {
 void TakeCodeOfName(const T& form, const NamedCode& named) {
   plat::TField& name = named.row->FieldByName(named.nameField);
   const std::string typed = name.AsString();
-  if (header::Empty(typed)) {
-    const bool storedName = named.row->State() == plat::DataSetState::Edit && !header::Empty(name.ValueText(name.OldValue()));
-    if (storedName || !header::Empty(header::Text(*named.row, named.codeField))) {
+  if (support::Empty(typed)) {
+    const bool storedName = named.row->State() == plat::DataSetState::Edit && !support::Empty(name.ValueText(name.OldValue()));
+    if (storedName || !support::Empty(support::Text(*named.row, named.codeField))) {
       name.FocusControl();
       EndWith(form, named.missingCode);
     }
     return;
   }
   plat::TDataSet& list = *named.list;
-  const std::string code = header::Text(*named.row, named.codeField);
+  const std::string code = support::Text(*named.row, named.codeField);
   // A stored row whose name and code are still as stored keeps its code (a
   // pick may have changed the code, and the stored name been typed back).
   const plat::TField& codeField = named.row->FieldByName(named.codeField);
@@ -232,14 +232,14 @@ void TakeCodeOfName(const T& form, const NamedCode& named) {
       codeField.ValueText(codeField.OldValue()) == code)
     return;
   named.open();
-  if (!code.empty() && list.Locate(named.listCode, plat::Variant(code)) && header::Text(list, named.listName) == typed)
+  if (!code.empty() && list.Locate(named.listCode, plat::Variant(code)) && support::Text(list, named.listName) == typed)
     return;
   named.refresh();
   if (!list.Locate(named.listName, plat::Variant(typed))) {
     name.FocusControl();
     EndWith(form, named.unknownCode);
   }
-  header::Copy(*named.row, named.codeField, list, named.listCode);
+  support::Copy(*named.row, named.codeField, list, named.listCode);
 }
 
 void TakeCodeOfLocalName(const T& form, plat::TDataSet& row, plat::TADOIBQuery& table, const char* nameField,

@@ -8,7 +8,7 @@
 #include "host/consiste.h"
 #include "host/showavi.h"
 #include "host/vogalis.h"
-#include "server/rdm_solicita_proposta.h"
+#include "appclient/rdm_solicita_proposta.h"
 
 namespace cli_psr41300 {
 
@@ -42,7 +42,7 @@ void TfrmSolicitaProposta::SendChanges(plat::TClientDataSet& dataSet, const char
   if (dataSet.ChangeCount() == 0) return;
   WaitAnimation wait;
   try {
-    host::Consiste::CheckResultServ(server::RdmSolicitaProposta(*netProposta).Set(setMethod, dataSet.GetDelta()),
+    host::Consiste::CheckResultServ(appclient::RdmSolicitaProposta(*netProposta).Set(setMethod, dataSet.GetDelta()),
                                     true, 0);
   } catch (...) {
     wait.Stop();

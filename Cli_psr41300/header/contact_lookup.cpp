@@ -1,13 +1,13 @@
 // The proposal's contact: a contact person of the chosen party, kept by the
 // server per branch. The search button lists the party's contacts; the check
 // asks the server for the typed contact number of that party.
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 #include "host/consiste.h"
 #include "host/vogalis.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr int kContactWidth = 10;
 void TfrmSolicitaProposta::btnPropostaBeforePesq(plat::TComponent&, bool&) {
   const PartyCodes party = CodesForKind(*this, Text(*cdsProposta, "CODIGO"));
   Load(*cdsPesqContato,
-       server::RdmSolicitaProposta(*netProposta)
+       appclient::RdmSolicitaProposta(*netProposta)
            .GetContato(host::Vogalis::FiliProc(), ChosenParty(*this).kind, party.customer, party.prospect));
 }
 
@@ -40,7 +40,7 @@ void TfrmSolicitaProposta::Vd_Contato(bool) {
 
   const PartyLookup& kind = ChosenParty(*this);
   const PartyCodes party = CodesForKind(*this, Text(*cdsProposta, kind.codeField));
-  Load(*cdsCont, server::RdmSolicitaProposta(*netProposta)
+  Load(*cdsCont, appclient::RdmSolicitaProposta(*netProposta)
                      .Valida_Contato(host::Vogalis::FiliProc(), kind.kind, party.customer, party.prospect,
                                      host::Consiste::Ajusta(contact, kContactWidth)));
   if (cdsCont->IsEmpty()) FocusAndEndWith(*this, *dbeContato, "CONT_N_CAD");

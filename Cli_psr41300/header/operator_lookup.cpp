@@ -2,12 +2,12 @@
 // by its code. Codes are kept right-aligned with leading zeros, twelve wide,
 // so a typed code is brought to that width before it is looked up, and the
 // edit shows it so.
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 #include "host/consiste.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 
 namespace {
 

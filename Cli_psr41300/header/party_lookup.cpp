@@ -2,11 +2,11 @@
 // named by its registration number. The search button lists every party of
 // the chosen kind; the check looks the typed number up and takes the party's
 // code, name and person type.
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 
 void TfrmSolicitaProposta::dbrClieProspChange(plat::TComponent&) {
   // While browsing, the choice only follows the proposal shown: its own

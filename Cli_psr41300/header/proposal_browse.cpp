@@ -5,11 +5,11 @@
 // of the proposal left stays on screen, and nothing it held pending is lost.
 #include "Cli_psr41300/data/detail_fetches.h"
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 
 // Before another proposal becomes current (or a new one is started, or this
 // one deleted), what its details still hold pending is settled under its own

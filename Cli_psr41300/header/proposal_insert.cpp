@@ -2,13 +2,13 @@
 // record starts with the operator, the server's date, a validity of thirty
 // days, a customer request, the next number from the server and version 1.
 #include "Cli_psr41300/data/detail_grids.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 #include "host/vogalis.h"
 #include "platform/data/errors.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 
 namespace {
 
@@ -17,7 +17,7 @@ namespace {
 // answer that is not a value) must still stop the insert, so that no error
 // text or empty answer is ever taken for a number.
 std::string NextProposalNumber(host::TNetConnection& net) {
-  const host::ServerResult answer = server::RdmSolicitaProposta(net).PrxProposta();
+  const host::ServerResult answer = appclient::RdmSolicitaProposta(net).PrxProposta();
   if (answer.Failed())
     throw plat::EError("The application server did not give the next proposal number: " + answer.error);
   if (answer.kind != host::ServerResult::Kind::Value)

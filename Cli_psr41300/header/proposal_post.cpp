@@ -7,12 +7,12 @@
 
 #include "Cli_psr41300/data/detail_fetches.h"
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 #include "host/vogalis.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 
 void TfrmSolicitaProposta::cdsPropostaBeforePost(plat::TDataSet&) {
   // The header's required entries, in this order; only the first one

@@ -3,12 +3,12 @@
 // prospect being accepted that is not already a customer. Each failure
 // leaves the focus on the entry it concerns.
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 #include "host/vogalis.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 
 void TfrmSolicitaProposta::Vd_Proposta(bool must) {
   plat::TField& number = cdsProposta->FieldByName("NRPROPOSFAS");
@@ -18,7 +18,7 @@ void TfrmSolicitaProposta::Vd_Proposta(bool must) {
           if (must) EndWith(*this, "PROP_INF");
           return;
         }
-        Load(*cdsValidaProposta, server::RdmSolicitaProposta(*netProposta)
+        Load(*cdsValidaProposta, appclient::RdmSolicitaProposta(*netProposta)
                                      .ValidaProposta(host::Vogalis::FiliProc(), CurrentProposal(*this)));
         if (!cdsValidaProposta->IsEmpty()) EndWith(*this, "PROPJACAD");
       },
@@ -32,7 +32,7 @@ void TfrmSolicitaProposta::Vd_Contrato(bool must) {
                          .missingCode = "CODDADOLIN",
                          .ask =
                              [this] {
-                               return server::RdmSolicitaProposta(*netProposta)
+                               return appclient::RdmSolicitaProposta(*netProposta)
                                    .Valida_Contrato(Text(*cdsDadosContLinhaProd, "CDLINPPROP"),
                                                     Text(*cdsProposta, "CODIGO"));
                              },

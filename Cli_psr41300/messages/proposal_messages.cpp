@@ -4,11 +4,11 @@
 // loads the messages of an existing proposal: these rules take effect
 // whenever the list is open.
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 using plat::TComponent;
 using plat::TDataSet;
 
@@ -30,7 +30,7 @@ void TfrmSolicitaProposta::Vd_Mensagem(bool must) {
                          .missingCode = "MensInf",
                          .ask =
                              [this] {
-                               return server::RdmSolicitaProposta(*netProposta)
+                               return appclient::RdmSolicitaProposta(*netProposta)
                                    .ValidaMsg(CurrentProposal(*this).number, Text(*cdsMensagem, "CDTXTPROPFAS"));
                              },
                          .answer = cdsValidaMsg,
@@ -64,7 +64,7 @@ void TfrmSolicitaProposta::dbgMensagemColExit(TComponent&) {
 void TfrmSolicitaProposta::dbgMensagemEditButtonClick(TComponent&) {
   steps::RunPicker(*this, {.grid = dbgMensagem,
                            .column = "CDTXTPROPFAS",
-                           .refresh = [this] { Load(*cdsPesqMsg, server::RdmSolicitaProposta(*netProposta).PesqMsg()); },
+                           .refresh = [this] { Load(*cdsPesqMsg, appclient::RdmSolicitaProposta(*netProposta).PesqMsg()); },
                            .list = dtsPesqMsg,
                            .titleCode = "msg",
                            .emptyCode = "msgInv",

@@ -2,11 +2,11 @@
 // their grid, a new one stored under the current ordered line, and sent at
 // every post and delete. Nothing is recomputed afterwards.
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 using plat::TComponent;
 using plat::TDataSet;
 

@@ -4,11 +4,11 @@
 // on an empty list) and stores it at once, so the line's checks, numbering
 // and sending all run.
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 
 namespace {
 
@@ -64,7 +64,7 @@ void FillValues(plat::TDataSet& line, const plat::TDataSet& picked) {
 
 // The product lines the proposal can order, from the server.
 void LoadOrderableLines(T& form) {
-  Load(*form.cdsPesqPedidos, server::RdmSolicitaProposta(*form.netProposta)
+  Load(*form.cdsPesqPedidos, appclient::RdmSolicitaProposta(*form.netProposta)
                                  .PesqPedidos(CurrentProposal(form), Text(*form.cdsProposta, "CODIGO")));
 }
 

@@ -5,13 +5,13 @@
 #include "Cli_psr41300/cli_psr41300.h"
 #include "Cli_psr41300/data/detail_fetches.h"
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 #include "host/consiste.h"
 #include "host/vogalis.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 using plat::TComponent;
 using plat::TDataSet;
 
@@ -61,7 +61,7 @@ void TfrmSolicitaProposta::Vd_Pedidos_LinhaProd(bool must) {
                          .missingCode = "LINPROD",
                          .ask =
                              [this] {
-                               return server::RdmSolicitaProposta(*netProposta)
+                               return appclient::RdmSolicitaProposta(*netProposta)
                                    .ValidaLinhaProd_Pedidos(CurrentProposal(*this), Text(*cdsPedidosLinhaProd, "CDLIN"));
                              },
                          .answer = cdsValidaLinhaProd_Pedidos,
@@ -80,7 +80,7 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterPost(TDataSet& dataSet) {
   const std::string line = Text(dataSet, "CDLIN");
   try {
     if (!dataSet.FieldByName("QTLINPPEDP").IsNull())
-      host::Consiste::CheckResultServ(server::RdmSolicitaProposta(*netProposta)
+      host::Consiste::CheckResultServ(appclient::RdmSolicitaProposta(*netProposta)
                                           .GetUpDateValor(dataSet.FieldByName("QTLINPPEDP").AsFloat(),
                                                           CurrentProposal(*this), line, line),
                                       true, 0);

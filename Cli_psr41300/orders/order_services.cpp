@@ -5,11 +5,11 @@
 #include "Cli_psr41300/cli_psr41300.h"
 #include "Cli_psr41300/data/detail_fetches.h"
 #include "Cli_psr41300/data/record_steps.h"
-#include "Cli_psr41300/header/header_support.h"
+#include "Cli_psr41300/screen_support.h"
 
 namespace cli_psr41300 {
 
-using namespace header;
+using namespace support;
 using plat::TComponent;
 using plat::TDataSet;
 
@@ -26,7 +26,7 @@ bool TypeChanged(const TDataSet& service) {
 
 // The services this proposal can order, fetched for it.
 void FetchOrderableServices(TfrmSolicitaProposta& form) {
-  Load(*form.cdsPedidosServ, server::RdmSolicitaProposta(*form.netProposta)
+  Load(*form.cdsPedidosServ, appclient::RdmSolicitaProposta(*form.netProposta)
                                  .PedidosServico(CurrentProposal(form), Text(*form.cdsProposta, "CODIGO")));
 }
 
@@ -76,7 +76,7 @@ void TfrmSolicitaProposta::Vd_ServPed(bool must) {
                          .missingCode = "SERVINF",
                          .ask =
                              [this] {
-                               return server::RdmSolicitaProposta(*netProposta)
+                               return appclient::RdmSolicitaProposta(*netProposta)
                                    .ValidaServPed(CurrentProposal(*this).number,
                                                   Text(*cdsPedidosServico, "CDTIPOSERV"));
                              },

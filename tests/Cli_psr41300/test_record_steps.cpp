@@ -7,7 +7,7 @@
 #include "Cli_psr41300/data/record_steps.h"
 #include "Cli_psr41300/test_header_fixture.h"
 #include "platform/data/errors.h"
-#include "server/rdm_solicita_proposta.h"
+#include "appclient/rdm_solicita_proposta.h"
 
 namespace screen_test {
 namespace {
@@ -40,7 +40,7 @@ class DetailSteps : public ConnectedScreen {
     return {.dataSet = &lines,
             .field = "CDLINPPROP",
             .missingCode = "LINPROD",
-            .ask = [this] { return ::server::RdmSolicitaProposta(*screen.netProposta).PesqMsg(); },
+            .ask = [this] { return ::appclient::RdmSolicitaProposta(*screen.netProposta).PesqMsg(); },
             .answer = screen.cdsValidaLinhaProd_DadosCont,
             .duplicateCode = "LINPRODJCAD"};
   }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/application.h"
-#include "host/messages.h"
+#include "host/message_catalogue.h"
 #include "host/pesquisa.h"
 #include "host/scripted_dialogs.h"
 #include "host/showavi.h"

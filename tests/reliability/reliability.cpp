@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "appserver/server_context.h"
-#include "host/app/server_process.h"
+#include "host/runtime/server_process.h"
 
 namespace reliability {
 

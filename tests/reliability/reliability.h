@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "host/app/server_process.h"
+#include "host/runtime/server_process.h"
 #include "host/netconnection.h"
 #include "platform/net/socket.h"
 
