@@ -19,7 +19,8 @@ struct Handler {
   explicit operator bool() const { return method != nullptr; }
 };
 
-#define PSR_HANDLER(method) {&::cli_psr41300::TfrmSolicitaProposta::method, #method}
+#define PSR_HANDLER(method) \
+  { &::cli_psr41300::TfrmSolicitaProposta::method, #method }
 
 using DataSetHandler = void (T::*)(plat::TDataSet&);
 using ControlHandler = void (T::*)(plat::TComponent&);

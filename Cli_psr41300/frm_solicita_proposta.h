@@ -18,12 +18,12 @@
 #include "platform/data/query.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/control.h"
-#include "platform/ui/splitter.h"
 #include "platform/ui/dbchoice.h"
 #include "platform/ui/dbedit.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/number_edit.h"
 #include "platform/ui/pages.h"
+#include "platform/ui/splitter.h"
 
 namespace cli_psr41300 {
 

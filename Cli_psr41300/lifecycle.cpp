@@ -4,12 +4,12 @@
 #include "Cli_psr41300/cli_psr41300.h"
 #include "Cli_psr41300/data/record_steps.h"
 #include "Cli_psr41300/frm_solicita_proposta.h"
+#include "appclient/rdm_solicita_proposta.h"
 #include "host/application.h"
 #include "host/consiste.h"
 #include "host/showavi.h"
 #include "host/vogalis.h"
 #include "platform/ui/dialogs.h"
-#include "appclient/rdm_solicita_proposta.h"
 
 namespace cli_psr41300 {
 

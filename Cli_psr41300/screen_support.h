@@ -9,8 +9,8 @@
 #include <string>
 
 #include "Cli_psr41300/frm_solicita_proposta.h"
-#include "host/server_result.h"
 #include "appclient/rdm_solicita_proposta.h"
+#include "host/server_result.h"
 
 namespace cli_psr41300::support {
 

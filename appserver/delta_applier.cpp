@@ -29,7 +29,8 @@ bool SameName(std::string_view a, std::string_view b) {
 
 // A number as the server's numbering hands it out: digits only, 1 to 999.
 bool IsDetailNumber(const std::string& text) {
-  if (text.empty() || text.size() > 3 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+  if (text.empty() || text.size() > 3 ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
     return false;
   const int number = std::stoi(text);
   return number >= 1 && number <= kMaxDetailNumber;
@@ -177,8 +178,8 @@ class Applier {
       if (bound.column->type != plat::FieldType::String || size <= 0) continue;
       std::size_t length = plat::CharCount(stored);
       if (length > std::size_t(size))
-        throw EError("O campo " + Label(bound) + " de " + Record(row) + " aceita no máximo " +
-                     std::to_string(size) + " caracteres e recebeu " + std::to_string(length) + "." + kNothingWritten);
+        throw EError("O campo " + Label(bound) + " de " + Record(row) + " aceita no máximo " + std::to_string(size) +
+                     " caracteres e recebeu " + std::to_string(length) + "." + kNothingWritten);
     }
   }
 
@@ -321,8 +322,7 @@ class Applier {
                         : def_.parent.empty()    ? std::string("outra tabela")
                                                  : def_.parent) +
                        "." + kNothingWritten);
-        case StorageFailure::NotNull:
-        {
+        case StorageFailure::NotNull: {
           std::string field = "obrigatório";
           if (!e.Columns().empty()) {
             auto bound = Find(e.Columns().front());

@@ -34,9 +34,10 @@ Answer NextDetailNumber(const SequenceDef& sequence, Session& session) {
   const std::string holder = session.HolderName();
   int next = 0;
   db.Transaction(TxMode::Write, [&] {
-    auto stored = db.Query(std::string("SELECT COALESCE(MAX(CAST(") + sequence.column + " AS INTEGER)), 0) AS ULTIMO FROM " +
-                               sequence.table + " WHERE NRPROPOSFAS = ?1 AND NRVERPROPFAS = ?2",
-                           {plat::Variant(key->number), plat::Variant(key->version)});
+    auto stored =
+        db.Query(std::string("SELECT COALESCE(MAX(CAST(") + sequence.column + " AS INTEGER)), 0) AS ULTIMO FROM " +
+                     sequence.table + " WHERE NRPROPOSFAS = ?1 AND NRVERPROPFAS = ?2",
+                 {plat::Variant(key->number), plat::Variant(key->version)});
     const int storedMax = static_cast<int>(stored.rows[0][0].ToInt());
     next = ReserveNumber(db, holder, std::string(sequence.table) + "|" + key->number + "|" + key->version, storedMax);
   });

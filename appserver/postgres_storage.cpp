@@ -281,8 +281,8 @@ class PostgresStorage final : public Storage {
         try {
           row.push_back(ToFieldType(raw, packet.fields[std::size_t(i)].type));
         } catch (const plat::EConvertError& e) {
-          throw EStorageError(StorageFailure::Other,
-                              "Valor inválido gravado na coluna " + packet.fields[std::size_t(i)].name + ": " + e.what());
+          throw EStorageError(StorageFailure::Other, "Valor inválido gravado na coluna " +
+                                                         packet.fields[std::size_t(i)].name + ": " + e.what());
         }
       }
       packet.rows.push_back(std::move(row));
@@ -323,7 +323,8 @@ class PostgresStorage final : public Storage {
   void UpgradeTables() override {
     auto columns = Query(
         "SELECT table_name, column_name FROM information_schema.columns WHERE table_schema = current_schema()"
-        " AND data_type = 'timestamp without time zone' AND datetime_precision = 0", {});
+        " AND data_type = 'timestamp without time zone' AND datetime_precision = 0",
+        {});
     for (const auto& row : columns.rows)
       ExecuteScript("ALTER TABLE " + row[0].ToText() + " ALTER COLUMN " + row[1].ToText() + " TYPE TIMESTAMP(3)");
     if (!columns.rows.empty()) columns_.clear();
@@ -357,9 +358,8 @@ class PostgresStorage final : public Storage {
 
   std::vector<std::string> EndedSessions(const std::vector<std::string>& names) override {
     if (names.empty()) return {};
-    DataPacket live = Query(std::string("SELECT ") + kSessionExpression +
-                            " FROM pg_stat_activity WHERE backend_start IS NOT NULL",
-                            {});
+    DataPacket live = Query(
+        std::string("SELECT ") + kSessionExpression + " FROM pg_stat_activity WHERE backend_start IS NOT NULL", {});
     std::vector<std::string> ended;
     for (const auto& name : names) {
       bool alive = std::any_of(live.rows.begin(), live.rows.end(),
@@ -386,12 +386,13 @@ class PostgresStorage final : public Storage {
       conn_ = nullptr;
       throw EStorageError(StorageFailure::Lost, "Não foi possível conectar ao banco de dados PostgreSQL: " + message);
     }
-    PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
+    PQsetNoticeProcessor(
+        conn_, [](void*, const char*) {}, nullptr);
     ResultHolder setup{PQexec(conn_, kLockWait)};
     Check(setup.result);
-    ResultHolder name{PQexec(conn_, (std::string("SELECT ") + kSessionExpression +
-                                     " FROM pg_stat_activity WHERE pid = pg_backend_pid()")
-                                        .c_str())};
+    ResultHolder name{PQexec(
+        conn_,
+        (std::string("SELECT ") + kSessionExpression + " FROM pg_stat_activity WHERE pid = pg_backend_pid()").c_str())};
     Check(name.result);
     session_ = PQntuples(name.result) ? PQgetvalue(name.result, 0, 0) : std::to_string(PQbackendPID(conn_));
   }
@@ -438,8 +439,7 @@ class PostgresStorage final : public Storage {
       std::vector<Oid> types(used.size(), 0);
       for (std::size_t i = 0; i < used.size(); ++i)
         if (!used[i]) types[i] = kText;
-      ResultHolder prepared{
-          PQprepare(conn_, name.c_str(), text.c_str(), static_cast<int>(types.size()), types.data())};
+      ResultHolder prepared{PQprepare(conn_, name.c_str(), text.c_str(), static_cast<int>(types.size()), types.data())};
       Check(prepared.result);
       found = prepared_.emplace(sql, std::make_pair(name, static_cast<int>(types.size()))).first;
     }
@@ -455,8 +455,7 @@ class PostgresStorage final : public Storage {
       texts[std::size_t(i)] = ParameterText(value);
       values[std::size_t(i)] = texts[std::size_t(i)].c_str();
     }
-    PGresult* result =
-        PQexecPrepared(conn_, found->second.first.c_str(), expected, values.data(), nullptr, nullptr, 0);
+    PGresult* result = PQexecPrepared(conn_, found->second.first.c_str(), expected, values.data(), nullptr, nullptr, 0);
     try {
       Check(result);
     } catch (...) {
@@ -473,9 +472,8 @@ class PostgresStorage final : public Storage {
     if (!result || PQstatus(conn_) != CONNECTION_OK) {
       std::string message = PQerrorMessage(conn_);
       while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
-      throw EStorageError(StorageFailure::Lost,
-                          "A conexão com o banco de dados foi perdida (" + message +
-                              "). A operação não foi concluída; tente novamente.");
+      throw EStorageError(StorageFailure::Lost, "A conexão com o banco de dados foi perdida (" + message +
+                                                    "). A operação não foi concluída; tente novamente.");
     }
     const char* state = PQresultErrorField(result, PG_DIAG_SQLSTATE);
     const std::string code = state ? state : "";
@@ -510,8 +508,6 @@ class PostgresStorage final : public Storage {
 
 }  // namespace
 
-std::unique_ptr<Storage> OpenPostgresStorage(const std::string& uri) {
-  return std::make_unique<PostgresStorage>(uri);
-}
+std::unique_ptr<Storage> OpenPostgresStorage(const std::string& uri) { return std::make_unique<PostgresStorage>(uri); }
 
 }  // namespace appsrv

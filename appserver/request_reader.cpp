@@ -1,8 +1,8 @@
 #include "appserver/request_reader.h"
 
+#include <nlohmann/json.hpp>
 #include <set>
 #include <vector>
-#include <nlohmann/json.hpp>
 
 #include "platform/data/cp1252.h"
 #include "platform/net/wire.h"
@@ -15,8 +15,10 @@ std::variant<plat::RpcRequest, plat::RpcAnswer> ReadRequest(const std::string& f
   // unreadable message from an invalid call. What is wrong with a message
   // is the client's fault and is said so, by position, never quoting bytes.
   if (const std::size_t bad = plat::FirstMalformedUtf8(frame); bad != std::string::npos)
-    return plat::RpcAnswer::OfError(0, "Mensagem recusada pelo servidor de aplicação: o cliente enviou um texto que "
-                                       "não é UTF-8 válido (byte " + std::to_string(bad + 1) + " da mensagem).");
+    return plat::RpcAnswer::OfError(0,
+                                    "Mensagem recusada pelo servidor de aplicação: o cliente enviou um texto que "
+                                    "não é UTF-8 válido (byte " +
+                                        std::to_string(bad + 1) + " da mensagem).");
   nlohmann::json json;
   std::string repeated;  // a key found twice in one object
   std::vector<std::set<std::string>> keys;
@@ -32,8 +34,8 @@ std::variant<plat::RpcRequest, plat::RpcAnswer> ReadRequest(const std::string& f
   try {
     json = nlohmann::json::parse(frame, noteKeys);
   } catch (const std::exception& e) {
-    return plat::RpcAnswer::OfError(0, "Mensagem ilegível recebida pelo servidor de aplicação: " +
-                                           plat::WellFormedUtf8(e.what()));
+    return plat::RpcAnswer::OfError(
+        0, "Mensagem ilegível recebida pelo servidor de aplicação: " + plat::WellFormedUtf8(e.what()));
   }
   int64_t id = 0;
   if (json.is_object() && json.contains("id") && json["id"].is_number_integer()) id = json["id"].get<int64_t>();

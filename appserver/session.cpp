@@ -1,17 +1,14 @@
 #include "appserver/session.h"
 
-#include "platform/data/cp1252.h"
-
 #include "appserver/number_reservations.h"
 #include "appserver/streamed_answer.h"
-
+#include "platform/data/cp1252.h"
 #include "platform/data/errors.h"
 #include "platform/net/socket.h"
 
 namespace appsrv {
 
-Session::Session(ServerContext& context, int64_t id)
-    : context_(context), id_(id) {}
+Session::Session(ServerContext& context, int64_t id) : context_(context), id_(id) {}
 
 // What the connection held is let go; when the database cannot be reached
 // now, the numbers stay held until this server process ends.

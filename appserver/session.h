@@ -1,8 +1,8 @@
 // Session: one client connection's instance of the served objects. It
 // borrows a database connection from the server's pool for each call that
-// needs one, and remembers the proposal the client is working on, so that the methods that take no proposal key (the next
-// order-line and service numbers) or only a proposal number (the duplicate
-// checks, the sum of due values) know which proposal version is meant.
+// needs one, and remembers the proposal the client is working on, so that the methods that take no proposal key (the
+// next order-line and service numbers) or only a proposal number (the duplicate checks, the sum of due values) know
+// which proposal version is meant.
 //
 // Used by the one thread serving the connection.
 #pragma once

@@ -18,30 +18,50 @@ struct SetDef {
 // The screen's labels of the columns, for the refusals the user reads.
 using Labels = std::vector<std::pair<std::string, std::string>>;
 
-const Labels kProposalLabels = {
-    {"NRPROPOSFAS", "Proposta"},         {"NRVERPROPFAS", "Versão"},          {"DSEMAIPROFAS", "E-mail"},
-    {"NRFAXPROPFAS", "Fax"},             {"DSOBSPROPFAS", "Observação"},     {"DTPROPOSFAS", "Data Proposta"},
-    {"DTACEPROPFAS", "Aceite da Proposta"}, {"DTVALPROPFAS", "Validade"},    {"CDCLIENTE", "Cliente"},
-    {"CDPROSPECT", "Prospect"},          {"NRCONTATO", "Contato"},           {"CDOPERSOLI", "Operador Solicitante"},
-    {"CDOPERINCL", "Operador"},          {"CDFILIAL", "Filial"},             {"IDSOLPROPFAS", "Ident. Solicitação"}};
+const Labels kProposalLabels = {{"NRPROPOSFAS", "Proposta"},
+                                {"NRVERPROPFAS", "Versão"},
+                                {"DSEMAIPROFAS", "E-mail"},
+                                {"NRFAXPROPFAS", "Fax"},
+                                {"DSOBSPROPFAS", "Observação"},
+                                {"DTPROPOSFAS", "Data Proposta"},
+                                {"DTACEPROPFAS", "Aceite da Proposta"},
+                                {"DTVALPROPFAS", "Validade"},
+                                {"CDCLIENTE", "Cliente"},
+                                {"CDPROSPECT", "Prospect"},
+                                {"NRCONTATO", "Contato"},
+                                {"CDOPERSOLI", "Operador Solicitante"},
+                                {"CDOPERINCL", "Operador"},
+                                {"CDFILIAL", "Filial"},
+                                {"IDSOLPROPFAS", "Ident. Solicitação"}};
 
 const Labels kContractLineLabels = {
-    {"CDLINPPROP", "Código"},           {"NMLINPPROP", "Linha de Produto"},  {"CDPROCOMERCI", "Prod. Comercial"},
-    {"NRUSUALINPP", "N° Usuários"},     {"NRACESLINPP", "Pontos Acesso"},    {"IDTIPLINPP", "Tp. Linha Prod."},
-    {"IDAMBLINPP", "Plataforma"},       {"IDTPPGTLINPP", "Tp. Pagamento"},   {"QTLINPPROP", "Qt. Licenças"},
-    {"VRLUSOPROP", "Vr. Unit. LU"},     {"VRMENSPROP", "Vr. Unit. Mensal"},  {"DIFAMENLINPP", "Dia Fat."},
-    {"IDMPROCLINPP", "Modo"},           {"IDLPROCLINPP", "Local"}};
+    {"CDLINPPROP", "Código"},       {"NMLINPPROP", "Linha de Produto"}, {"CDPROCOMERCI", "Prod. Comercial"},
+    {"NRUSUALINPP", "N° Usuários"}, {"NRACESLINPP", "Pontos Acesso"},   {"IDTIPLINPP", "Tp. Linha Prod."},
+    {"IDAMBLINPP", "Plataforma"},   {"IDTPPGTLINPP", "Tp. Pagamento"},  {"QTLINPPROP", "Qt. Licenças"},
+    {"VRLUSOPROP", "Vr. Unit. LU"}, {"VRMENSPROP", "Vr. Unit. Mensal"}, {"DIFAMENLINPP", "Dia Fat."},
+    {"IDMPROCLINPP", "Modo"},       {"IDLPROCLINPP", "Local"}};
 
-const Labels kOrderLineLabels = {
-    {"NRLINPPEDP", "Linha"},             {"CDLIN", "Código"},                 {"NMLIN", "Linha de Produto"},
-    {"QTLINPPEDP", "Qt. Licenças"},      {"DTCALUSOPEDP", "Dt. Carência"},    {"DIA_FATURAMENTO", "Dia Fat."},
-    {"PLATAFORMA", "Plataforma"},        {"TP_LINHAPROD", "Tp. Linha Prod."}, {"TP_PAG", "Tp. Pagamento"},
-    {"NR_USUARIO", "N° Usuários"},       {"NR_ACESSO", "Pontos Acesso"},      {"VALOR_LU", "Vr. Unit. LU"},
-    {"VALOR_MENSAL", "Vr. Unit. Mensal"}, {"MODO_PROCESSAMENTO", "Modo"},     {"LOCAL_PROCESSAMENTO", "Local"}};
+const Labels kOrderLineLabels = {{"NRLINPPEDP", "Linha"},
+                                 {"CDLIN", "Código"},
+                                 {"NMLIN", "Linha de Produto"},
+                                 {"QTLINPPEDP", "Qt. Licenças"},
+                                 {"DTCALUSOPEDP", "Dt. Carência"},
+                                 {"DIA_FATURAMENTO", "Dia Fat."},
+                                 {"PLATAFORMA", "Plataforma"},
+                                 {"TP_LINHAPROD", "Tp. Linha Prod."},
+                                 {"TP_PAG", "Tp. Pagamento"},
+                                 {"NR_USUARIO", "N° Usuários"},
+                                 {"NR_ACESSO", "Pontos Acesso"},
+                                 {"VALOR_LU", "Vr. Unit. LU"},
+                                 {"VALOR_MENSAL", "Vr. Unit. Mensal"},
+                                 {"MODO_PROCESSAMENTO", "Modo"},
+                                 {"LOCAL_PROCESSAMENTO", "Local"}};
 
 const std::vector<SetDef>& Tables() {
   static const std::vector<SetDef> tables = {
-      {"SetProposta", {"PROPOSTAFAS", {"NRPROPOSFAS", "NRVERPROPFAS"}, "", {}, "Proposta", kProposalLabels}, "GetProposta"},
+      {"SetProposta",
+       {"PROPOSTAFAS", {"NRPROPOSFAS", "NRVERPROPFAS"}, "", {}, "Proposta", kProposalLabels},
+       "GetProposta"},
       // An ordered line names its contract line by code, with no foreign key
       // (it may name a line of the customer's instead).
       {"SetDadosContLinhaProd",
@@ -54,7 +74,8 @@ const std::vector<SetDef>& Tables() {
           "mudar o seu código."}},
         "Linha de Produto",
         kContractLineLabels,
-        "Proposta"}, "GetDadosContLinhaProd"},
+        "Proposta"},
+       "GetDadosContLinhaProd"},
       {"SetSistLinhaProd",
        {"SISTPROPLINP",
         {"NRPROPOSFAS", "NRVERPROPFAS", "CDLINPPROP", "CDSISTEMA"},
@@ -62,7 +83,8 @@ const std::vector<SetDef>& Tables() {
         {},
         "Sistema da Linha de Produto",
         {{"CDLINPPROP", "Linha de Produto"}, {"CDSISTEMA", "Sistema"}},
-        "Linha de Produto"}, "GetSistLinhaProd"},
+        "Linha de Produto"},
+       "GetSistLinhaProd"},
       {"SetDadosContServico",
        {"PROPOSTASERV",
         {"NRPROPOSFAS", "NRVERPROPFAS", "CDTIPOSERV"},
@@ -70,7 +92,8 @@ const std::vector<SetDef>& Tables() {
         {},
         "Serviço",
         {{"CDTIPOSERV", "Serviço"}, {"VRHORAPROP", "Valor Hora"}},
-        "Proposta"}, "GetDadosContServico"},
+        "Proposta"},
+       "GetDadosContServico"},
       {"SetPedidosLinhaProd",
        {"PEDILINPPROP",
         {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP"},
@@ -78,7 +101,8 @@ const std::vector<SetDef>& Tables() {
         {},
         "Linha de Produto do pedido",
         kOrderLineLabels,
-        "Proposta"}, "GetPedidosLinhaProd"},
+        "Proposta"},
+       "GetPedidosLinhaProd"},
       {"SetPedidosServico",
        {"PEDISERVPROP",
         {"NRPROPOSFAS", "NRVERPROPFAS", "NRSERVPEDP"},
@@ -90,7 +114,8 @@ const std::vector<SetDef>& Tables() {
          {"QTSERVPEDP", "Quantidade de Horas"},
          {"VRHORAPEDP", "Valor Hora"},
          {"TXOBSPROPSERV", "Observação"}},
-        "Proposta"}, "GetPedidosServico"},
+        "Proposta"},
+       "GetPedidosServico"},
       {"SetVenc_Valor",
        {"VENCLUSOPROP",
         {"NRPROPOSFAS", "NRVERPROPFAS", "NRLINPPEDP", "DTVELUSOPEDP"},
@@ -98,7 +123,8 @@ const std::vector<SetDef>& Tables() {
         {},
         "Vencimento",
         {{"NRLINPPEDP", "Linha"}, {"DTVELUSOPEDP", "Data de Vencimento"}, {"VRVELUSOPEDP", "Valor"}},
-        "Linha de Produto do pedido"}, "GetVenc_Valor"},
+        "Linha de Produto do pedido"},
+       "GetVenc_Valor"},
       {"SetMensagem",
        {"TXTPROPFAS",
         {"NRPROPOSFAS", "NRVERPROPFAS", "CDTXTPROPFAS"},

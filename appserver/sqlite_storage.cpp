@@ -108,10 +108,14 @@ class StatementRow final : public ResultRow {
   explicit StatementRow(sqlite3_stmt* stmt) : stmt_(stmt) {}
   plat::VarType Kind(int column) const override {
     switch (sqlite3_column_type(stmt_, column)) {
-      case SQLITE_NULL: return plat::VarType::Null;
-      case SQLITE_INTEGER: return plat::VarType::Integer;
-      case SQLITE_FLOAT: return plat::VarType::Float;
-      default: return plat::VarType::Text;
+      case SQLITE_NULL:
+        return plat::VarType::Null;
+      case SQLITE_INTEGER:
+        return plat::VarType::Integer;
+      case SQLITE_FLOAT:
+        return plat::VarType::Float;
+      default:
+        return plat::VarType::Text;
     }
   }
   std::string_view Text(int column) const override {
@@ -239,8 +243,7 @@ class SqliteStorage final : public Storage {
         auto dot = name.find('.');
         auto second = dot == std::string::npos ? dot : name.find('.', dot + 1);
         pid_t pid = static_cast<pid_t>(std::atol(name.c_str()));
-        alive = second != std::string::npos && pid > 0 &&
-                ProcessStart(pid) == name.substr(dot + 1, second - dot - 1);
+        alive = second != std::string::npos && pid > 0 && ProcessStart(pid) == name.substr(dot + 1, second - dot - 1);
       }
       if (!alive) ended.push_back(name);
     }

@@ -18,9 +18,12 @@ bool IsText(FieldType type) { return type == FieldType::String || type == FieldT
 // The field type Query gives a computed column of values of one kind.
 FieldType TypeOfKind(VarType kind) {
   switch (kind) {
-    case VarType::Integer: return FieldType::Integer;
-    case VarType::Float: return FieldType::Float;
-    default: return FieldType::String;
+    case VarType::Integer:
+      return FieldType::Integer;
+    case VarType::Float:
+      return FieldType::Float;
+    default:
+      return FieldType::String;
   }
 }
 
@@ -77,10 +80,10 @@ class ShapedRows final : public RowVisitor {
 
  private:
   struct Source {
-    int at;                               // the result's column
-    FieldType field;                      // the declared field's type
-    std::optional<FieldType> column;      // the column's type, once known
-    bool computed;                        // typed by its values
+    int at;                           // the result's column
+    FieldType field;                  // the declared field's type
+    std::optional<FieldType> column;  // the column's type, once known
+    bool computed;                    // typed by its values
   };
 
   // A computed column takes the type of its first value; a value of

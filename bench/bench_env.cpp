@@ -7,8 +7,8 @@ namespace psrbench {
 namespace {
 
 std::filesystem::path FreshFolder(int listed) {
-  auto folder = std::filesystem::temp_directory_path() /
-                ("psr_bench_" + std::to_string(getpid()) + "_" + std::to_string(listed));
+  auto folder =
+      std::filesystem::temp_directory_path() / ("psr_bench_" + std::to_string(getpid()) + "_" + std::to_string(listed));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   return folder;
@@ -16,7 +16,8 @@ std::filesystem::path FreshFolder(int listed) {
 
 }  // namespace
 
-BenchEnv::BenchEnv(int listedProposals) : folder_(FreshFolder(listedProposals)), dbPath_((folder_ / "bench.db").string()) {
+BenchEnv::BenchEnv(int listedProposals)
+    : folder_(FreshFolder(listedProposals)), dbPath_((folder_ / "bench.db").string()) {
   appsrv::ServerOptions options;
   options.dbPath = dbPath_;
   options.port = 0;

@@ -25,7 +25,7 @@ inline constexpr const char* kPrxDirect = "direct PrxProposta";
 inline constexpr const char* kOpenScreen = "open screen";
 inline constexpr const char* kReadDirectly = "direct read";
 inline constexpr const char* kServerRead = "server GetProposta";  // streamed into pieces
-inline constexpr const char* kAnswerRead = "answer read";  // as its pieces arrive
+inline constexpr const char* kAnswerRead = "answer read";         // as its pieces arrive
 inline constexpr const char* kDataSetFilled = "data set filled";
 inline constexpr const char* kListFilled = "screen list filled";
 std::string OpeningKey(const char* step, int proposals);

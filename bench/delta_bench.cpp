@@ -21,8 +21,8 @@ struct ProposalKey {
 };
 
 ProposalKey LastProposal(appsrv::Storage& db) {
-  auto found = db.Query(
-      "SELECT NRPROPOSFAS, NRVERPROPFAS FROM PROPOSTAFAS ORDER BY CAST(NRPROPOSFAS AS INTEGER) DESC LIMIT 1");
+  auto found =
+      db.Query("SELECT NRPROPOSFAS, NRVERPROPFAS FROM PROPOSTAFAS ORDER BY CAST(NRPROPOSFAS AS INTEGER) DESC LIMIT 1");
   return {found.rows.at(0).at(0), found.rows.at(0).at(1)};
 }
 
@@ -44,10 +44,10 @@ plat::Delta ServiceInserts(const ProposalKey& key, int rows) {
                   {"NMTIPOSERV", plat::FieldType::String, 30}};
   for (int i = 0; i < rows; ++i) {
     const std::string code = ServiceCode(i);
-    delta.changes.push_back({plat::ChangeKind::Insert,
-                             {},
-                             {key.number, key.version, plat::Variant(code), plat::Variant(100.0 + i),
-                              plat::Variant("Servico " + code)}});
+    delta.changes.push_back(
+        {plat::ChangeKind::Insert,
+         {},
+         {key.number, key.version, plat::Variant(code), plat::Variant(100.0 + i), plat::Variant("Servico " + code)}});
   }
   return delta;
 }
@@ -57,8 +57,9 @@ void DeleteServices(appsrv::Storage& db, const ProposalKey& key) {
 }
 
 int64_t CountServices(appsrv::Storage& db, const ProposalKey& key) {
-  return db.Query("SELECT COUNT(*) FROM PROPOSTASERV WHERE NRPROPOSFAS = ?1 AND NRVERPROPFAS = ?2",
-                  {key.number, key.version})
+  return db
+      .Query("SELECT COUNT(*) FROM PROPOSTASERV WHERE NRPROPOSFAS = ?1 AND NRVERPROPFAS = ?2",
+             {key.number, key.version})
       .rows.at(0)
       .at(0)
       .ToInt();
@@ -86,8 +87,7 @@ void SendDelta(benchmark::State& state, const BenchEnv& env, Samples& samples, c
   DeleteServices(*db, proposal);
 }
 
-void InsertDirectly(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key,
-                    int rows) {
+void InsertDirectly(benchmark::State& state, const BenchEnv& env, Samples& samples, const std::string& key, int rows) {
   auto storage = env.OpenStorage();
   const ProposalKey proposal = LastProposal(*storage);
   const plat::Delta delta = ServiceInserts(proposal, rows);

@@ -11,11 +11,10 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -114,9 +113,9 @@ void Round(plat::TDBGrid& list, Figures& figures) {
   while (list.Row() < list.RowCount() - 1 && pages < kPages) {
     int before = list.Row();
     longest = std::max(longest, Timed([&] {
-      Press(*view, Qt::Key_PageDown);
-      watch->WaitForPaint();
-    }));
+                         Press(*view, Qt::Key_PageDown);
+                         watch->WaitForPaint();
+                       }));
     ++pages;
     if (list.Row() <= before) throw std::runtime_error("Page Down did not move the list's cursor");
   }

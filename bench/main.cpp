@@ -38,19 +38,26 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
-    std::vector<Pair> pairs{
-        {"ValidaProposta round trip (read-only call)", kValida, "TCP echo, same sizes + its statement, direct",
-         {kValidaEcho, kValidaDirect}},
-        {"PrxProposta round trip (write)", kPrxProposta, "TCP echo, same sizes + its write transaction, direct",
-         {kPrxEcho, kPrxDirect}}};
+    std::vector<Pair> pairs{{"ValidaProposta round trip (read-only call)",
+                             kValida,
+                             "TCP echo, same sizes + its statement, direct",
+                             {kValidaEcho, kValidaDirect}},
+                            {"PrxProposta round trip (write)",
+                             kPrxProposta,
+                             "TCP echo, same sizes + its write transaction, direct",
+                             {kPrxEcho, kPrxDirect}}};
     for (const auto& env : envs) {
       const int n = env->ListedProposals();
-      pairs.push_back({"open screen, " + std::to_string(n) + " proposals", OpeningKey(kOpenScreen, n),
-                       "GetProposta's statement read directly, " + std::to_string(n), {OpeningKey(kReadDirectly, n)}});
+      pairs.push_back({"open screen, " + std::to_string(n) + " proposals",
+                       OpeningKey(kOpenScreen, n),
+                       "GetProposta's statement read directly, " + std::to_string(n),
+                       {OpeningKey(kReadDirectly, n)}});
     }
     for (int rows : kDeltaRows)
-      pairs.push_back({"SetDadosContServico, " + std::to_string(rows) + " rows inserted", DeltaKey(kSendDelta, rows),
-                       "same rows inserted directly, one transaction", {DeltaKey(kDirectInsert, rows)}});
+      pairs.push_back({"SetDadosContServico, " + std::to_string(rows) + " rows inserted",
+                       DeltaKey(kSendDelta, rows),
+                       "same rows inserted directly, one transaction",
+                       {DeltaKey(kDirectInsert, rows)}});
     PrintSummary(samples, pairs);
 
     std::vector<int> listed;

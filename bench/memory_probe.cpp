@@ -52,7 +52,8 @@ int RunMemoryProbe(int port) {
     // What stays once the call's buffers are given back.
     malloc_trim(0);
     const Resident after = ReadResident();
-    std::printf("%lld %lld %lld %d\n", before.now, after.now, after.peak, frmSolicitaProposta->cdsProposta->RecordCount());
+    std::printf("%lld %lld %lld %d\n", before.now, after.now, after.peak,
+                frmSolicitaProposta->cdsProposta->RecordCount());
     frmSolicitaProposta->CloseScreen();
     host::TApplication::Current().ProcessMessages();
     return 0;
@@ -66,12 +67,13 @@ void ReportMemory(const BenchEnv& env, const char* program) {
   // The packet's bytes: GetProposta's answer frame as the server sends it.
   const std::chrono::milliseconds timeout{60000};
   plat::TcpSocket socket = plat::TcpSocket::Connect("127.0.0.1", env.Port(), timeout);
-  plat::WriteFrame(socket, plat::RequestText({1, appsrv::kModuleObject, "GetProposta",
-                                              {BenchEnv::kBranch, BenchEnv::kOperator}}));
+  plat::WriteFrame(
+      socket, plat::RequestText({1, appsrv::kModuleObject, "GetProposta", {BenchEnv::kBranch, BenchEnv::kOperator}}));
   const std::size_t packetBytes = plat::ReadFrame(socket, timeout).value_or("").size();
   socket.Close();
 
-  const std::string command = std::filesystem::read_symlink(program).string() + " --memory-probe=" + std::to_string(env.Port());
+  const std::string command =
+      std::filesystem::read_symlink(program).string() + " --memory-probe=" + std::to_string(env.Port());
   long long before = 0, after = 0, peak = 0;
   int records = 0;
   FILE* probe = popen(command.c_str(), "r");
@@ -83,10 +85,10 @@ void ReportMemory(const BenchEnv& env, const char* program) {
     return;
   }
   const long long loaded = after - before;
-  std::printf("  %d proposals; packet %.1f MiB; resident memory grown by %.1f MiB (%.2fx the packet);"
-              " peak while loading %.1f MiB over the start\n",
-              records, Mib((long long)packetBytes), Mib(loaded), double(loaded) / double(packetBytes),
-              Mib(peak - before));
+  std::printf(
+      "  %d proposals; packet %.1f MiB; resident memory grown by %.1f MiB (%.2fx the packet);"
+      " peak while loading %.1f MiB over the start\n",
+      records, Mib((long long)packetBytes), Mib(loaded), double(loaded) / double(packetBytes), Mib(peak - before));
 }
 
 }  // namespace psrbench

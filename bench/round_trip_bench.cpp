@@ -114,9 +114,9 @@ void PrxPropostaDirect(benchmark::State& state, const BenchEnv& env, Samples& sa
 
 template <class Body>
 void Register(const std::string& name, Samples& samples, const char* key, Body body) {
-  benchmark::RegisterBenchmark(name.c_str(), [&samples, key, body](benchmark::State& state) {
-    Guarded(state, samples, key, [&] { body(state); });
-  })
+  benchmark::RegisterBenchmark(
+      name.c_str(),
+      [&samples, key, body](benchmark::State& state) { Guarded(state, samples, key, [&] { body(state); }); })
       ->UseManualTime()
       ->Iterations(kIterations)
       ->Repetitions(kRepetitions)

@@ -38,8 +38,7 @@ std::size_t Samples::Count(const std::string& key) const {
 
 void PrintSummary(const Samples& samples, const std::vector<Pair>& pairs) {
   std::printf("\nSummary (medians of single operations; n = operations timed)\n");
-  std::printf("%-46s %10s %6s   %-58s %10s   %7s\n", "measured", "median", "n", "reference (floor)", "median",
-              "ratio");
+  std::printf("%-46s %10s %6s   %-58s %10s   %7s\n", "measured", "median", "n", "reference (floor)", "median", "ratio");
   std::printf("%s\n", std::string(146, '-').c_str());
   for (const Pair& pair : pairs) {
     double measured = samples.Median(pair.measuredKey);

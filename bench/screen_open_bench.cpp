@@ -179,8 +179,8 @@ void RegisterScreenOpening(const BenchEnv& env, Samples& samples) {
   localDatabase = true;
   const int proposals = env.ListedProposals();
   const std::pair<const char*, Step> steps[] = {
-      {kOpenScreen, OpenScreen},   {kReadDirectly, ReadDirectly},   {kServerRead, ServerRead},
-      {kAnswerRead, ReadAnswer},   {kDataSetFilled, FillDataSet}, {kListFilled, FillScreenList},
+      {kOpenScreen, OpenScreen}, {kReadDirectly, ReadDirectly}, {kServerRead, ServerRead},
+      {kAnswerRead, ReadAnswer}, {kDataSetFilled, FillDataSet}, {kListFilled, FillScreenList},
   };
   for (const auto& [step, run] : steps) {
     const std::string key = OpeningKey(step, proposals);

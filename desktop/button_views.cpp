@@ -43,9 +43,12 @@ constexpr std::array<NavRow, NavigatorView::kButtons> kNavRows = {{
 SpeedButtonView::SpeedButtonView(plat::TControl& control, ViewContext& context, QWidget* parent)
     : ControlView(control, context, CommandButton(parent)), button_(static_cast<QToolButton*>(Widget())) {
   QIcon icon = CommandIcon(control.Name(), *button_->style());
-  if (dynamic_cast<plat::TBtnPesquisa*>(&control)) button_->setText(QStringLiteral("…"));
-  else if (!icon.isNull()) button_->setIcon(icon);
-  else button_->setText(CommandLetter(control.Hint()));
+  if (dynamic_cast<plat::TBtnPesquisa*>(&control))
+    button_->setText(QStringLiteral("…"));
+  else if (!icon.isNull())
+    button_->setIcon(icon);
+  else
+    button_->setText(CommandLetter(control.Hint()));
   QObject::connect(button_, &QToolButton::clicked, button_, [this] {
     plat::TControl& clicked = Control();
     if (!Context().MayAct(clicked)) return;

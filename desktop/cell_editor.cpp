@@ -171,7 +171,8 @@ void CellEditor::Key(QKeyEvent* event) {
         return;
       }
       break;
-    default: break;
+    default:
+      break;
   }
   QString text = event->text();
   if (plain && !text.isEmpty() && text.at(0).isPrint()) {

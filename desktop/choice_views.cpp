@@ -72,7 +72,9 @@ QWidget* RadioGroupView::FocusWidget() const {
 // ---- drop-down list ----------------------------------------------------------------
 
 ComboBoxView::ComboBoxView(plat::TDBChoiceControl& control, ViewContext& context, QWidget* parent)
-    : ControlView(control, context, new QComboBox(parent)), choice_(control), combo_(static_cast<QComboBox*>(Widget())) {
+    : ControlView(control, context, new QComboBox(parent)),
+      choice_(control),
+      combo_(static_cast<QComboBox*>(Widget())) {
   combo_->setEditable(false);
   QObject::connect(combo_, &QComboBox::activated, combo_, [this](int index) {
     ChooseItem(Context(), choice_, index);

@@ -15,9 +15,9 @@ struct SettingOption {
 };
 
 constexpr std::array kSettings = {
-    SettingOption{"--server", "server"},   SettingOption{"--operator", "operator"},
-    SettingOption{"--branch", "branch"},   SettingOption{"--operator-name", "operator-name"},
-    SettingOption{"--cache", "cache"},     SettingOption{"--package", "package"},
+    SettingOption{"--server", "server"}, SettingOption{"--operator", "operator"},
+    SettingOption{"--branch", "branch"}, SettingOption{"--operator-name", "operator-name"},
+    SettingOption{"--cache", "cache"},   SettingOption{"--package", "package"},
 };
 
 }  // namespace

@@ -12,9 +12,9 @@ namespace desk {
 
 struct DesktopOptions {
   hostapp::HostConfig config;
-  bool openScreen = false;   // open the proposal-request screen at start
-  std::string screenshot;    // with openScreen: save the window there and quit
-  std::string locale;        // the user's locale ("pt_BR"); empty: the system's
+  bool openScreen = false;  // open the proposal-request screen at start
+  std::string screenshot;   // with openScreen: save the window there and quit
+  std::string locale;       // the user's locale ("pt_BR"); empty: the system's
   bool help = false;
 };
 

@@ -13,8 +13,8 @@ namespace desk {
 
 struct GridAction {
   enum Kind { Select, KeyPress, Key, Choose, EditButton, Title, DoubleClick } kind = Select;
-  int row = -1;     // Select, DoubleClick: the view row, -1 keeps the row
-  int column = -1;  // Select, DoubleClick: the column, -1 keeps the column; Title: the column
+  int row = -1;                             // Select, DoubleClick: the view row, -1 keeps the row
+  int column = -1;                          // Select, DoubleClick: the column, -1 keeps the column; Title: the column
   char32_t character = 0;                   // KeyPress
   plat::GridKey key = plat::GridKey::Down;  // Key
   int pick = -1;                            // Choose: the pick-list entry

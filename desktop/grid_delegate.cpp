@@ -63,7 +63,8 @@ void GridDelegate::PaintThroughCanvas(QPainter& painter, const QStyleOptionViewI
                                       const QModelIndex& index) const {
   const QRect& r = option.rect;
   try {
-    grid_.PaintCell(index.row(), index.column(), plat::TRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    grid_.PaintCell(index.row(), index.column(),
+                    plat::TRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
   } catch (const std::exception&) {
     // A draw handler that fails leaves its cell blank; painting goes on.
     painter.fillRect(r, option.palette.color(QPalette::Base));

@@ -15,15 +15,15 @@ namespace desk {
 
 // Where the grid stands, for the keys that move the selection.
 struct GridPosition {
-  int row = -1;       // the current view row, -1 when none
+  int row = -1;  // the current view row, -1 when none
   int rowCount = 0;
-  int column = 0;     // the selected column
+  int column = 0;                   // the selected column
   std::vector<int> visibleColumns;  // indexes of the shown columns, in order
-  int pageRows = 1;   // rows one Page Up/Down moves
+  int pageRows = 1;                 // rows one Page Up/Down moves
 };
 
 struct KeyTranslation {
-  bool taken = false;  // the grid window handles the key (even when it does nothing)
+  bool taken = false;               // the grid window handles the key (even when it does nothing)
   std::vector<GridAction> actions;  // to run in order
   bool openPickList = false;        // drop the current column's pick list down
 };

@@ -1,7 +1,6 @@
 #include "desktop/grid_model.h"
 
 #include <QPointer>
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -73,8 +72,8 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
   std::vector<plat::TColumn*> columns = grid_.Columns();
-  bool readOnly = grid_.ReadOnly() || index.column() >= static_cast<int>(columns.size()) ||
-                  columns[index.column()]->ReadOnly;
+  bool readOnly =
+      grid_.ReadOnly() || index.column() >= static_cast<int>(columns.size()) || columns[index.column()]->ReadOnly;
   return readOnly ? flags : flags | Qt::ItemIsEditable;
 }
 

@@ -12,7 +12,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-
 #include <memory>
 
 #include "platform/ui/grid.h"

@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
-
 #include <algorithm>
 
 #include "desktop/cell_editor.h"

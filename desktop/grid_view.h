@@ -9,7 +9,6 @@
 #pragma once
 
 #include <QTableView>
-
 #include <utility>
 
 #include "desktop/grid_actions.h"

@@ -14,8 +14,8 @@
 #include "desktop/screen_window.h"
 #include "desktop/user_locale.h"
 #include "desktop/window_style.h"
-#include "host/runtime/host_runtime.h"
 #include "host/application.h"
+#include "host/runtime/host_runtime.h"
 
 namespace {
 

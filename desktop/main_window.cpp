@@ -10,12 +10,12 @@
 
 #include "desktop/busy_indicator.h"
 #include "desktop/form_bridge.h"
+#include "desktop/menu_bridge.h"
 #include "desktop/qt_text.h"
 #include "desktop/screen_status.h"
-#include "desktop/menu_bridge.h"
 #include "desktop/screen_window.h"
-#include "host/runtime/host_runtime.h"
 #include "host/application.h"
+#include "host/runtime/host_runtime.h"
 #include "platform/ui/user_actions.h"
 
 namespace desk {
@@ -30,7 +30,8 @@ MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidg
     : QMainWindow(parent), runtime_(runtime), busy_(busy), area_(new QMdiArea(this)) {
   setObjectName("MainWindow");
   const hostapp::HostConfig& config = runtime.Config();
-  setWindowTitle(QStringLiteral("Gestão Comercial — %1 — Filial %2").arg(ToQt(config.nomeOperador), ToQt(config.filial)));
+  setWindowTitle(
+      QStringLiteral("Gestão Comercial — %1 — Filial %2").arg(ToQt(config.nomeOperador), ToQt(config.filial)));
   area_->setObjectName("Documents");
   setCentralWidget(area_);
 
@@ -63,9 +64,10 @@ MainWindow::MainWindow(hostapp::HostRuntime& runtime, BusyIndicator& busy, QWidg
   statusBar()->addPermanentWidget(sign);
   // Who works where stays on the left (a message shown for a moment, as a
   // menu's hint, covers it only meanwhile).
-  auto* who = new QLabel(
-      QStringLiteral("Operador %1 · servidor %2:%3").arg(ToQt(config.operador), ToQt(config.serverHost)).arg(config.serverPort),
-      this);
+  auto* who = new QLabel(QStringLiteral("Operador %1 · servidor %2:%3")
+                             .arg(ToQt(config.operador), ToQt(config.serverHost))
+                             .arg(config.serverPort),
+                         this);
   who->setObjectName("SignedIn");
   statusBar()->addWidget(who, 1);
   busy_.SetSign(sign);

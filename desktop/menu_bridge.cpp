@@ -55,9 +55,8 @@ QAction* MenuBridge::AddItem(plat::TMenuItem& item, QMenu* menu) {
     action->setShortcut(keys);
     shortcuts_.emplace_back(keys, &item);
   }
-  connect(action, &QAction::triggered, this, [this, &item] {
-    context_.Forward([&item](plat::TUserActions& actions) { return actions.Click(item); });
-  });
+  connect(action, &QAction::triggered, this,
+          [this, &item] { context_.Forward([&item](plat::TUserActions& actions) { return actions.Click(item); }); });
   return action;
 }
 

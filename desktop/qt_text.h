@@ -6,7 +6,9 @@
 
 namespace desk {
 
-inline QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+inline QString ToQt(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 inline std::string FromQt(const QString& text) { return text.toStdString(); }
 
 }  // namespace desk

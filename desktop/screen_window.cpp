@@ -62,8 +62,10 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
   plat::TForm& form = bridge_->Form();
   bridge_->Forward([&form](plat::TUserActions& actions) {
     return actions.Run([&form] {
-      if (auto* screen = dynamic_cast<host::TfrmPadrao*>(&form)) screen->CloseScreen();
-      else form.Close();
+      if (auto* screen = dynamic_cast<host::TfrmPadrao*>(&form))
+        screen->CloseScreen();
+      else
+        form.Close();
       return true;
     });
   });

@@ -9,8 +9,8 @@
 #include "platform/ui/buttons.h"
 #include "platform/ui/dbchoice.h"
 #include "platform/ui/dbedit.h"
-#include "platform/ui/splitter.h"
 #include "platform/ui/form.h"
+#include "platform/ui/splitter.h"
 
 namespace desk {
 

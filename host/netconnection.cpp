@@ -45,9 +45,9 @@ ServerResult TNetConnection::Call(const std::string& object, const std::string& 
     }
   }
   if (!Connected()) {
-    result = ServerResult::OfFailure(notConnected.empty() ? "Not connected to the application server (" + object +
-                                                                 "." + method + ")"
-                                                           : notConnected + " (" + method + ")");
+    result = ServerResult::OfFailure(notConnected.empty()
+                                         ? "Not connected to the application server (" + object + "." + method + ")"
+                                         : notConnected + " (" + method + ")");
   } else {
     try {
       // A list's answer may come in pieces: each is read as it arrives.
@@ -61,9 +61,15 @@ ServerResult TNetConnection::Call(const std::string& object, const std::string& 
       if (answer.id == 0 && answer.kind == plat::RpcAnswer::Kind::Error) throw plat::ENetError(answer.error);
       if (answer.id != request.id) throw plat::ENetError("The application server answered another call");
       switch (answer.kind) {
-        case plat::RpcAnswer::Kind::Packet: result = ServerResult::OfPacket(std::move(answer.packet)); break;
-        case plat::RpcAnswer::Kind::Value: result = ServerResult::OfValue(std::move(answer.value)); break;
-        case plat::RpcAnswer::Kind::Error: result = ServerResult::OfFailure(answer.error); break;
+        case plat::RpcAnswer::Kind::Packet:
+          result = ServerResult::OfPacket(std::move(answer.packet));
+          break;
+        case plat::RpcAnswer::Kind::Value:
+          result = ServerResult::OfValue(std::move(answer.value));
+          break;
+        case plat::RpcAnswer::Kind::Error:
+          result = ServerResult::OfFailure(answer.error);
+          break;
       }
     } catch (const plat::ENetError& e) {
       socket_.Close();  // a late answer must not be read as the next call's
@@ -72,8 +78,8 @@ ServerResult TNetConnection::Call(const std::string& object, const std::string& 
     } catch (const std::exception& e) {  // malformed answer
       socket_.Close();
       lost_ = true;
-      result = ServerResult::OfFailure("The application server sent an unreadable answer to " + method + ": " +
-                                       e.what());
+      result =
+          ServerResult::OfFailure("The application server sent an unreadable answer to " + method + ": " + e.what());
     }
   }
   if (OnCall) OnCall(request, result);

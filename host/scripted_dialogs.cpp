@@ -42,7 +42,8 @@ int ScriptedDialogs::MessageDlg(const std::string& text, plat::DialogType type, 
 }
 
 void ScriptedDialogs::ShowError(const std::string& text) {
-  transcript_.push_back(DialogRecord::Of(DialogRecord::Kind::Error, text, plat::DialogType::Error, plat::mbOK, plat::mrOk));
+  transcript_.push_back(
+      DialogRecord::Of(DialogRecord::Kind::Error, text, plat::DialogType::Error, plat::mbOK, plat::mrOk));
 }
 
 bool ScriptedDialogs::Search(plat::TDataSource& source, const std::string& title, const std::string& emptyText) {

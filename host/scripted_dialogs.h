@@ -15,11 +15,11 @@ namespace host {
 
 struct DialogRecord {
   enum class Kind { Message, Error, Search, Wait } kind = Kind::Message;
-  std::string text;             // message text, or the search title
+  std::string text;  // message text, or the search title
   plat::DialogType type = plat::DialogType::Information;
   int buttons = 0;
-  int result = 0;               // modal result, or for a search 1 picked / 0 not
-  std::string emptyText;        // search: shown when nothing was listed
+  int result = 0;                 // modal result, or for a search 1 picked / 0 not
+  std::string emptyText;          // search: shown when nothing was listed
   std::vector<std::string> rows;  // search: the listed rows, shown fields joined by " | "
 
   static DialogRecord Of(Kind kind, std::string text, plat::DialogType type, int buttons, int result = 0) {

@@ -13,11 +13,11 @@
 namespace host {
 
 struct HostSession {
-  std::string operador = "ADMIN";          // operator code
-  std::string filiProc = "0001";           // processing branch code
+  std::string operador = "ADMIN";              // operator code
+  std::string filiProc = "0001";               // processing branch code
   std::string nomeOperador = "Administrador";  // operator name
-  std::string webURL = "127.0.0.1";        // application server host
-  int webPort = 47130;                     // application server port
+  std::string webURL = "127.0.0.1";            // application server host
+  int webPort = 47130;                         // application server port
   // Refreshes the host's local copy of the named tables; every request is
   // also kept in cacheRefreshes, in order.
   std::function<void(const std::vector<std::string>&)> refreshLocalCache;

@@ -2,7 +2,6 @@
 // a client data set, driven by scripted user actions; prints what a user would
 // see and what the data set would send to the application server.
 #include <iostream>
-
 #include <nlohmann/json.hpp>
 
 #include "host/application.h"
@@ -57,9 +56,9 @@ int main() {
   Dialogs::Install(&dialogs);
   TfrmDemo* form = nullptr;
   host::TApplication::Current().CreateForm(form);
-  form->cds->SetData(DataPacket{{{"CODIGO", FieldType::String, 6}, {"NOME", FieldType::String, 30},
-                                 {"LIMITE", FieldType::Float}},
-                                {{Variant("000001"), Variant("Ana"), Variant(1234.5)}}});
+  form->cds->SetData(
+      DataPacket{{{"CODIGO", FieldType::String, 6}, {"NOME", FieldType::String, 30}, {"LIMITE", FieldType::Float}},
+                 {{Variant("000001"), Variant("Ana"), Variant(1234.5)}}});
   form->cds->MergeChangeLog();
   form->Show();
   TUserActions user(*form);

@@ -34,9 +34,7 @@ void TfrmSolicitaProposta::dtsPadraoStateChange(TComponent& sender) {
 
 void TfrmSolicitaProposta::ShowPendingWork() { commands::ApplyPendingRule(*this); }
 
-void TfrmSolicitaProposta::dtsMensagemStateChange(TComponent&) {
-  commands::ApplyDetailStateRule(*this, *cdsMensagem);
-}
+void TfrmSolicitaProposta::dtsMensagemStateChange(TComponent&) { commands::ApplyDetailStateRule(*this, *cdsMensagem); }
 
 void TfrmSolicitaProposta::dtsDadosContLinhaProdStateChange(TComponent&) {
   commands::ApplyDetailStateRule(*this, *cdsDadosContLinhaProd);

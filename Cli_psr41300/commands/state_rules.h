@@ -22,7 +22,7 @@ struct StateRule {
   AcceptanceLock lock;
   ButtonCopy copy;
   plat::TDBGrid* T::*grid = nullptr;  // the detail grid, for AcceptanceLock::Detail
-  const char* lockedWith = nullptr;  // a control locked with the grid
+  const char* lockedWith = nullptr;   // a control locked with the grid
 };
 
 // The common rule on the rule's data set, its acceptance lock and its button

@@ -54,8 +54,7 @@ void TfrmSolicitaProposta::Vd_Sistema(bool must) {
                          .ask =
                              [this] {
                                return appclient::RdmSolicitaProposta(*netProposta)
-                                   .ValidaSistema(CurrentProposal(*this).number,
-                                                  Text(*cdsSistLinhaProd, "CDSISTEMA"),
+                                   .ValidaSistema(CurrentProposal(*this).number, Text(*cdsSistLinhaProd, "CDSISTEMA"),
                                                   Text(*cdsDadosContLinhaProd, "CDLINPPROP"));
                              },
                          .answer = cdsValidaSistema,
@@ -99,7 +98,9 @@ void TfrmSolicitaProposta::cdsSistLinhaProdAfterDelete(TDataSet&) {
   fetch::OrderLineSystems(*this);
 }
 
-void TfrmSolicitaProposta::cdsSistLinhaProdAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsSistLinhaProd); }
+void TfrmSolicitaProposta::cdsSistLinhaProdAfterCancel(TDataSet&) {
+  steps::DiscardRefusedChanges(*this, *cdsSistLinhaProd);
+}
 
 void TfrmSolicitaProposta::cdsSistLinhaProdAfterScroll(TDataSet&) { dtsSistLinhaProdStateChange(*dtsSistLinhaProd); }
 

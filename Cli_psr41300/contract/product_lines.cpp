@@ -26,8 +26,8 @@ const steps::Required kNamesRequired[] = {
 
 // After it, in this order.
 const steps::Required kValuesRequired[] = {
-    {"NRUSUALINPP", "NUMUSU"}, {"IDTIPLINPP", "TPLINPROD"}, {"IDTPPGTLINPP", "TPPAG"},
-    {"QTLINPPROP", "QTLICE"},  {"VRLUSOPROP", "VALLU"},     {"VRMENSPROP", "VALMES"},
+    {"NRUSUALINPP", "NUMUSU"},  {"IDTIPLINPP", "TPLINPROD"},    {"IDTPPGTLINPP", "TPPAG"},
+    {"QTLINPPROP", "QTLICE"},   {"VRLUSOPROP", "VALLU"},        {"VRMENSPROP", "VALMES"},
     {"DIFAMENLINPP", "DIAFAT"}, {"IDMPROCLINPP", "Modo_Proce"}, {"IDLPROCLINPP", "Local_Proce"},
 };
 
@@ -73,7 +73,8 @@ void TfrmSolicitaProposta::cdsDadosContLinhaProdBeforePost(TDataSet& dataSet) {
   // A stored line given another code takes its systems with it on the
   // server: what they hold pending is settled under the code they were read
   // by first (a refusal keeps the line being typed).
-  if (StoredValueTypedOver(*cdsDadosContLinhaProd, {"CDLINPPROP"})) steps::SettleDependents(*this, *cdsDadosContLinhaProd);
+  if (StoredValueTypedOver(*cdsDadosContLinhaProd, {"CDLINPPROP"}))
+    steps::SettleDependents(*this, *cdsDadosContLinhaProd);
 }
 
 void TfrmSolicitaProposta::Vd_DadosCont_LinhaProd(bool must) {
@@ -127,10 +128,14 @@ void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterDelete(TDataSet&) {
   host::Vogalis::AtualizaLocalCache({details::DetailOf(*this, *cdsSistLinhaProd).cacheTable});
 }
 
-void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsDadosContLinhaProd); }
+void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterCancel(TDataSet&) {
+  steps::DiscardRefusedChanges(*this, *cdsDadosContLinhaProd);
+}
 
 // The systems typed for the line being left are stored under it first.
-void TfrmSolicitaProposta::cdsDadosContLinhaProdBeforeScroll(TDataSet&) { steps::SettleDependents(*this, *cdsDadosContLinhaProd); }
+void TfrmSolicitaProposta::cdsDadosContLinhaProdBeforeScroll(TDataSet&) {
+  steps::SettleDependents(*this, *cdsDadosContLinhaProd);
+}
 
 void TfrmSolicitaProposta::cdsDadosContLinhaProdAfterScroll(TDataSet&) {
   fetch::SystemsOfCurrentLine(*this);
@@ -159,8 +164,6 @@ void TfrmSolicitaProposta::dbgDadosContLinhaProdEnter(TComponent& sender) {
   dtsDadosContLinhaProdStateChange(sender);
 }
 
-void TfrmSolicitaProposta::dbgDadosContLinhaProdExit(TComponent&) {
-  steps::PostOnExit(*this, *cdsDadosContLinhaProd);
-}
+void TfrmSolicitaProposta::dbgDadosContLinhaProdExit(TComponent&) { steps::PostOnExit(*this, *cdsDadosContLinhaProd); }
 
 }  // namespace cli_psr41300

@@ -85,7 +85,9 @@ void TfrmSolicitaProposta::cdsDadosContServicoAfterDelete(TDataSet&) {
   steps::SendDetailChanges(*this, *cdsDadosContServico);
 }
 
-void TfrmSolicitaProposta::cdsDadosContServicoAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsDadosContServico); }
+void TfrmSolicitaProposta::cdsDadosContServicoAfterCancel(TDataSet&) {
+  steps::DiscardRefusedChanges(*this, *cdsDadosContServico);
+}
 
 void TfrmSolicitaProposta::cdsDadosContServicoAfterScroll(TDataSet&) {
   dtsDadosContServicoStateChange(*dtsDadosContServico);

@@ -40,8 +40,7 @@ void SystemsOfCurrentLine(T& form) {
 }
 
 void ContractServices(T& form) {
-  steps::Reload(form, *form.cdsDadosContServico,
-                [&] { return Rdm(form).GetDadosContServico(CurrentProposal(form)); });
+  steps::Reload(form, *form.cdsDadosContServico, [&] { return Rdm(form).GetDadosContServico(CurrentProposal(form)); });
 }
 
 void OrderLines(T& form) {

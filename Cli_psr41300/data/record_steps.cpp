@@ -104,8 +104,9 @@ void SettlePending(T& form, plat::TClientDataSet& detail) {
 
 void ResendRefused(T& form, plat::TClientDataSet& dataSet) {
   const plat::Delta delta = dataSet.GetDelta();
-  const bool deletesOnly = std::all_of(delta.changes.begin(), delta.changes.end(),
-                                       [](const plat::DeltaEntry& change) { return change.kind == plat::ChangeKind::Delete; });
+  const bool deletesOnly = std::all_of(delta.changes.begin(), delta.changes.end(), [](const plat::DeltaEntry& change) {
+    return change.kind == plat::ChangeKind::Delete;
+  });
   const plat::TDataSet::Event& sent = deletesOnly ? dataSet.AfterDelete : dataSet.AfterPost;
   if (sent)
     sent(dataSet);
@@ -187,11 +188,12 @@ void ShowStaleDependents(T& form) {
     if (!row.master) continue;
     plat::TClientDataSet& detail = *(form.*row.dataSet);
     plat::TClientDataSet& master = *(form.*row.master);
-    if (!master.Active() || master.IsEmpty() || master.Editing() || form.cdsProposta->Editing() || !master.AfterScroll ||
-        std::find(shown.begin(), shown.end(), &master) != shown.end())
+    if (!master.Active() || master.IsEmpty() || master.Editing() || form.cdsProposta->Editing() ||
+        !master.AfterScroll || std::find(shown.begin(), shown.end(), &master) != shown.end())
       continue;
     const auto fetched = form.fetchedUnder.find(&detail);
-    const bool stale = !detail.Active() || fetched == form.fetchedUnder.end() || fetched->second != KeyShownUnder(form, row);
+    const bool stale =
+        !detail.Active() || fetched == form.fetchedUnder.end() || fetched->second != KeyShownUnder(form, row);
     if (!stale) continue;
     shown.push_back(&master);
     master.AfterScroll(master);
@@ -216,7 +218,8 @@ void TakeCodeOfName(const T& form, const NamedCode& named) {
   plat::TField& name = named.row->FieldByName(named.nameField);
   const std::string typed = name.AsString();
   if (support::Empty(typed)) {
-    const bool storedName = named.row->State() == plat::DataSetState::Edit && !support::Empty(name.ValueText(name.OldValue()));
+    const bool storedName =
+        named.row->State() == plat::DataSetState::Edit && !support::Empty(name.ValueText(name.OldValue()));
     if (storedName || !support::Empty(support::Text(*named.row, named.codeField))) {
       name.FocusControl();
       EndWith(form, named.missingCode);
@@ -252,7 +255,10 @@ void TakeCodeOfLocalName(const T& form, plat::TDataSet& row, plat::TADOIBQuery& 
                         .nameField = nameField,
                         .codeField = codeField,
                         .list = &table,
-                        .open = [&table, reopen] { if (!table.Active()) reopen(); },
+                        .open =
+                            [&table, reopen] {
+                              if (!table.Active()) reopen();
+                            },
                         .refresh = reopen,
                         .listName = nameField,
                         .listCode = codeField,

@@ -40,12 +40,12 @@ void CheckRequired(const T& form, const plat::TDataSet& dataSet, std::span<const
 // loaded into a data set used only for that test, and any row in it is a
 // duplicate.
 struct DuplicateCheck {
-  plat::TDataSet* dataSet;         // the row checked
-  const char* field;               // tested for emptiness; focused on any failure
-  const char* missingCode;         // an empty field when it must be informed
+  plat::TDataSet* dataSet;  // the row checked
+  const char* field;        // tested for emptiness; focused on any failure
+  const char* missingCode;  // an empty field when it must be informed
   std::function<host::ServerResult()> ask;
-  plat::TClientDataSet* answer;    // where the server's answer is loaded
-  const char* duplicateCode;       // the answer holds a row
+  plat::TClientDataSet* answer;      // where the server's answer is loaded
+  const char* duplicateCode;         // the answer holds a row
   const char* focusField = nullptr;  // focused instead of field, when the code tested has no column
 };
 // An empty field fails with missingCode when must is true and passes
@@ -65,7 +65,7 @@ struct Picker {
   plat::TDataSource* list;        // the search lists this source's data set
   const char* titleCode;          // msgPadrao texts "title|empty text"
   const char* emptyCode;
-  plat::TDataSet* target;         // the row that takes the pick
+  plat::TDataSet* target;  // the row that takes the pick
   std::span<const PickCopy> copies = {};
   // Fills the row from the picked one, after the copies, where a plain copy
   // is not enough.

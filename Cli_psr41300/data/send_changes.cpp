@@ -4,11 +4,11 @@
 // the host to refresh its copy of the table; a refused one leaves the change
 // logged, to go with the next send or be discarded by a cancel.
 #include "Cli_psr41300/frm_solicita_proposta.h"
+#include "appclient/rdm_solicita_proposta.h"
 #include "host/application.h"
 #include "host/consiste.h"
 #include "host/showavi.h"
 #include "host/vogalis.h"
-#include "appclient/rdm_solicita_proposta.h"
 
 namespace cli_psr41300 {
 

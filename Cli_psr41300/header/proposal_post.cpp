@@ -50,7 +50,8 @@ void TfrmSolicitaProposta::cdsPropostaBeforePost(plat::TDataSet&) {
   // (the server reads it from the party the proposal names).
   const bool customer = CustomerChosen(*this);
   SetText(*cdsProposta, customer ? "CDCLIENTE" : "CDPROSPECT", Text(*cdsProposta, "CODIGO"));
-  for (const char* field : customer ? std::array{"CDPROSPECT", "IDTPIJURPROS"} : std::array{"CDCLIENTE", "IDTPIJURCLIE"})
+  for (const char* field :
+       customer ? std::array{"CDPROSPECT", "IDTPIJURPROS"} : std::array{"CDCLIENTE", "IDTPIJURCLIE"})
     cdsProposta->FieldByName(field).Clear();
   dtsPropostaStateChange(*dtsProposta);
 }
@@ -80,7 +81,8 @@ void TfrmSolicitaProposta::cdsPropostaAfterDelete(plat::TDataSet&) {
   try {
     SendChanges(*cdsProposta, "SetProposta", "PROPOSTAFAS");
   } catch (...) {
-    for (const details::Detail* detail : details::ClosingOrder()) steps::CloseWithDependents(*this, *(this->*detail->dataSet));
+    for (const details::Detail* detail : details::ClosingOrder())
+      steps::CloseWithDependents(*this, *(this->*detail->dataSet));
     dtsPropostaStateChange(*dtsProposta);
     throw;
   }

@@ -62,18 +62,19 @@ void TfrmSolicitaProposta::dbgMensagemColExit(TComponent&) {
 
 // The pick runs no check: the code is checked when the row is posted.
 void TfrmSolicitaProposta::dbgMensagemEditButtonClick(TComponent&) {
-  steps::RunPicker(*this, {.grid = dbgMensagem,
-                           .column = "CDTXTPROPFAS",
-                           .refresh = [this] { Load(*cdsPesqMsg, appclient::RdmSolicitaProposta(*netProposta).PesqMsg()); },
-                           .list = dtsPesqMsg,
-                           .titleCode = "msg",
-                           .emptyCode = "msgInv",
-                           .target = cdsMensagem,
-                           .fill =
-                               [this](const TDataSet& chosen) {
-                                 SetText(*cdsMensagem, "CDTXTPROPFAS", Text(chosen, "CDPADTXT"));
-                                 SetText(*cdsMensagem, "TXPROPFAS", Text(chosen, "TXPADTXT"));
-                               }});
+  steps::RunPicker(*this,
+                   {.grid = dbgMensagem,
+                    .column = "CDTXTPROPFAS",
+                    .refresh = [this] { Load(*cdsPesqMsg, appclient::RdmSolicitaProposta(*netProposta).PesqMsg()); },
+                    .list = dtsPesqMsg,
+                    .titleCode = "msg",
+                    .emptyCode = "msgInv",
+                    .target = cdsMensagem,
+                    .fill =
+                        [this](const TDataSet& chosen) {
+                          SetText(*cdsMensagem, "CDTXTPROPFAS", Text(chosen, "CDPADTXT"));
+                          SetText(*cdsMensagem, "TXPROPFAS", Text(chosen, "TXPADTXT"));
+                        }});
 }
 
 }  // namespace cli_psr41300

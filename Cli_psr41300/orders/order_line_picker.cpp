@@ -14,7 +14,7 @@ namespace {
 
 // Texts copied as stored, codes and not display texts.
 const steps::PickCopy kTextCopies[] = {
-    {"CDLIN", "CDLINPCLIE"}, {"NMLIN", "NMLINPCLIE"}, {"PLATAFORMA", "PLATAFORMA"},
+    {"CDLIN", "CDLINPCLIE"},           {"NMLIN", "NMLINPCLIE"},    {"PLATAFORMA", "PLATAFORMA"},
     {"TP_LINHAPROD", "TP_LINHA_PROD"}, {"TP_PAG", "TP_PAGAMENTO"},
 };
 
@@ -88,20 +88,19 @@ void TfrmSolicitaProposta::TakeLineOfTypedCode() {
 }
 
 void TfrmSolicitaProposta::dbgPedidosLinhaProdEditButtonClick(plat::TComponent&) {
-  const bool picked = steps::RunPicker(
-      *this, {.grid = dbgPedidosLinhaProd,
-              .column = "CDLIN",
-              .refresh = [this] { LoadOrderableLines(*this); },
-              .list = dtsPesqPedidos,
-              .titleCode = "LINHAPROD",
-              .emptyCode = "LINHAPRODNCAD",
-              .target = cdsPedidosLinhaProd,
-              .fill =
-                  [this](const plat::TDataSet& chosen) {
-                    steps::CopyProposalKey(*this, *cdsPedidosLinhaProd);
-                    FillReferences(*cdsPedidosLinhaProd, chosen);
-                    FillValues(*cdsPedidosLinhaProd, chosen);
-                  }});
+  const bool picked = steps::RunPicker(*this, {.grid = dbgPedidosLinhaProd,
+                                               .column = "CDLIN",
+                                               .refresh = [this] { LoadOrderableLines(*this); },
+                                               .list = dtsPesqPedidos,
+                                               .titleCode = "LINHAPROD",
+                                               .emptyCode = "LINHAPRODNCAD",
+                                               .target = cdsPedidosLinhaProd,
+                                               .fill =
+                                                   [this](const plat::TDataSet& chosen) {
+                                                     steps::CopyProposalKey(*this, *cdsPedidosLinhaProd);
+                                                     FillReferences(*cdsPedidosLinhaProd, chosen);
+                                                     FillValues(*cdsPedidosLinhaProd, chosen);
+                                                   }});
   if (picked) cdsPedidosLinhaProd->Post();
 }
 

@@ -62,7 +62,8 @@ void TfrmSolicitaProposta::Vd_Pedidos_LinhaProd(bool must) {
                          .ask =
                              [this] {
                                return appclient::RdmSolicitaProposta(*netProposta)
-                                   .ValidaLinhaProd_Pedidos(CurrentProposal(*this), Text(*cdsPedidosLinhaProd, "CDLIN"));
+                                   .ValidaLinhaProd_Pedidos(CurrentProposal(*this),
+                                                            Text(*cdsPedidosLinhaProd, "CDLIN"));
                              },
                          .answer = cdsValidaLinhaProd_Pedidos,
                          .duplicateCode = "LINPRODJCAD"});
@@ -80,10 +81,10 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterPost(TDataSet& dataSet) {
   const std::string line = Text(dataSet, "CDLIN");
   try {
     if (!dataSet.FieldByName("QTLINPPEDP").IsNull())
-      host::Consiste::CheckResultServ(appclient::RdmSolicitaProposta(*netProposta)
-                                          .GetUpDateValor(dataSet.FieldByName("QTLINPPEDP").AsFloat(),
-                                                          CurrentProposal(*this), line, line),
-                                      true, 0);
+      host::Consiste::CheckResultServ(
+          appclient::RdmSolicitaProposta(*netProposta)
+              .GetUpDateValor(dataSet.FieldByName("QTLINPPEDP").AsFloat(), CurrentProposal(*this), line, line),
+          true, 0);
   } catch (...) {
     fetch::OrderLineSystems(*this);
     throw;
@@ -111,10 +112,14 @@ void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterDelete(TDataSet&) {
   }
 }
 
-void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsPedidosLinhaProd); }
+void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterCancel(TDataSet&) {
+  steps::DiscardRefusedChanges(*this, *cdsPedidosLinhaProd);
+}
 
 // The due dates typed for the line being left are stored under it first.
-void TfrmSolicitaProposta::cdsPedidosLinhaProdBeforeScroll(TDataSet&) { steps::SettleDependents(*this, *cdsPedidosLinhaProd); }
+void TfrmSolicitaProposta::cdsPedidosLinhaProdBeforeScroll(TDataSet&) {
+  steps::SettleDependents(*this, *cdsPedidosLinhaProd);
+}
 
 void TfrmSolicitaProposta::cdsPedidosLinhaProdAfterScroll(TDataSet&) {
   steps::FetchDependents(*this, *cdsPedidosLinhaProd,

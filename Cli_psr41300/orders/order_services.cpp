@@ -37,7 +37,10 @@ void TakeServiceCode(TfrmSolicitaProposta& form) {
                                .nameField = "NMTIPOSERV",
                                .codeField = "CDTIPOSERV",
                                .list = form.cdsPedidosServ,
-                               .open = [&form] { if (!form.cdsPedidosServ->Active()) FetchOrderableServices(form); },
+                               .open =
+                                   [&form] {
+                                     if (!form.cdsPedidosServ->Active()) FetchOrderableServices(form);
+                                   },
                                .refresh = [&form] { FetchOrderableServices(form); },
                                .listName = "SERVICO",
                                .listCode = "CODIGO",
@@ -49,22 +52,22 @@ void TakeServiceCode(TfrmSolicitaProposta& form) {
 
 // The pick is not stored here: hours and observation come next.
 void TfrmSolicitaProposta::dbgPedidosServicoEditButtonClick(TComponent&) {
-  steps::RunPicker(*this, {.grid = dbgPedidosServico,
-                           .column = "NMTIPOSERV",
-                           .refresh = [this] { FetchOrderableServices(*this); },
-                           .list = dtsPedidosServ,
-                           .titleCode = "SERV",
-                           .emptyCode = "SERVINV",
-                           .target = cdsPedidosServico,
-                           .fill =
-                               [this](const TDataSet& chosen) {
-                                 TDataSet& service = *cdsPedidosServico;
-                                 steps::CopyProposalKey(*this, service);
-                                 Copy(service, "CDTIPOSERV", chosen, "CODIGO");
-                                 Copy(service, "NMTIPOSERV", chosen, "SERVICO");
-                                 service.FieldByName("VRHORAPEDP")
-                                     .SetAsFloat(chosen.FieldByName("VALOR_HORA").AsCurrency());
-                               }});
+  steps::RunPicker(*this,
+                   {.grid = dbgPedidosServico,
+                    .column = "NMTIPOSERV",
+                    .refresh = [this] { FetchOrderableServices(*this); },
+                    .list = dtsPedidosServ,
+                    .titleCode = "SERV",
+                    .emptyCode = "SERVINV",
+                    .target = cdsPedidosServico,
+                    .fill =
+                        [this](const TDataSet& chosen) {
+                          TDataSet& service = *cdsPedidosServico;
+                          steps::CopyProposalKey(*this, service);
+                          Copy(service, "CDTIPOSERV", chosen, "CODIGO");
+                          Copy(service, "NMTIPOSERV", chosen, "SERVICO");
+                          service.FieldByName("VRHORAPEDP").SetAsFloat(chosen.FieldByName("VALOR_HORA").AsCurrency());
+                        }});
 }
 
 // Asked by the proposal's number (the number its ordered lines carry), also
@@ -103,13 +106,17 @@ void TfrmSolicitaProposta::cdsPedidosServicoBeforePost(TDataSet& dataSet) {
   if (inserting) steps::CopyProposalKey(*this, dataSet);
 }
 
-void TfrmSolicitaProposta::cdsPedidosServicoAfterPost(TDataSet&) { steps::SendDetailChanges(*this, *cdsPedidosServico); }
+void TfrmSolicitaProposta::cdsPedidosServicoAfterPost(TDataSet&) {
+  steps::SendDetailChanges(*this, *cdsPedidosServico);
+}
 
 void TfrmSolicitaProposta::cdsPedidosServicoAfterDelete(TDataSet&) {
   steps::SendDetailChanges(*this, *cdsPedidosServico);
 }
 
-void TfrmSolicitaProposta::cdsPedidosServicoAfterCancel(TDataSet&) { steps::DiscardRefusedChanges(*this, *cdsPedidosServico); }
+void TfrmSolicitaProposta::cdsPedidosServicoAfterCancel(TDataSet&) {
+  steps::DiscardRefusedChanges(*this, *cdsPedidosServico);
+}
 
 void TfrmSolicitaProposta::cdsPedidosServicoAfterScroll(TDataSet&) {
   dtsPedidosServicoStateChange(*dtsPedidosServico);

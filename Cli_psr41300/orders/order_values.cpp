@@ -44,7 +44,7 @@ void TfrmSolicitaProposta::MostraValoresLinha() {
 // list would fail with a data-set error instead of giving the totals).
 void TfrmSolicitaProposta::Calcula_Valores() {
   const std::pair<const char*, plat::TNumberEdit*> passes[] = {{"VALOR_LU", edtSomaTotalLu},
-                                                              {"VALOR_MENSAL", edtSomaTotalMensal}};
+                                                               {"VALOR_MENSAL", edtSomaTotalMensal}};
   plat::TClientDataSet& lines = *cdsPedidosLinhaProd;
   for (const auto& [unitValue, total] : passes) {
     if (!lines.Active()) {

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "host/netconnection.h"
 #include "host/runtime/local_cache.h"
 #include "host/runtime/package_loader.h"
-#include "host/netconnection.h"
 #include "platform/ui/form.h"
 
 namespace hostapp {

@@ -16,27 +16,40 @@ std::string Quoted(const std::string& name) {
 
 std::string ColumnType(const plat::FieldDef& def) {
   switch (def.type) {
-    case plat::FieldType::String: return def.size > 0 ? "VARCHAR(" + std::to_string(def.size) + ")" : "VARCHAR";
-    case plat::FieldType::Float: return "DOUBLE";
-    case plat::FieldType::Decimal: return "NUMERIC(" + std::to_string(def.size > 0 ? def.size : 32) + ")";
-    case plat::FieldType::DateTime: return "DATETIME";
-    case plat::FieldType::Blob: return "BLOB";
-    case plat::FieldType::Integer: return "INTEGER";
-    case plat::FieldType::Boolean: return "BOOLEAN";
+    case plat::FieldType::String:
+      return def.size > 0 ? "VARCHAR(" + std::to_string(def.size) + ")" : "VARCHAR";
+    case plat::FieldType::Float:
+      return "DOUBLE";
+    case plat::FieldType::Decimal:
+      return "NUMERIC(" + std::to_string(def.size > 0 ? def.size : 32) + ")";
+    case plat::FieldType::DateTime:
+      return "DATETIME";
+    case plat::FieldType::Blob:
+      return "BLOB";
+    case plat::FieldType::Integer:
+      return "INTEGER";
+    case plat::FieldType::Boolean:
+      return "BOOLEAN";
   }
   return "VARCHAR";
 }
 
 void Bind(sqlite3_stmt* stmt, int index, const plat::Variant& value) {
   switch (value.Type()) {
-    case plat::VarType::Null: sqlite3_bind_null(stmt, index); break;
-    case plat::VarType::Float: sqlite3_bind_double(stmt, index, value.ToDouble()); break;
+    case plat::VarType::Null:
+      sqlite3_bind_null(stmt, index);
+      break;
+    case plat::VarType::Float:
+      sqlite3_bind_double(stmt, index, value.ToDouble());
+      break;
     case plat::VarType::Integer:
-    case plat::VarType::Boolean: sqlite3_bind_int64(stmt, index, value.ToInt()); break;
+    case plat::VarType::Boolean:
+      sqlite3_bind_int64(stmt, index, value.ToInt());
+      break;
     default: {
       std::string text = value.Type() == plat::VarType::Decimal    ? value.ToDecimal().ToString()
                          : value.Type() == plat::VarType::DateTime ? value.ToDateTime().ToIso()
-                                                                    : value.ToText();
+                                                                   : value.ToText();
       sqlite3_bind_text(stmt, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     }
   }

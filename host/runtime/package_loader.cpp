@@ -38,8 +38,6 @@ void PackageLoader::CallIniProc() {
   entry();
 }
 
-std::string PackageLoader::DefaultPath() {
-  return ProgramDir() + "/Pkg_psr41300.so";
-}
+std::string PackageLoader::DefaultPath() { return ProgramDir() + "/Pkg_psr41300.so"; }
 
 }  // namespace hostapp

@@ -15,7 +15,6 @@
 #include <thread>
 
 #include "host/runtime/program_dir.h"
-
 #include "platform/data/errors.h"
 
 namespace hostapp {
@@ -133,8 +132,8 @@ std::vector<std::string> AppServerArguments(const std::string& database, bool de
 std::string ScenarioDatabaseUri(const std::string& clusterUri) {
   static int count = 0;
   std::random_device random;
-  const std::string name = "psr_scenario_" + std::to_string(getpid()) + "_" + std::to_string(random() % 100000) +
-                           "_" + std::to_string(++count);
+  const std::string name = "psr_scenario_" + std::to_string(getpid()) + "_" + std::to_string(random() % 100000) + "_" +
+                           std::to_string(++count);
   // postgresql://[userinfo@]host[:port][/database][?params]
   const std::size_t scheme = clusterUri.find("://");
   const std::size_t path = clusterUri.find_first_of("/?", scheme == std::string::npos ? 0 : scheme + 3);
@@ -142,8 +141,6 @@ std::string ScenarioDatabaseUri(const std::string& clusterUri) {
   return clusterUri.substr(0, path) + "/" + name + (query == std::string::npos ? "" : clusterUri.substr(query));
 }
 
-std::string DefaultAppServerPath() {
-  return ProgramDir() + "/psr_appserver";
-}
+std::string DefaultAppServerPath() { return ProgramDir() + "/psr_appserver"; }
 
 }  // namespace hostapp

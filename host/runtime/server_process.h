@@ -5,9 +5,10 @@
 // so does the end of the object, and the end of the host process.
 #pragma once
 
+#include <sys/types.h>
+
 #include <chrono>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace hostapp {

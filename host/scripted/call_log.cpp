@@ -13,13 +13,19 @@ std::string NumberText(double value) { return plat::Variant(value).ToText(); }
 
 std::string ValueText(const plat::Variant& value) {
   switch (value.Type()) {
-    case plat::VarType::Null: return "null";
-    case plat::VarType::Text: return Quote(value.Text());
-    case plat::VarType::Boolean: return value.ToBool() ? "true" : "false";
-    case plat::VarType::Decimal: return "decimal(" + Quote(value.ToText()) + ")";
-    case plat::VarType::DateTime: return "datetime(" + Quote(value.ToDateTime().ToIso()) + ")";
+    case plat::VarType::Null:
+      return "null";
+    case plat::VarType::Text:
+      return Quote(value.Text());
+    case plat::VarType::Boolean:
+      return value.ToBool() ? "true" : "false";
+    case plat::VarType::Decimal:
+      return "decimal(" + Quote(value.ToText()) + ")";
+    case plat::VarType::DateTime:
+      return "datetime(" + Quote(value.ToDateTime().ToIso()) + ")";
     case plat::VarType::Float:
-    case plat::VarType::Integer: return value.ToText();
+    case plat::VarType::Integer:
+      return value.ToText();
   }
   return value.ToText();
 }

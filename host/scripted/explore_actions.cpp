@@ -19,16 +19,32 @@ namespace hostapp {
 namespace {
 
 // The kinds of step and how often each is drawn, out of their sum.
-enum class Kind { Button, Menu, Tab, Focus, TabKey, TypeEdit, TypeGrid, Choose, Select, GridKey, KeyPress,
-                  Ellipsis, Search, Title, FailNext, Sql };
+enum class Kind {
+  Button,
+  Menu,
+  Tab,
+  Focus,
+  TabKey,
+  TypeEdit,
+  TypeGrid,
+  Choose,
+  Select,
+  GridKey,
+  KeyPress,
+  Ellipsis,
+  Search,
+  Title,
+  FailNext,
+  Sql
+};
 struct Weight {
   Kind kind;
   int weight;
 };
-constexpr Weight kWeights[] = {{Kind::Button, 16},  {Kind::Menu, 2},     {Kind::Tab, 8},       {Kind::Focus, 4},
-                               {Kind::TabKey, 2},   {Kind::TypeEdit, 10}, {Kind::TypeGrid, 16}, {Kind::Choose, 5},
-                               {Kind::Select, 12},  {Kind::GridKey, 12},  {Kind::KeyPress, 2},  {Kind::Ellipsis, 6},
-                               {Kind::Search, 3},   {Kind::Title, 1},     {Kind::FailNext, 3},  {Kind::Sql, 2}};
+constexpr Weight kWeights[] = {{Kind::Button, 16}, {Kind::Menu, 2},      {Kind::Tab, 8},       {Kind::Focus, 4},
+                               {Kind::TabKey, 2},  {Kind::TypeEdit, 10}, {Kind::TypeGrid, 16}, {Kind::Choose, 5},
+                               {Kind::Select, 12}, {Kind::GridKey, 12},  {Kind::KeyPress, 2},  {Kind::Ellipsis, 6},
+                               {Kind::Search, 3},  {Kind::Title, 1},     {Kind::FailNext, 3},  {Kind::Sql, 2}};
 
 const std::vector<std::string> kGridKeys = {"insert", "escape", "ctrl-delete", "enter", "up",
                                             "down",   "home",   "end",         "tab"};
@@ -120,11 +136,14 @@ bool ExploreActions::Chance(int percent) { return static_cast<int>(Below(100)) <
 std::string ExploreActions::ValueFor(const plat::TField* field, bool valid) {
   if (!field) return OneOf(valid ? kNumbers : kBadNumbers);
   switch (field->DataType()) {
-    case plat::FieldType::DateTime: return OneOf(valid ? kDates : kBadDates);
+    case plat::FieldType::DateTime:
+      return OneOf(valid ? kDates : kBadDates);
     case plat::FieldType::Float:
     case plat::FieldType::Decimal:
-    case plat::FieldType::Integer: return OneOf(valid ? kNumbers : kBadNumbers);
-    default: break;
+    case plat::FieldType::Integer:
+      return OneOf(valid ? kNumbers : kBadNumbers);
+    default:
+      break;
   }
   if (!valid) {
     if (Chance(50)) return "";
@@ -143,9 +162,7 @@ std::string ExploreActions::ValueFor(const plat::TField* field, bool valid) {
   return OneOf(kTexts);
 }
 
-std::string ExploreActions::PickLine() {
-  return Chance(25) ? "pick none" : "pick " + std::to_string(1 + Below(4));
-}
+std::string ExploreActions::PickLine() { return Chance(25) ? "pick none" : "pick " + std::to_string(1 + Below(4)); }
 
 std::string ExploreActions::Next(StepContext& context) {
   if (!following_.empty()) {
@@ -267,7 +284,8 @@ std::string ExploreActions::Draw(StepContext& context, plat::TForm& screen) {
       std::vector<std::pair<plat::TDBGrid*, std::string>> cells;
       for (plat::TDBGrid* grid : grids)
         for (const plat::TColumn* column : grid->Columns())
-          if (column->Visible && column->Button == plat::ButtonStyle::Ellipsis) cells.push_back({grid, column->FieldName()});
+          if (column->Visible && column->Button == plat::ButtonStyle::Ellipsis)
+            cells.push_back({grid, column->FieldName()});
       if (cells.empty()) return "";
       auto [grid, field] = OneOf(cells);
       const plat::TColumn* selected = SelectedColumn(*grid);
@@ -325,9 +343,9 @@ std::string ExploreActions::Draw(StepContext& context, plat::TForm& screen) {
       const Change& change = OneOf(changes);
       std::string key = CurrentKey(screen, change.dataSet, change.key);
       if (key.empty()) return "";
-      return std::string("sql UPDATE ") + change.table + " SET " + change.set + " WHERE NRPROPOSFAS = " +
-             SqlText(number) + " AND NRVERPROPFAS = " + SqlText(version) + " AND " + change.key + " = " +
-             SqlText(key);
+      return std::string("sql UPDATE ") + change.table + " SET " + change.set +
+             " WHERE NRPROPOSFAS = " + SqlText(number) + " AND NRVERPROPFAS = " + SqlText(version) + " AND " +
+             change.key + " = " + SqlText(key);
     }
   }
   return "";

@@ -54,7 +54,9 @@ class ExploreActions {
   std::size_t Below(std::size_t count);  // 0 <= n < count
   bool Chance(int percent);
   template <class T>
-  const T& OneOf(const std::vector<T>& items) { return items[Below(items.size())]; }
+  const T& OneOf(const std::vector<T>& items) {
+    return items[Below(items.size())];
+  }
   std::string Draw(StepContext& context, plat::TForm& screen);
   std::string PickLine();
 

@@ -5,16 +5,16 @@
 #include <cstdio>
 #include <set>
 
+#include "host/application.h"
 #include "host/scripted/scenario.h"
 #include "host/scripted/step_type.h"
-#include "host/application.h"
 #include "host/showavi.h"
 #include "host/vogalis.h"
 #include "platform/data/clientdataset.h"
-#include "platform/data/field.h"
-#include "platform/ui/form.h"
 #include "platform/data/datasource.h"
+#include "platform/data/field.h"
 #include "platform/ui/db_control.h"
+#include "platform/ui/form.h"
 #include "platform/ui/grid.h"
 
 namespace hostapp {
@@ -28,7 +28,7 @@ struct DetailView {
   const char* dataSet;
   const char* method;  // nullptr: never fetched by the screen
   Parent parent;
-  const char* table;   // nullptr: not stored (a list shown only)
+  const char* table;  // nullptr: not stored (a list shown only)
 };
 constexpr DetailView kDetails[] = {
     {"cdsDadosContLinhaProd", "GetDadosContLinhaProd", Parent::None, "PROPOSTALINP"},
@@ -108,7 +108,9 @@ std::optional<std::string> ServerValue(const plat::TDataSet* dataSet, const char
 
 // A field of the current record as the server stored it ("" when it is not
 // stored).
-std::string Stored(const plat::TDataSet* dataSet, const char* field) { return ServerValue(dataSet, field).value_or(""); }
+std::string Stored(const plat::TDataSet* dataSet, const char* field) {
+  return ServerValue(dataSet, field).value_or("");
+}
 
 std::vector<const plat::TField*> DataFields(const plat::TDataSet& dataSet) {
   std::vector<const plat::TField*> fields;
@@ -161,12 +163,14 @@ std::string Difference(const Rowset& shown, const Rowset& served, const std::vec
     std::string text;
     for (std::size_t i = 0; i < names.size(); ++i)
       if (screen[0][i] != server[0][i])
-        text += (text.empty() ? "" : ", ") + names[i] + " " + Quote(screen[0][i]) + " (server " + Quote(server[0][i]) + ")";
+        text +=
+            (text.empty() ? "" : ", ") + names[i] + " " + Quote(screen[0][i]) + " (server " + Quote(server[0][i]) + ")";
     return "one row shows " + text;
   }
   auto list = [&](const Rowset& only) {
     std::string text;
-    for (std::size_t i = 0; i < only.size() && i < 3; ++i) text += (text.empty() ? "" : "; ") + Describe(names, only[i]);
+    for (std::size_t i = 0; i < only.size() && i < 3; ++i)
+      text += (text.empty() ? "" : "; ") + Describe(names, only[i]);
     if (only.size() > 3) text += "; ... " + std::to_string(only.size() - 3) + " more";
     return text.empty() ? std::string("none") : text;
   };
@@ -199,8 +203,8 @@ void NameDecidesCode(std::map<std::string, std::string>& values, const std::set<
 }
 
 // Notes the names whose value changed since the last step.
-void NoteNamesChanged(const std::map<std::string, std::string>& before,
-                      const std::map<std::string, std::string>& now, std::set<std::string>& namesChanged) {
+void NoteNamesChanged(const std::map<std::string, std::string>& before, const std::map<std::string, std::string>& now,
+                      std::set<std::string>& namesChanged) {
   for (const auto& [name, code] : kNamedCodes) {
     auto was = before.find(name), is = now.find(name);
     if (is != now.end() && (was == before.end() || was->second != is->second)) namesChanged.insert(name);
@@ -216,9 +220,9 @@ ExploreInvariants::Fetch FetchOf(plat::TForm* screen, const DetailView& detail) 
   std::string method = detail.method;
   if (detail.parent == Parent::ContractLine) fetch.args.push_back(MasterKey(contract, "CDLINPPROP"));
   if (method == "PedidosSist")
-    fetch.args.insert(fetch.args.end(), {MasterKey(order, "CDLINPPROP"),
-                                         Current(DataSetOf(screen, kProposalSet), "CODIGO"),
-                                         MasterKey(order, "CDLINPCLIE")});
+    fetch.args.insert(fetch.args.end(),
+                      {MasterKey(order, "CDLINPPROP"), Current(DataSetOf(screen, kProposalSet), "CODIGO"),
+                       MasterKey(order, "CDLINPCLIE")});
   if (method == "GetVenc_Valor")
     fetch.args.insert(fetch.args.end(), {MasterKey(order, "CDLINPPROP"), MasterKey(order, "CDLINPCLIE")});
   return fetch;
@@ -257,11 +261,16 @@ bool DialogShown(const std::vector<host::DialogRecord>& transcript, std::size_t 
 
 const char* InvariantName(int invariant) {
   switch (invariant) {
-    case 1: return "detail rows carry the keys on screen";
-    case 2: return "the screen shows what the server holds";
-    case 3: return "no typed value disappears silently";
-    case 4: return "an accepted proposal stays as stored";
-    case 5: return "actions end cleanly";
+    case 1:
+      return "detail rows carry the keys on screen";
+    case 2:
+      return "the screen shows what the server holds";
+    case 3:
+      return "no typed value disappears silently";
+    case 4:
+      return "an accepted proposal stays as stored";
+    case 5:
+      return "actions end cleanly";
   }
   return "a step of the scenario";
 }
@@ -272,14 +281,17 @@ std::string Violation::Text() const {
 
 std::string CanonicalValue(const plat::Variant& value) {
   switch (value.Type()) {
-    case plat::VarType::Null: return "";
+    case plat::VarType::Null:
+      return "";
     case plat::VarType::Text: {
       std::string text = value.ToText();
       while (!text.empty() && text.back() == ' ') text.pop_back();
       return text;
     }
-    case plat::VarType::DateTime: return value.ToDateTime().ToIso();
-    case plat::VarType::Boolean: return value.ToText();
+    case plat::VarType::DateTime:
+      return value.ToDateTime().ToIso();
+    case plat::VarType::Boolean:
+      return value.ToText();
     default: {
       double number = value.ToDouble();
       if (std::fabs(number) < 5e-5) number = 0;
@@ -295,10 +307,10 @@ std::string CanonicalValue(const plat::Variant& value) {
 struct ExploreInvariants::Tracked {
   plat::DataSetState state = plat::DataSetState::Browse;
   int recNo = 0;
-  std::map<std::string, std::string> baseline;  // field → value when the edit began (or was excused)
-  std::map<std::string, std::string> values;    // fields changed since
-  std::map<std::string, std::string> last;      // field → value at the last step
-  std::set<std::string> namesChanged;           // names changed at some step of the edit
+  std::map<std::string, std::string> baseline;    // field → value when the edit began (or was excused)
+  std::map<std::string, std::string> values;      // fields changed since
+  std::map<std::string, std::string> last;        // field → value at the last step
+  std::set<std::string> namesChanged;             // names changed at some step of the edit
   std::pair<std::string, std::string> storedKey;  // the proposal's number and version as stored
   Fetch fetch;
   std::string where;  // the step that began the edit
@@ -383,8 +395,8 @@ void ExploreInvariants::Before(const Step& step) {
 
 std::string ExploreInvariants::Escaped(const Step&, const std::string& error) {
   broken_ = Violation{5, "an error escaped the action: " + error};
-  return "expected invariant 5 (" + std::string(InvariantName(5)) + ") to hold, got an error escaping the action: " +
-         error;
+  return "expected invariant 5 (" + std::string(InvariantName(5)) +
+         ") to hold, got an error escaping the action: " + error;
 }
 
 void ExploreInvariants::After(const Step& step) {
@@ -486,7 +498,7 @@ void ExploreInvariants::CheckKeys() {
 // ---- 4: an accepted proposal is not changed
 
 std::vector<ExploreInvariants::StoredRow> ExploreInvariants::AcceptedSnapshot(const std::string& number,
-                                                                             const std::string& version) {
+                                                                              const std::string& version) {
   std::vector<StoredRow> rows;
   for (const char* table : kProposalTables) {
     plat::DataPacket packet = Query(std::string("SELECT * FROM ") + table + " WHERE NRPROPOSFAS = " + SqlText(number) +
@@ -541,8 +553,8 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
   std::string discards;
   if (step.type->key == "click" && (step.Arg(0) == "sbtCancelar" || step.Arg(0) == "mnuCancelar")) discards = "*";
   if (step.type->key == "key" && step.Arg(0) == "escape" && screen) {
-    auto* grid = dynamic_cast<plat::TDBGrid*>(step.HasArg(1) ? screen->FindComponent(step.Arg(1))
-                                                             : screen->ActiveControl());
+    auto* grid =
+        dynamic_cast<plat::TDBGrid*>(step.HasArg(1) ? screen->FindComponent(step.Arg(1)) : screen->ActiveControl());
     if (grid && grid->DataSet()) discards = grid->DataSet()->Name();
   }
   if (step.type->key == "ellipsis" && screen)
@@ -591,7 +603,8 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
       if (textPending(*dataSet)) tracked->values.clear();
       NameDecidesCode(tracked->values, tracked->namesChanged);
       if (name == kProposalSet && tracked->state == plat::DataSetState::Edit)
-        for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"}) tracked->values.try_emplace(key, tracked->baseline[key]);
+        for (const char* key : {"NRPROPOSFAS", "NRVERPROPFAS"})
+          tracked->values.try_emplace(key, tracked->baseline[key]);
       continue;
     }
     if (tracked) {
@@ -688,7 +701,8 @@ void ExploreInvariants::TrackValues(const Step& step, bool dialogShown) {
     }
     if (!stored)
       Break(3, "the values " + Describe(fields, wanted) + " of " + candidate.dataSet + " (edited from " +
-                   candidate.where + ") are neither stored by " + candidate.fetch.method + " nor pending, and no "
+                   candidate.where + ") are neither stored by " + candidate.fetch.method +
+                   " nor pending, and no "
                    "message was shown");
     candidates_.erase(candidates_.begin() + static_cast<std::ptrdiff_t>(i));
   }
@@ -734,8 +748,8 @@ void ExploreInvariants::CheckServerView() {
     if (a == b) continue;
     std::string call = fetch.method + "(";
     for (std::size_t i = 0; i < fetch.args.size(); ++i) call += (i ? ", " : "") + Quote(fetch.args[i]);
-    Break(2, std::string(detail.dataSet) + " shows " + std::to_string(shown.size()) + " row(s) for proposal " +
-                 number + "/" + version + ", " + call + ") gives " + std::to_string(served.size()) + "; " +
+    Break(2, std::string(detail.dataSet) + " shows " + std::to_string(shown.size()) + " row(s) for proposal " + number +
+                 "/" + version + ", " + call + ") gives " + std::to_string(served.size()) + "; " +
                  Difference(shown, served, names));
   }
   std::optional<plat::DataPacket> list = Rows(ProposalFetch());
@@ -752,7 +766,8 @@ void ExploreInvariants::CheckServerView() {
     if (served == shown) return;
     std::vector<std::string> differ;
     for (std::size_t i = 0; i < names.size(); ++i)
-      if (served[i] != shown[i]) differ.push_back(names[i] + " " + Quote(shown[i]) + " (server " + Quote(served[i]) + ")");
+      if (served[i] != shown[i])
+        differ.push_back(names[i] + " " + Quote(shown[i]) + " (server " + Quote(served[i]) + ")");
     std::string text;
     for (auto& each : differ) text += (text.empty() ? "" : ", ") + each;
     Break(2, "the current proposal " + number + "/" + version + " shows " + text);

@@ -41,8 +41,8 @@
 #include <string>
 #include <vector>
 
-#include "host/scripted/step_context.h"
 #include "host/netconnection.h"
+#include "host/scripted/step_context.h"
 #include "platform/data/packet.h"
 
 namespace hostapp {
@@ -115,7 +115,7 @@ class ExploreInvariants : public StepObserver {
   // Details another client changed, waiting for the screen to fetch them.
   std::set<std::string> stale_;
   std::map<std::string, std::unique_ptr<Tracked>> tracked_;  // by data set
-  std::vector<Candidate> candidates_;  // values that left their edit
+  std::vector<Candidate> candidates_;                        // values that left their edit
   // Proposals given another number or version on screen: old key to new.
   std::map<std::pair<std::string, std::string>, std::pair<std::string, std::string>> renamed_;
 };

@@ -5,18 +5,18 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <optional>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
+#include "host/runtime/temp_dir.h"
 #include "host/scripted/explore_actions.h"
 #include "host/scripted/explore_invariants.h"
 #include "host/scripted/live_host.h"
 #include "host/scripted/scenario.h"
 #include "host/scripted/scenario_runner.h"
-#include "host/runtime/temp_dir.h"
 
 namespace hostapp {
 
@@ -158,10 +158,9 @@ Outcome InChild(const std::function<void(std::ostream&)>& work) {
   if (!ended) {
     outcome.invariant = 5;
     outcome.failedStep = static_cast<int>(outcome.steps.size()) - 1;
-    outcome.detail = WIFSIGNALED(status) ? (WTERMSIG(status) == SIGALRM ? "the step did not end within " +
-                                                                              std::to_string(kStepSeconds) + " s"
-                                                                        : "the host died of signal " +
-                                                                              std::to_string(WTERMSIG(status)))
+    outcome.detail = WIFSIGNALED(status) ? (WTERMSIG(status) == SIGALRM
+                                                ? "the step did not end within " + std::to_string(kStepSeconds) + " s"
+                                                : "the host died of signal " + std::to_string(WTERMSIG(status)))
                                          : "the host ended in the middle of a step";
   }
   return outcome;
@@ -175,8 +174,8 @@ std::string InvariantText(const Outcome& outcome) {
 void WriteScenario(const std::string& path, uint64_t seed, int steps, const Outcome& found,
                    const std::vector<std::string>& shortened, bool reproduced) {
   std::ofstream out(path);
-  out << "# Found by psr_host --explore: seed " << seed << " (" << steps << " steps) broke "
-      << InvariantText(found) << " at step " << found.failedStep + 1 << ":\n#   " << found.detail << "\n";
+  out << "# Found by psr_host --explore: seed " << seed << " (" << steps << " steps) broke " << InvariantText(found)
+      << " at step " << found.failedStep + 1 << ":\n#   " << found.detail << "\n";
   if (reproduced)
     out << "# Shortened to " << shortened.size() << " of " << found.failedStep + 1 << " steps; psr_host "
         << std::filesystem::path(path).filename().string() << " fails the same way.\n";
@@ -213,8 +212,8 @@ std::vector<std::string> ShrinkSteps(std::vector<std::string> items,
     bool dropped = false;
     for (std::size_t start = 0; start < items.size() && budget > 0; start += chunk) {
       std::vector<std::string> candidate(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(start));
-      candidate.insert(candidate.end(), items.begin() + static_cast<std::ptrdiff_t>(std::min(start + chunk, items.size())),
-                       items.end());
+      candidate.insert(candidate.end(),
+                       items.begin() + static_cast<std::ptrdiff_t>(std::min(start + chunk, items.size())), items.end());
       if (candidate.empty()) continue;
       --budget;
       if (fails(candidate)) {
@@ -243,9 +242,10 @@ bool RunExploration(const ExploreOptions& explore, const ScenarioOptions& option
       continue;
     }
     ++failed;
-    std::vector<std::string> steps(found.steps.begin(),
-                                   found.steps.begin() + std::min<std::ptrdiff_t>(found.failedStep + 1,
-                                                                                  static_cast<std::ptrdiff_t>(found.steps.size())));
+    std::vector<std::string> steps(
+        found.steps.begin(),
+        found.steps.begin() +
+            std::min<std::ptrdiff_t>(found.failedStep + 1, static_cast<std::ptrdiff_t>(found.steps.size())));
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(explore.shrinkSeconds);
     int replays = 0;
     auto fails = [&](std::vector<std::string>& candidate) {

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "host/runtime/host_runtime.h"
-#include "host/scripted/scenario_host.h"
 #include "host/runtime/server_process.h"
 #include "host/runtime/temp_dir.h"
+#include "host/scripted/scenario_host.h"
 
 namespace hostapp {
 

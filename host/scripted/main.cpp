@@ -8,13 +8,13 @@
 #include <fstream>
 #include <iostream>
 
-#include "host/scripted/explorer.h"
+#include "host/application.h"
+#include "host/frmpadrao.h"
 #include "host/runtime/host_runtime.h"
+#include "host/scripted/explorer.h"
 #include "host/scripted/live_host.h"
 #include "host/scripted/scenario_file.h"
 #include "host/scripted/screen_dump.h"
-#include "host/application.h"
-#include "host/frmpadrao.h"
 #include "host/scripted_dialogs.h"
 #include "platform/data/errors.h"
 #include "platform/ui/grid.h"
@@ -184,22 +184,54 @@ int main(int argc, char** argv) {
     int option;
     while ((option = getopt_long(argc, argv, "", longOptions, nullptr)) != -1) {
       switch (option) {
-        case 'c': config.ReadFile(optarg); break;
-        case 's': config.Set("server", optarg); break;
-        case 'o': config.Set("operator", optarg); break;
-        case 'b': config.Set("branch", optarg); break;
-        case 'n': config.Set("operator-name", optarg); break;
-        case 'C': config.Set("cache", optarg); break;
-        case 'p': config.Set("package", optarg); break;
-        case 'a': options.appServerPath = optarg; break;
-        case 'G': options.postgresCluster = ClusterUri(optarg); break;
-        case 'k': options.run.keepGoing = true; break;
-        case 'v': options.run.verbose = true; break;
-        case 'l': hostapp::PrintSteps(std::cout); return 0;
-        case 'd': dump = true; break;
-        case 'B': bindings = true; break;
-        case 'P': proposal = optarg; break;
-        case 'g': pages.push_back(optarg); break;
+        case 'c':
+          config.ReadFile(optarg);
+          break;
+        case 's':
+          config.Set("server", optarg);
+          break;
+        case 'o':
+          config.Set("operator", optarg);
+          break;
+        case 'b':
+          config.Set("branch", optarg);
+          break;
+        case 'n':
+          config.Set("operator-name", optarg);
+          break;
+        case 'C':
+          config.Set("cache", optarg);
+          break;
+        case 'p':
+          config.Set("package", optarg);
+          break;
+        case 'a':
+          options.appServerPath = optarg;
+          break;
+        case 'G':
+          options.postgresCluster = ClusterUri(optarg);
+          break;
+        case 'k':
+          options.run.keepGoing = true;
+          break;
+        case 'v':
+          options.run.verbose = true;
+          break;
+        case 'l':
+          hostapp::PrintSteps(std::cout);
+          return 0;
+        case 'd':
+          dump = true;
+          break;
+        case 'B':
+          bindings = true;
+          break;
+        case 'P':
+          proposal = optarg;
+          break;
+        case 'g':
+          pages.push_back(optarg);
+          break;
         case 'E':
           if (!hostapp::ParseExploreSize(optarg, explore.seeds, explore.steps)) {
             std::cerr << "psr_host: --explore takes SEEDSxSTEPS, as 20x300, not " << optarg << "\n";
@@ -214,9 +246,15 @@ int main(int argc, char** argv) {
             return 2;
           }
           break;
-        case 'O': explore.outDir = optarg; break;
-        case 'h': Usage(); return 0;
-        default: Usage(); return 2;
+        case 'O':
+          explore.outDir = optarg;
+          break;
+        case 'h':
+          Usage();
+          return 0;
+        default:
+          Usage();
+          return 2;
       }
     }
     std::vector<std::string> files(argv + optind, argv + argc);

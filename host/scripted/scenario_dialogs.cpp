@@ -10,19 +10,26 @@ namespace hostapp {
 
 std::string SearchPick::Text() const {
   switch (kind) {
-    case Kind::Row: return "row " + std::to_string(row + 1);
-    case Kind::ByValue: return field + " " + Quote(value);
-    case Kind::None: return "none";
+    case Kind::Row:
+      return "row " + std::to_string(row + 1);
+    case Kind::ByValue:
+      return field + " " + Quote(value);
+    case Kind::None:
+      return "none";
   }
   return {};
 }
 
 const char* DialogKindName(DialogKind kind) {
   switch (kind) {
-    case DialogKind::Message: return "message";
-    case DialogKind::Confirm: return "confirm";
-    case DialogKind::Error: return "error";
-    case DialogKind::Search: return "search";
+    case DialogKind::Message:
+      return "message";
+    case DialogKind::Confirm:
+      return "confirm";
+    case DialogKind::Error:
+      return "error";
+    case DialogKind::Search:
+      return "search";
   }
   return "?";
 }
@@ -54,12 +61,15 @@ bool ScenarioDialogs::Search(plat::TDataSource& source, const std::string& title
     SearchPick pick = picks_.front();
     picks_.pop_front();
     switch (pick.kind) {
-      case SearchPick::Kind::Row: PickRow(pick.row); break;
-      case SearchPick::Kind::None: PickRow(-1); break;
+      case SearchPick::Kind::Row:
+        PickRow(pick.row);
+        break;
+      case SearchPick::Kind::None:
+        PickRow(-1);
+        break;
       case SearchPick::Kind::ByValue: {
         plat::TField* field = dataSet->FindField(pick.field);
-        if (!field)
-          throw plat::EError("The search '" + title + "' lists no field " + pick.field + " to pick by");
+        if (!field) throw plat::EError("The search '" + title + "' lists no field " + pick.field + " to pick by");
         int found = -1;
         for (int row = 0; row < dataSet->ViewRowCount() && found < 0; ++row)
           dataSet->ReadViewRow(row, [&] {

@@ -16,7 +16,7 @@ namespace hostapp {
 // The choice queued for the next search dialog.
 struct SearchPick {
   enum class Kind { Row, ByValue, None } kind = Kind::None;
-  int row = 0;  // 0-based, for Row
+  int row = 0;               // 0-based, for Row
   std::string field, value;  // for ByValue: the row whose field shows this text
   std::string Text() const;
 };

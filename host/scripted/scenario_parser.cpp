@@ -39,8 +39,8 @@ std::vector<SourceLine> JoinedLines(const std::string& text) {
 }
 
 std::optional<plat::ActionResult> OutcomeNamed(const std::string& name) {
-  for (auto result : {plat::ActionResult::Done, plat::ActionResult::Aborted, plat::ActionResult::Failed,
-                      plat::ActionResult::Refused})
+  for (auto result :
+       {plat::ActionResult::Done, plat::ActionResult::Aborted, plat::ActionResult::Failed, plat::ActionResult::Refused})
     if (name == plat::ActionResultName(result)) return result;
   return std::nullopt;
 }
@@ -179,9 +179,7 @@ class Parser {
 
 }  // namespace
 
-ParseResult ParseScenario(const std::string& text, const std::string& fileName) {
-  return Parser(fileName).Parse(text);
-}
+ParseResult ParseScenario(const std::string& text, const std::string& fileName) { return Parser(fileName).Parse(text); }
 
 ParseResult ParseScenarioFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -33,12 +33,23 @@ std::string ReadQuoted(std::string_view text, std::size_t& pos) {
     }
     if (++pos == text.size()) break;
     switch (text[pos]) {
-      case '"': value += '"'; break;
-      case '\\': value += '\\'; break;
-      case 'n': value += '\n'; break;
-      case 'r': value += '\r'; break;
-      case 't': value += '\t'; break;
-      default: throw SyntaxError(std::string("unknown escape \\") + text[pos] + " in a quoted text");
+      case '"':
+        value += '"';
+        break;
+      case '\\':
+        value += '\\';
+        break;
+      case 'n':
+        value += '\n';
+        break;
+      case 'r':
+        value += '\r';
+        break;
+      case 't':
+        value += '\t';
+        break;
+      default:
+        throw SyntaxError(std::string("unknown escape \\") + text[pos] + " in a quoted text");
     }
   }
   throw SyntaxError("a quoted text is not closed");
@@ -96,7 +107,7 @@ std::vector<Token> SplitCells(std::string_view text) {
     bool atEnd = pos >= text.size();
     if (!(atEnd && !cell.quoted && cell.text.empty() && !cells.empty())) cells.push_back(std::move(cell));
     if (atEnd) break;
-    ++pos;  // the bar
+    ++pos;                          // the bar
     if (pos >= text.size()) break;  // a closing bar
   }
   return cells;
@@ -106,12 +117,23 @@ std::string Quote(std::string_view text) {
   std::string out = "\"";
   for (char c : text) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default: out += c;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        out += c;
     }
   }
   return out + "\"";

@@ -53,7 +53,8 @@ void DumpGrid(std::ostream& out, plat::TDBGrid& grid, int indent, int maxRows) {
     for (int i : shown) {
       if (!grey) {
         grid.PaintCell(row, i, plat::TRect{0, 0, all[i]->Width(), grid.DefaultRowHeight});
-        for (auto& op : grid.Canvas.Ops()) grey = grey || (op.kind == plat::TDrawOp::TextRect && op.fontColor == plat::clr::GrayText);
+        for (auto& op : grid.Canvas.Ops())
+          grey = grey || (op.kind == plat::TDrawOp::TextRect && op.fontColor == plat::clr::GrayText);
       }
       out << Pad(Cut(grid.CellText(row, i), width(i) * 2), width(i)) << " ";
     }

@@ -1,8 +1,8 @@
 #include "host/scripted/step_context.h"
 
-#include "host/scripted/scenario.h"
 #include "host/application.h"
 #include "host/netconnection.h"
+#include "host/scripted/scenario.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/ui/form.h"

@@ -107,7 +107,7 @@ class StepContext {
  private:
   host::TNetConnection* Connection() const;
 
-  host::TNetConnection* recorded_ = nullptr;  // the connection last hooked
+  host::TNetConnection* recorded_ = nullptr;                          // the connection last hooked
   std::function<void(host::TNetConnection&)> screenAfterDisconnect_;  // its own handler
 };
 

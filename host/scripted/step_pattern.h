@@ -18,9 +18,9 @@ bool PatternRawOptional(std::string_view pattern);
 void CheckArguments(std::string_view pattern, const std::vector<Token>& args);
 
 // The checks behind the placeholders, also used by the run functions.
-bool IsName(std::string_view text);       // a component, field or method name
-bool IsInteger(std::string_view text);    // optional minus, digits
-bool IsFieldRef(std::string_view text);   // DATASET.FIELD
-bool IsDate(std::string_view text);       // yyyy-mm-dd[Thh:mm:ss]
+bool IsName(std::string_view text);      // a component, field or method name
+bool IsInteger(std::string_view text);   // optional minus, digits
+bool IsFieldRef(std::string_view text);  // DATASET.FIELD
+bool IsDate(std::string_view text);      // yyyy-mm-dd[Thh:mm:ss]
 
 }  // namespace hostapp

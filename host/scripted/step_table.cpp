@@ -6,8 +6,8 @@ namespace hostapp {
 const std::vector<StepType>& AllSteps() {
   static const std::vector<StepType> all = [] {
     std::vector<StepType> steps;
-    for (auto* part : {&SetupSteps(), &ActionSteps(), &DialogExpectations(), &ScreenExpectations(),
-                       &HostExpectations(), &ExploreSteps()})
+    for (auto* part : {&SetupSteps(), &ActionSteps(), &DialogExpectations(), &ScreenExpectations(), &HostExpectations(),
+                       &ExploreSteps()})
       steps.insert(steps.end(), part->begin(), part->end());
     return steps;
   }();

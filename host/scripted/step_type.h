@@ -30,9 +30,9 @@ struct StepType {
   std::string_view pattern;  // "CONTROL", "GRID ROW [FIELD]", "RAW"
   std::string_view summary;  // one line for --list-steps
   StepRun run = nullptr;
-  bool action = false;       // one user event; may end with "-> RESULT"
-  bool rows = false;         // takes "| ..." data lines
-  int param = 0;             // what a shared run function needs to tell rows apart
+  bool action = false;  // one user event; may end with "-> RESULT"
+  bool rows = false;    // takes "| ..." data lines
+  int param = 0;        // what a shared run function needs to tell rows apart
   StepCheck check = nullptr;
 };
 

@@ -4,13 +4,13 @@
 // search, and the dump of the screen.
 #include <array>
 
+#include "host/application.h"
+#include "host/frmpadrao.h"
 #include "host/scripted/scenario.h"
 #include "host/scripted/screen_dump.h"
 #include "host/scripted/step_context.h"
 #include "host/scripted/step_pattern.h"
 #include "host/scripted/step_type.h"
-#include "host/application.h"
-#include "host/frmpadrao.h"
 #include "platform/data/clientdataset.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/dbchoice.h"
@@ -291,14 +291,18 @@ const std::vector<StepType>& ActionSteps() {
        "presses a key in the grid (focusing it first), or in the focused control (tab, shift-tab)", Key, true},
       {"ellipsis", "GRID", "clicks the ellipsis button of the grid's current cell", Ellipsis, true},
       {"answer", "yes|no", "queues the answer to the next confirmation", Answer},
-      {"pick", "INT|none|FIELD [VALUE]", "queues the choice of the next search: a row from 1, none, or the row whose "
-       "field shows the value", Pick, false, false, 0, CheckPick},
+      {"pick", "INT|none|FIELD [VALUE]",
+       "queues the choice of the next search: a row from 1, none, or the row whose "
+       "field shows the value",
+       Pick, false, false, 0, CheckPick},
       {"invoke", "HANDLER", "runs the command handler of that name as one user event (its button may be hidden)",
        Invoke, true},
       {"open-empty", "DATASET", "for tests: opens the data set empty with its declared fields (not cdsProposta)",
        OpenEmpty, true},
-      {"show-page", "PAGES PAGE", "for tests: brings the page forward as the program does (no tab click, no change "
-       "event)", ShowPage, true},
+      {"show-page", "PAGES PAGE",
+       "for tests: brings the page forward as the program does (no tab click, no change "
+       "event)",
+       ShowPage, true},
       {"dump", "", "prints the visible screen", Dump},
   };
   return steps;

@@ -5,11 +5,11 @@
 // application holds, and whether the package is loaded.
 #include <cstdint>
 
+#include "host/application.h"
 #include "host/scripted/scenario.h"
 #include "host/scripted/step_context.h"
 #include "host/scripted/step_pattern.h"
 #include "host/scripted/step_type.h"
-#include "host/application.h"
 #include "host/showavi.h"
 #include "host/vogalis.h"
 #include "platform/ui/form.h"
@@ -215,9 +215,15 @@ void ExpectGlobal(const Step& step, StepContext& context) {
   void* address = context.host.Global(global->name);
   std::string actual;
   switch (global->kind) {
-    case GlobalKind::Bool: actual = *static_cast<bool*>(address) ? "true" : "false"; break;
-    case GlobalKind::Int32: actual = std::to_string(*static_cast<int32_t*>(address)); break;
-    case GlobalKind::Reference: actual = *static_cast<void**>(address) ? "set" : "nil"; break;
+    case GlobalKind::Bool:
+      actual = *static_cast<bool*>(address) ? "true" : "false";
+      break;
+    case GlobalKind::Int32:
+      actual = std::to_string(*static_cast<int32_t*>(address));
+      break;
+    case GlobalKind::Reference:
+      actual = *static_cast<void**>(address) ? "set" : "nil";
+      break;
   }
   if (actual != step.Arg(1)) Fail(step.Arg(0) + " = " + step.Arg(1), actual);
 }
@@ -240,8 +246,10 @@ void ExpectPackage(const Step& step, StepContext& context) {
 
 const std::vector<StepType>& HostExpectations() {
   static const std::vector<StepType> steps = {
-      {"expect calls", "[RAW]", "the remote-module calls since the last check, in order: Method(\"arg\", ...), "
-       "one per '|' line below, or none", ExpectCalls, false, true, 0, CheckCalls},
+      {"expect calls", "[RAW]",
+       "the remote-module calls since the last check, in order: Method(\"arg\", ...), "
+       "one per '|' line below, or none",
+       ExpectCalls, false, true, 0, CheckCalls},
       {"expect refreshes", "TABLE|none...", "the local-cache refreshes asked for since the last check", ExpectRefreshes,
        false, false, 0, CheckRefreshes},
       {"expect disconnects", "COUNT", "how often the screen's connection was closed since the last check",

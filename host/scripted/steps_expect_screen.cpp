@@ -122,8 +122,11 @@ struct FlagName {
   const char* set;
   const char* clear;
 };
-constexpr FlagName kFlagNames[] = {{"enabled", "disabled"}, {"visible", "hidden"}, {"shown", "not shown"},
-                                   {"read-only", "editable"}, {"with its tab shown", "with its tab hidden"}};
+constexpr FlagName kFlagNames[] = {{"enabled", "disabled"},
+                                   {"visible", "hidden"},
+                                   {"shown", "not shown"},
+                                   {"read-only", "editable"},
+                                   {"with its tab shown", "with its tab hidden"}};
 constexpr int FlagParam(Flag flag, bool set) { return static_cast<int>(flag) * 2 + (set ? 1 : 0); }
 
 // The flag of a component, or nullopt when it has no such flag.
@@ -178,7 +181,8 @@ const std::vector<StepType>& ScreenExpectations() {
       {"expect field", "DATASET.FIELD TEXT", "a field's stored text", ExpectField, false, false, 0},
       {"expect display", "DATASET.FIELD TEXT", "a field's text as shown", ExpectField, false, false, 1},
       {"expect text", "CONTROL TEXT", "a control's text (a grid's current cell, a label's caption)", ExpectText},
-      {"expect cell", "GRID ROW FIELD TEXT", "the text a grid shows in a row (from 1; * the current one) and column", ExpectCell},
+      {"expect cell", "GRID ROW FIELD TEXT", "the text a grid shows in a row (from 1; * the current one) and column",
+       ExpectCell},
       {"expect sorted", "GRID none|FIELD [ascending|descending]", "the column the grid's data set is sorted by",
        ExpectSorted, false, false, 0, CheckSorted},
       {"expect enabled", "CONTROL", "a control or menu item is enabled", ExpectFlag, false, false,

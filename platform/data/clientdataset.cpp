@@ -60,8 +60,8 @@ void TClientDataSet::Fill(Packet&& packet) {
   for (std::size_t r = 0; r < packet.rows.size(); ++r) {
     auto& row = packet.rows[r];
     if (row.size() != packet.fields.size())
-      Fail("Row " + std::to_string(r + 1) + " of the data packet has " + std::to_string(row.size()) +
-           " values for " + std::to_string(packet.fields.size()) + " fields");
+      Fail("Row " + std::to_string(r + 1) + " of the data packet has " + std::to_string(row.size()) + " values for " +
+           std::to_string(packet.fields.size()) + " fields");
     if constexpr (kTaken) {
       if (adopted) {
         records.push_back(NewRecord(std::move(row)));
@@ -234,7 +234,8 @@ void TClientDataSet::CancelUpdates() {
   }
   for (auto& [id, entry] : log_)
     if (entry.kind == ChangeKind::Delete) records.push_back(entry.original);
-  std::stable_sort(records.begin(), records.end(), [](const Record& a, const Record& b) { return a.baseSeq < b.baseSeq; });
+  std::stable_sort(records.begin(), records.end(),
+                   [](const Record& a, const Record& b) { return a.baseSeq < b.baseSeq; });
   log_.clear();
   CalculateAll();
   ApplyIndex();

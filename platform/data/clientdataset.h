@@ -44,7 +44,7 @@ class TClientDataSet : public TDataSet {
 
   void SetData(const DataPacket& packet);
   void SetData(DataPacket&& packet);  // the same, taking the packet's values
-  DataPacket Data() const;  // the current content (data fields only)
+  DataPacket Data() const;            // the current content (data fields only)
   // Opens an empty data set with the declared fields.
   void CreateDataSet();
 

@@ -1,9 +1,8 @@
 #include "platform/data/cp1252.h"
 
 #include <cstdint>
-#include <cstring>
-
 #include <cstdio>
+#include <cstring>
 
 #include "platform/data/errors.h"
 

@@ -56,8 +56,6 @@ void TFieldDataLink::UpdateData() {
   modified_ = false;
 }
 
-bool TFieldDataLink::FocusControl(TField& field) {
-  return &field == Field() && OnFocusControl && OnFocusControl();
-}
+bool TFieldDataLink::FocusControl(TField& field) { return &field == Field() && OnFocusControl && OnFocusControl(); }
 
 }  // namespace plat

@@ -23,8 +23,8 @@ class TDataLink {
   TDataSource* DataSource() const { return dataSource_; }
   void SetDataSource(TDataSource* source);
   TDataSet* DataSet() const;
-  bool Active() const;    // the data set is open
-  bool Editing() const;   // the data set is in Edit or Insert
+  bool Active() const;   // the data set is open
+  bool Editing() const;  // the data set is in Edit or Insert
   // Puts the data source into edit (auto-edit rule); true when it is editing.
   bool Edit();
 
@@ -36,7 +36,10 @@ class TDataLink {
   virtual void UpdateData() {}  // write pending text now
   virtual void LogChanged() {}  // rows' pending marks changed (ViewRowPending)
   // Takes the focus for the field when bound to it and able to; true if it did.
-  virtual bool FocusControl(TField& field) { (void)field; return false; }
+  virtual bool FocusControl(TField& field) {
+    (void)field;
+    return false;
+  }
 
  private:
   friend class TDataSource;
@@ -53,7 +56,7 @@ class TFieldDataLink : public TDataLink {
   void Reset() { modified_ = false; }
 
   // Set by the control that owns the link.
-  std::function<void()> OnDataChange;    // show the field's text again
+  std::function<void()> OnDataChange;  // show the field's text again
   std::function<void()> OnEditingChange;
   std::function<void()> OnActiveChange;
   std::function<void()> OnUpdateData;    // write the control's text to the field

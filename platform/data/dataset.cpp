@@ -11,10 +11,14 @@ namespace plat {
 
 const char* DataSetStateName(DataSetState state) {
   switch (state) {
-    case DataSetState::Inactive: return "inactive";
-    case DataSetState::Browse: return "browse";
-    case DataSetState::Edit: return "edit";
-    case DataSetState::Insert: return "insert";
+    case DataSetState::Inactive:
+      return "inactive";
+    case DataSetState::Browse:
+      return "browse";
+    case DataSetState::Edit:
+      return "edit";
+    case DataSetState::Insert:
+      return "insert";
   }
   return "?";
 }
@@ -201,8 +205,7 @@ void TDataSet::SetState(DataSetState state) {
 }
 
 void TDataSet::AttachDataSource(TDataSource* source) {
-  if (std::find(dataSources_.begin(), dataSources_.end(), source) == dataSources_.end())
-    dataSources_.push_back(source);
+  if (std::find(dataSources_.begin(), dataSources_.end(), source) == dataSources_.end()) dataSources_.push_back(source);
 }
 
 void TDataSet::DetachDataSource(TDataSource* source) {
@@ -507,9 +510,7 @@ void TDataSet::Reorder(const std::function<bool(const Record&, const Record&)>& 
 
 // ---- rows as a grid shows them ----------------------------------------------
 
-int TDataSet::ViewRowCount() const {
-  return RecordCount() + (state_ == DataSetState::Insert ? 1 : 0);
-}
+int TDataSet::ViewRowCount() const { return RecordCount() + (state_ == DataSetState::Insert ? 1 : 0); }
 
 int TDataSet::ViewCurrentRow() const {
   if (state_ == DataSetState::Insert) return insertIndex_;

@@ -53,12 +53,12 @@ const char* DataSetStateName(DataSetState state);
 
 // What a data set tells its data sources (and they their links).
 enum class DataEvent {
-  StateChange,     // the state changed
-  DataSetChange,   // content or current record changed as a whole
-  Scroll,          // the cursor moved
-  RecordChange,    // the current record's values changed (field given, or all)
-  UpdateRecord,    // bound controls must write their pending text now
-  LogChange,       // which rows hold changes not stored yet changed (values did not)
+  StateChange,    // the state changed
+  DataSetChange,  // content or current record changed as a whole
+  Scroll,         // the cursor moved
+  RecordChange,   // the current record's values changed (field given, or all)
+  UpdateRecord,   // bound controls must write their pending text now
+  LogChange,      // which rows hold changes not stored yet changed (values did not)
 };
 
 struct LocateOptions {
@@ -75,7 +75,8 @@ class TDataSet : public TComponent {
 
   // Events.
   Event BeforeInsert, AfterInsert, BeforeEdit, AfterEdit, BeforePost, AfterPost, BeforeCancel, AfterCancel,
-      BeforeDelete, AfterDelete, BeforeScroll, AfterScroll, AfterOpen, BeforeClose, AfterClose, OnNewRecord, OnCalcFields;
+      BeforeDelete, AfterDelete, BeforeScroll, AfterScroll, AfterOpen, BeforeClose, AfterClose, OnNewRecord,
+      OnCalcFields;
 
   // Declared (persistent) fields; declare them while the data set is closed.
   // The component name of a field is the data set's name followed by the
@@ -156,7 +157,7 @@ class TDataSet : public TComponent {
     std::vector<Variant> values;  // data fields then calculated fields, by field index
     uint64_t id = 0;
     bool calculated = false;  // its calculated fields hold OnCalcFields' values
-    int64_t baseSeq = -1;  // position as of the last merge; -1 for records inserted since
+    int64_t baseSeq = -1;     // position as of the last merge; -1 for records inserted since
   };
 
   // Opening: a subclass provides the records (and may create fields from
@@ -165,13 +166,19 @@ class TDataSet : public TComponent {
   virtual void InternalClose() {}
   // The record is about to be stored (inserted when inserting, else replacing
   // the current one). A subclass logs the change here.
-  virtual void InternalPost(const Record& stored, bool inserting) { (void)stored; (void)inserting; }
+  virtual void InternalPost(const Record& stored, bool inserting) {
+    (void)stored;
+    (void)inserting;
+  }
   virtual void InternalDelete(const Record& removed) { (void)removed; }
   // Post has stored the record and the cursor is on it; the state returns
   // to Browse next. A subclass keeping an order moves the record here.
   virtual void InternalStored() {}
   // Whether the record with this id holds a change kept for a later send.
-  virtual bool RecordPending(uint64_t id) const { (void)id; return false; }
+  virtual bool RecordPending(uint64_t id) const {
+    (void)id;
+    return false;
+  }
 
   // For subclasses building their content.
   std::vector<Record>& Records() { return records_; }
@@ -218,7 +225,9 @@ class TDataSet : public TComponent {
   void MoveCursorTo(int index, bool bof, bool eof);
   Record& ActiveRecord();
   const Record* CurrentRecordPtr() const;
-  void Run(const Event& event) { if (event) event(*this); }
+  void Run(const Event& event) {
+    if (event) event(*this);
+  }
 
   std::vector<TField*> fields_;
   int declaredCount_ = 0;

@@ -32,7 +32,9 @@ void TDataSource::AddLink(TDataLink* link) {
   if (std::find(links_.begin(), links_.end(), link) == links_.end()) links_.push_back(link);
 }
 
-void TDataSource::RemoveLink(TDataLink* link) { links_.erase(std::remove(links_.begin(), links_.end(), link), links_.end()); }
+void TDataSource::RemoveLink(TDataLink* link) {
+  links_.erase(std::remove(links_.begin(), links_.end(), link), links_.end());
+}
 
 void TDataSource::DataEvent(plat::DataEvent event, TField* field, bool controlsDisabled) {
   if (event == plat::DataEvent::StateChange && OnStateChange) OnStateChange(*this);
@@ -54,10 +56,18 @@ void TDataSource::DataEvent(plat::DataEvent event, TField* field, bool controlsD
         if (activeChanged) link->ActiveChanged();
         break;
       case plat::DataEvent::DataSetChange:
-      case plat::DataEvent::Scroll: link->DataSetChanged(); break;
-      case plat::DataEvent::RecordChange: link->RecordChanged(field); break;
-      case plat::DataEvent::UpdateRecord: link->UpdateData(); break;
-      case plat::DataEvent::LogChange: link->LogChanged(); break;
+      case plat::DataEvent::Scroll:
+        link->DataSetChanged();
+        break;
+      case plat::DataEvent::RecordChange:
+        link->RecordChanged(field);
+        break;
+      case plat::DataEvent::UpdateRecord:
+        link->UpdateData();
+        break;
+      case plat::DataEvent::LogChange:
+        link->LogChanged();
+        break;
     }
   }
   if (OnDataChange && (event == plat::DataEvent::DataSetChange || event == plat::DataEvent::Scroll ||

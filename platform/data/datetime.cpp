@@ -47,8 +47,8 @@ int DaysInMonth(int year, int month) {
 
 std::string PartsText(const DateParts& p) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d.%03d", p.year, p.month, p.day,
-                p.hour, p.minute, p.second, p.millisecond);
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d.%03d", p.year, p.month, p.day, p.hour, p.minute,
+                p.second, p.millisecond);
   return buffer;
 }
 
@@ -74,15 +74,13 @@ bool ReadChar(std::string_view text, std::size_t& pos, char expected) {
 bool ParseIsoParts(std::string_view text, DateParts& p) {
   std::size_t pos = 0;
   p = DateParts{};
-  if (!ReadDigits(text, pos, 4, p.year) || !ReadChar(text, pos, '-') ||
-      !ReadDigits(text, pos, 2, p.month) || !ReadChar(text, pos, '-') ||
-      !ReadDigits(text, pos, 2, p.day)) {
+  if (!ReadDigits(text, pos, 4, p.year) || !ReadChar(text, pos, '-') || !ReadDigits(text, pos, 2, p.month) ||
+      !ReadChar(text, pos, '-') || !ReadDigits(text, pos, 2, p.day)) {
     return false;
   }
   if (pos == text.size()) return true;
-  if (!ReadChar(text, pos, 'T') || !ReadDigits(text, pos, 2, p.hour) ||
-      !ReadChar(text, pos, ':') || !ReadDigits(text, pos, 2, p.minute) ||
-      !ReadChar(text, pos, ':') || !ReadDigits(text, pos, 2, p.second)) {
+  if (!ReadChar(text, pos, 'T') || !ReadDigits(text, pos, 2, p.hour) || !ReadChar(text, pos, ':') ||
+      !ReadDigits(text, pos, 2, p.minute) || !ReadChar(text, pos, ':') || !ReadDigits(text, pos, 2, p.second)) {
     return false;
   }
   if (pos < text.size() && (!ReadChar(text, pos, '.') || !ReadDigits(text, pos, 3, p.millisecond))) {
@@ -94,13 +92,12 @@ bool ParseIsoParts(std::string_view text, DateParts& p) {
 }  // namespace
 
 bool DateTime::IsValidDate(int year, int month, int day) {
-  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
-         day <= DaysInMonth(year, month);
+  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
 DateTime DateTime::FromParts(const DateParts& p) {
-  if (!IsValidDate(p.year, p.month, p.day) || p.hour < 0 || p.hour > 23 || p.minute < 0 ||
-      p.minute > 59 || p.second < 0 || p.second > 59 || p.millisecond < 0 || p.millisecond > 999) {
+  if (!IsValidDate(p.year, p.month, p.day) || p.hour < 0 || p.hour > 23 || p.minute < 0 || p.minute > 59 ||
+      p.second < 0 || p.second > 59 || p.millisecond < 0 || p.millisecond > 999) {
     throw EConvertError("Invalid date or time: " + PartsText(p));
   }
   const double date = static_cast<double>(DaysFromCivil(p.year, p.month, p.day) - kEpochOffset);
@@ -193,8 +190,8 @@ void DateTime::AppendIso(std::string& out) const {
     return;
   }
   char buffer[64];
-  int n = std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month,
-                        p.day, p.hour, p.minute, p.second);
+  int n = std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month, p.day, p.hour,
+                        p.minute, p.second);
   if (p.millisecond != 0) {
     std::snprintf(buffer + n, sizeof buffer - static_cast<std::size_t>(n), ".%03d", p.millisecond);
   }

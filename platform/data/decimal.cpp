@@ -23,9 +23,7 @@ bool AllDigits(std::string_view text) {
   return true;
 }
 
-EConvertError NotADecimal(std::string_view text) {
-  return EConvertError(Message(Msg::NotADecimal, {text}));
-}
+EConvertError NotADecimal(std::string_view text) { return EConvertError(Message(Msg::NotADecimal, {text})); }
 
 // The magnitude `digits` (with `fromScale` fraction digits) as a whole number
 // of units of 10^-toScale, without leading zeros ("0" for zero); toScale must
@@ -83,7 +81,8 @@ Decimal Decimal::FromDouble(double value) {
   if (!std::isfinite(value) || std::fabs(value) >= 1e38) {
     char shortest[32];
     auto result = std::to_chars(shortest, shortest + sizeof shortest, value);
-    throw EConvertError(Message(Msg::NumberOutOfRange, {std::string_view(shortest, std::size_t(result.ptr - shortest))}));
+    throw EConvertError(
+        Message(Msg::NumberOutOfRange, {std::string_view(shortest, std::size_t(result.ptr - shortest))}));
   }
   // Fixed notation without a precision gives the shortest text that reads back
   // as the same double.
@@ -117,8 +116,10 @@ int64_t Decimal::ToScaled(int decimals) const {
   // the rounding of the magnitude, which is rounding half away from zero.
   std::string aligned = digits_;
   int keep = decimals + 1;
-  if (scale_ < keep) aligned += std::string(static_cast<std::size_t>(keep - scale_), '0');
-  else aligned.resize(aligned.size() - static_cast<std::size_t>(scale_ - keep));
+  if (scale_ < keep)
+    aligned += std::string(static_cast<std::size_t>(keep - scale_), '0');
+  else
+    aligned.resize(aligned.size() - static_cast<std::size_t>(scale_ - keep));
   bool roundUp = aligned.back() >= '5';
   aligned.pop_back();
 
@@ -136,8 +137,7 @@ int64_t Decimal::ToScaled(int decimals) const {
     ++magnitude;
   }
   if (!negative_) return static_cast<int64_t>(magnitude);
-  return magnitude == kMaxMagnitude + 1 ? std::numeric_limits<int64_t>::min()
-                                        : -static_cast<int64_t>(magnitude);
+  return magnitude == kMaxMagnitude + 1 ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(magnitude);
 }
 
 int64_t Decimal::ToCurrency() const { return ToScaled(4); }

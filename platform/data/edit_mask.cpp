@@ -26,17 +26,25 @@ bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 // Whether a typed character fits the class of its input position.
 bool FitsSlot(char32_t c, char32_t slot) {
   switch (slot) {
-    case U'9': case U'0': return IsDigit(c);
-    case U'#': return IsDigit(c) || c == U'+' || c == U'-';
-    case U'L': case U'l': return IsLetter(c);
-    case U'A': case U'a': return IsLetter(c) || IsDigit(c);
-    default: return true;  // 'C', 'c': any character
+    case U'9':
+    case U'0':
+      return IsDigit(c);
+    case U'#':
+      return IsDigit(c) || c == U'+' || c == U'-';
+    case U'L':
+    case U'l':
+      return IsLetter(c);
+    case U'A':
+    case U'a':
+      return IsLetter(c) || IsDigit(c);
+    default:
+      return true;  // 'C', 'c': any character
   }
 }
 
 bool IsInputChar(char32_t c) {
-  return c == U'9' || c == U'0' || c == U'L' || c == U'l' || c == U'A' || c == U'a' || c == U'C' ||
-         c == U'c' || c == U'#';
+  return c == U'9' || c == U'0' || c == U'L' || c == U'l' || c == U'A' || c == U'a' || c == U'C' || c == U'c' ||
+         c == U'#';
 }
 
 std::vector<MaskSlot> MaskSlots(std::string_view mask) {

@@ -24,10 +24,14 @@ TField::TField(TComponent* owner, std::string componentName, std::string fieldNa
 int TField::DisplayWidth() const {
   if (displayWidth_ > 0) return displayWidth_;
   switch (type_) {
-    case FieldType::String: return size_ > 0 ? size_ : 20;
-    case FieldType::DateTime: return 18;
-    case FieldType::Blob: return 10;
-    default: return 10;
+    case FieldType::String:
+      return size_ > 0 ? size_ : 20;
+    case FieldType::DateTime:
+      return 18;
+    case FieldType::Blob:
+      return 10;
+    default:
+      return 10;
   }
 }
 
@@ -57,9 +61,12 @@ double TField::AsCurrency() const {
 std::string TField::ValueText(const Variant& value) const {
   if (value.IsNull()) return {};
   switch (type_) {
-    case FieldType::DateTime: return DateTimeToStr(value.ToDateTime());
-    case FieldType::Decimal: return value.ToDecimal().ToString();
-    default: return value.ToText();
+    case FieldType::DateTime:
+      return DateTimeToStr(value.ToDateTime());
+    case FieldType::Decimal:
+      return value.ToDecimal().ToString();
+    default:
+      return value.ToText();
   }
 }
 
@@ -79,8 +86,10 @@ std::string TField::DefaultText(bool displayText) const {
       case FieldType::DateTime:
         if (!displayFormat_.empty()) return FormatDateTime(displayFormat_, value.ToDateTime());
         break;
-      case FieldType::Blob: return "(MEMO)";
-      default: break;
+      case FieldType::Blob:
+        return "(MEMO)";
+      default:
+        break;
     }
   }
   return ValueText(value);
@@ -107,12 +116,18 @@ Variant TField::Convert(const Variant& value) const {
   try {
     switch (type_) {
       case FieldType::String:
-      case FieldType::Blob: return Variant(value.ToText());
-      case FieldType::Float: return Variant(value.ToDouble());
-      case FieldType::Decimal: return Variant(value.ToDecimal());
-      case FieldType::DateTime: return Variant(value.ToDateTime());
-      case FieldType::Integer: return Variant(value.ToInt());
-      case FieldType::Boolean: return Variant(value.ToBool());
+      case FieldType::Blob:
+        return Variant(value.ToText());
+      case FieldType::Float:
+        return Variant(value.ToDouble());
+      case FieldType::Decimal:
+        return Variant(value.ToDecimal());
+      case FieldType::DateTime:
+        return Variant(value.ToDateTime());
+      case FieldType::Integer:
+        return Variant(value.ToInt());
+      case FieldType::Boolean:
+        return Variant(value.ToBool());
     }
   } catch (const EConvertError& e) {
     throw EDatabaseError(Message(Msg::FieldSays, {DisplayLabel(), e.what()}));
@@ -170,15 +185,13 @@ void TField::SetAsString(std::string_view text) {
         exact = Decimal::FromDouble(number);
       }
       SetValue(Variant(exact));
-    }
-    else
+    } else
       SetValue(Variant(number));
     return;
   }
   if (type_ == FieldType::DateTime) {
     DateTime date;
-    if (!TryStrToDate(text, date))
-      throw EConvertError(Message(Msg::NotADateForField, {text, DisplayLabel()}));
+    if (!TryStrToDate(text, date)) throw EConvertError(Message(Msg::NotADateForField, {text, DisplayLabel()}));
     SetValue(Variant(date));
     return;
   }

@@ -34,8 +34,7 @@ class TField : public TComponent {
   using GetTextEvent = std::function<void(TField&, std::string&, bool)>;
   using SetTextEvent = std::function<void(TField&, const std::string&)>;
 
-  TField(TComponent* owner, std::string componentName, std::string fieldName, FieldType type, int size,
-         FieldKind kind);
+  TField(TComponent* owner, std::string componentName, std::string fieldName, FieldType type, int size, FieldKind kind);
 
   // Properties; set them when declaring the field.
   const std::string& FieldName() const { return fieldName_; }
@@ -44,19 +43,40 @@ class TField : public TComponent {
   bool Calculated() const { return kind_ == FieldKind::Calculated; }
   int Size() const { return size_; }
   std::string DisplayLabel() const { return displayLabel_.empty() ? fieldName_ : displayLabel_; }
-  TField& SetDisplayLabel(std::string label) { displayLabel_ = std::move(label); return *this; }
+  TField& SetDisplayLabel(std::string label) {
+    displayLabel_ = std::move(label);
+    return *this;
+  }
   int DisplayWidth() const;  // the declared width, else one from the size
-  TField& SetDisplayWidth(int width) { displayWidth_ = width; return *this; }
+  TField& SetDisplayWidth(int width) {
+    displayWidth_ = width;
+    return *this;
+  }
   bool Visible() const { return visible_; }
-  TField& SetVisible(bool visible) { visible_ = visible; return *this; }
+  TField& SetVisible(bool visible) {
+    visible_ = visible;
+    return *this;
+  }
   bool ReadOnly() const { return readOnly_; }
-  TField& SetReadOnly(bool readOnly) { readOnly_ = readOnly; return *this; }
+  TField& SetReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    return *this;
+  }
   bool Required() const { return required_; }
-  TField& SetRequired(bool required) { required_ = required; return *this; }
+  TField& SetRequired(bool required) {
+    required_ = required;
+    return *this;
+  }
   const std::string& EditMask() const { return editMask_; }
-  TField& SetEditMask(std::string mask) { editMask_ = std::move(mask); return *this; }
+  TField& SetEditMask(std::string mask) {
+    editMask_ = std::move(mask);
+    return *this;
+  }
   const std::string& DisplayFormat() const { return displayFormat_; }
-  TField& SetDisplayFormat(std::string format) { displayFormat_ = std::move(format); return *this; }
+  TField& SetDisplayFormat(std::string format) {
+    displayFormat_ = std::move(format);
+    return *this;
+  }
   std::optional<double> MinValue() const { return minValue_; }
   std::optional<double> MaxValue() const { return maxValue_; }
   TField& SetRange(double minValue, double maxValue);

@@ -7,21 +7,27 @@ namespace plat {
 
 namespace {
 
-constexpr FieldType kAllTypes[] = {FieldType::String, FieldType::Float,   FieldType::Decimal,
-                                   FieldType::DateTime, FieldType::Blob, FieldType::Integer,
-                                   FieldType::Boolean};
+constexpr FieldType kAllTypes[] = {FieldType::String, FieldType::Float,   FieldType::Decimal, FieldType::DateTime,
+                                   FieldType::Blob,   FieldType::Integer, FieldType::Boolean};
 
 }  // namespace
 
 const char* FieldTypeName(FieldType type) {
   switch (type) {
-    case FieldType::String: return "string";
-    case FieldType::Float: return "float";
-    case FieldType::Decimal: return "decimal";
-    case FieldType::DateTime: return "datetime";
-    case FieldType::Blob: return "blob";
-    case FieldType::Integer: return "integer";
-    case FieldType::Boolean: return "boolean";
+    case FieldType::String:
+      return "string";
+    case FieldType::Float:
+      return "float";
+    case FieldType::Decimal:
+      return "decimal";
+    case FieldType::DateTime:
+      return "datetime";
+    case FieldType::Blob:
+      return "blob";
+    case FieldType::Integer:
+      return "integer";
+    case FieldType::Boolean:
+      return "boolean";
   }
   return "unknown";
 }
@@ -35,13 +41,20 @@ FieldType FieldTypeFromName(std::string_view name) {
 
 bool OfFieldType(const Variant& value, FieldType type) {
   switch (value.Type()) {
-    case VarType::Null: return true;
-    case VarType::Text: return type == FieldType::String || type == FieldType::Blob;
-    case VarType::Float: return type == FieldType::Float;
-    case VarType::Decimal: return type == FieldType::Decimal;
-    case VarType::DateTime: return type == FieldType::DateTime;
-    case VarType::Integer: return type == FieldType::Integer;
-    case VarType::Boolean: return type == FieldType::Boolean;
+    case VarType::Null:
+      return true;
+    case VarType::Text:
+      return type == FieldType::String || type == FieldType::Blob;
+    case VarType::Float:
+      return type == FieldType::Float;
+    case VarType::Decimal:
+      return type == FieldType::Decimal;
+    case VarType::DateTime:
+      return type == FieldType::DateTime;
+    case VarType::Integer:
+      return type == FieldType::Integer;
+    case VarType::Boolean:
+      return type == FieldType::Boolean;
   }
   return false;
 }

@@ -12,9 +12,7 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-EConvertError NotANumber(std::string_view text) {
-  return EConvertError(Message(Msg::NotANumber, {text}));
-}
+EConvertError NotANumber(std::string_view text) { return EConvertError(Message(Msg::NotANumber, {text})); }
 
 // Appends the run of digits at `pos` to `out`; returns how many there were.
 std::size_t TakeDigits(std::string_view text, std::size_t& pos, std::string& out) {

@@ -115,14 +115,30 @@ std::string FormatDateTime(std::string_view pattern, const DateTime& value) {
     while (i + run < pattern.size() && Lower(pattern[i + run]) == letter) ++run;
     const std::size_t width = run >= 2 ? 2 : 1;
     switch (letter) {
-      case 'd': out += Padded(p.day, width); break;
-      case 'm': out += afterHour ? Padded(p.minute, width) : Padded(p.month, width); break;
-      case 'y': out += run >= 3 ? Padded(p.year, 4) : Padded(p.year % 100, 2); break;
-      case 'h': out += Padded(p.hour, width); break;
-      case 'n': out += Padded(p.minute, width); break;
-      case 's': out += Padded(p.second, width); break;
-      case 'z': out += Padded(p.millisecond, run >= 3 ? 3 : 1); break;
-      default: out += pattern.substr(i, run); break;
+      case 'd':
+        out += Padded(p.day, width);
+        break;
+      case 'm':
+        out += afterHour ? Padded(p.minute, width) : Padded(p.month, width);
+        break;
+      case 'y':
+        out += run >= 3 ? Padded(p.year, 4) : Padded(p.year % 100, 2);
+        break;
+      case 'h':
+        out += Padded(p.hour, width);
+        break;
+      case 'n':
+        out += Padded(p.minute, width);
+        break;
+      case 's':
+        out += Padded(p.second, width);
+        break;
+      case 'z':
+        out += Padded(p.millisecond, run >= 3 ? 3 : 1);
+        break;
+      default:
+        out += pattern.substr(i, run);
+        break;
     }
     if (letter >= 'a' && letter <= 'z') afterHour = letter == 'h';
     i += run;

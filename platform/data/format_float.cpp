@@ -26,8 +26,7 @@ struct RoundedDigits {
   std::string fraction;
 
   bool IsZero() const {
-    return integer.find_first_not_of('0') == std::string::npos &&
-           fraction.find_first_not_of('0') == std::string::npos;
+    return integer.find_first_not_of('0') == std::string::npos && fraction.find_first_not_of('0') == std::string::npos;
   }
 };
 

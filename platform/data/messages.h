@@ -12,26 +12,26 @@
 namespace plat {
 
 enum class Msg {
-  NotAValueForField,     // %1 typed, %2 the field's label
-  NotANumberForField,    // %1 typed, %2 the field's label
-  NotADateForField,      // %1 typed, %2 the field's label
-  NotADate,              // %1 typed
-  NotADateTime,          // %1 typed
-  NotADayCount,          // %1 the count of days, briefly
-  NotANumber,            // %1 typed
-  NotADecimal,           // %1 typed
-  NotAnInteger,          // %1 typed
-  NotABoolean,           // %1 typed
-  NumberOutOfRange,      // %1 typed
-  FieldSays,             // %1 the field's label, %2 what is wrong with its value
-  CharacterNotStored,    // %1 the character
-  LongerThan,            // %1 the text, %2 the number of characters
-  NotBetween,            // %1 the value, %2 and %3 the limits
-  NotAtLeast,            // %1 the value, %2 the limit
-  NotAtMost,             // %1 the value, %2 the limit
-  FieldRequired,         // %1 the field's label
-  FieldReadOnly,         // %1 the field's name
-  FieldCalculatedOnly,   // %1 the field's name
+  NotAValueForField,    // %1 typed, %2 the field's label
+  NotANumberForField,   // %1 typed, %2 the field's label
+  NotADateForField,     // %1 typed, %2 the field's label
+  NotADate,             // %1 typed
+  NotADateTime,         // %1 typed
+  NotADayCount,         // %1 the count of days, briefly
+  NotANumber,           // %1 typed
+  NotADecimal,          // %1 typed
+  NotAnInteger,         // %1 typed
+  NotABoolean,          // %1 typed
+  NumberOutOfRange,     // %1 typed
+  FieldSays,            // %1 the field's label, %2 what is wrong with its value
+  CharacterNotStored,   // %1 the character
+  LongerThan,           // %1 the text, %2 the number of characters
+  NotBetween,           // %1 the value, %2 and %3 the limits
+  NotAtLeast,           // %1 the value, %2 the limit
+  NotAtMost,            // %1 the value, %2 the limit
+  FieldRequired,        // %1 the field's label
+  FieldReadOnly,        // %1 the field's name
+  FieldCalculatedOnly,  // %1 the field's name
   DataSetClosed,
   DataSetReadOnly,
   DataSetEmpty,

@@ -3,10 +3,9 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <unordered_set>
-
-#include <nlohmann/json.hpp>
 
 #include "platform/data/cp1252.h"
 #include "platform/data/errors.h"
@@ -51,10 +50,9 @@ void CheckObject(const json& j, std::initializer_list<const char*> required,
   }
 }
 
-
 EConvertError WrongJsonType(const char* expected, FieldType type, const json& j) {
-  return EConvertError(std::string("expected ") + expected + " for a " + FieldTypeName(type) +
-                       " field, got " + j.type_name());
+  return EConvertError(std::string("expected ") + expected + " for a " + FieldTypeName(type) + " field, got " +
+                       j.type_name());
 }
 
 json FieldToJson(const FieldDef& field) {
@@ -76,8 +74,7 @@ FieldDef FieldFromJson(const json& j) {
   field.type = FieldTypeFromName(j["type"].get<std::string>());
   if (j.contains("size")) {
     const json& size = j["size"];
-    if (!size.is_number_integer() || size.get<int64_t>() < 0 ||
-        size.get<int64_t>() > std::numeric_limits<int>::max()) {
+    if (!size.is_number_integer() || size.get<int64_t>() < 0 || size.get<int64_t>() > std::numeric_limits<int>::max()) {
       throw EConvertError("the size of field '" + field.name + "' must be a whole number of 0 or more");
     }
     field.size = size.get<int>();
@@ -119,8 +116,8 @@ std::vector<FieldDef> FieldsFromJson(const json& j, const std::string& where) {
 }
 
 EConvertError WrongRowSize(const std::string& where, std::size_t values, std::size_t fields) {
-  return EConvertError(where + " has " + std::to_string(values) + " values, but there are " +
-                       std::to_string(fields) + " fields");
+  return EConvertError(where + " has " + std::to_string(values) + " values, but there are " + std::to_string(fields) +
+                       " fields");
 }
 
 json RowToJson(const Row& row, const std::vector<FieldDef>& fields, const std::string& where) {
@@ -173,9 +170,12 @@ int Delta::FieldIndex(std::string_view name) const { return FindField(fields, na
 
 const char* ChangeKindName(ChangeKind kind) {
   switch (kind) {
-    case ChangeKind::Insert: return "insert";
-    case ChangeKind::Modify: return "modify";
-    case ChangeKind::Delete: return "delete";
+    case ChangeKind::Insert:
+      return "insert";
+    case ChangeKind::Modify:
+      return "modify";
+    case ChangeKind::Delete:
+      return "delete";
   }
   return "unknown";
 }
@@ -196,10 +196,14 @@ json ValueToJson(const Variant& value, FieldType type) {
       }
       return number;
     }
-    case FieldType::Decimal: return value.ToDecimal().ToString();
-    case FieldType::DateTime: return value.ToDateTime().ToIso();
-    case FieldType::Integer: return value.ToInt();
-    case FieldType::Boolean: return value.ToBool();
+    case FieldType::Decimal:
+      return value.ToDecimal().ToString();
+    case FieldType::DateTime:
+      return value.ToDateTime().ToIso();
+    case FieldType::Integer:
+      return value.ToInt();
+    case FieldType::Boolean:
+      return value.ToBool();
   }
   return nullptr;
 }
@@ -315,8 +319,7 @@ bool NestsWithin(const json& j, int levels) {
 
 std::string QuotedJson(const json& j) {
   if (NestsWithin(j, kQuotedLevels)) return j.dump();
-  return std::string("a JSON ") + j.type_name() + " nested more than " + std::to_string(kQuotedLevels) +
-         " levels deep";
+  return std::string("a JSON ") + j.type_name() + " nested more than " + std::to_string(kQuotedLevels) + " levels deep";
 }
 
 }  // namespace plat

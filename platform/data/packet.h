@@ -6,10 +6,9 @@
 // digits and floats their double.
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json_fwd.hpp>
 
 #include "platform/data/field_def.h"
 #include "platform/data/variant.h"

@@ -63,9 +63,12 @@ int ColumnSize(sqlite3_stmt* stmt, int column) {
 
 Variant ColumnValue(sqlite3_stmt* stmt, int column) {
   switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_NULL: return Variant();
-    case SQLITE_INTEGER: return Variant(static_cast<int64_t>(sqlite3_column_int64(stmt, column)));
-    case SQLITE_FLOAT: return Variant(sqlite3_column_double(stmt, column));
+    case SQLITE_NULL:
+      return Variant();
+    case SQLITE_INTEGER:
+      return Variant(static_cast<int64_t>(sqlite3_column_int64(stmt, column)));
+    case SQLITE_FLOAT:
+      return Variant(sqlite3_column_double(stmt, column));
     default: {
       auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
       return Variant(std::string(text ? text : "", sqlite3_column_bytes(stmt, column)));
@@ -75,10 +78,16 @@ Variant ColumnValue(sqlite3_stmt* stmt, int column) {
 
 void Bind(sqlite3_stmt* stmt, int index, const Variant& value) {
   switch (value.Type()) {
-    case VarType::Null: sqlite3_bind_null(stmt, index); break;
+    case VarType::Null:
+      sqlite3_bind_null(stmt, index);
+      break;
     case VarType::Integer:
-    case VarType::Boolean: sqlite3_bind_int64(stmt, index, value.ToInt()); break;
-    case VarType::Float: sqlite3_bind_double(stmt, index, value.ToDouble()); break;
+    case VarType::Boolean:
+      sqlite3_bind_int64(stmt, index, value.ToInt());
+      break;
+    case VarType::Float:
+      sqlite3_bind_double(stmt, index, value.ToDouble());
+      break;
     case VarType::DateTime: {
       std::string iso = value.ToDateTime().ToIso();
       sqlite3_bind_text(stmt, index, iso.c_str(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
@@ -134,7 +143,8 @@ void TADOIBQuery::InternalOpen() {
   int columns = sqlite3_column_count(st.stmt);
   if (!HasDeclaredFields()) {
     ClearFields();
-    for (int c = 0; c < columns; ++c) AddFieldFromDef({sqlite3_column_name(st.stmt, c), ColumnType(st.stmt, c), ColumnSize(st.stmt, c)});
+    for (int c = 0; c < columns; ++c)
+      AddFieldFromDef({sqlite3_column_name(st.stmt, c), ColumnType(st.stmt, c), ColumnSize(st.stmt, c)});
   }
   std::vector<int> source(Fields().size(), -1);
   for (auto* field : Fields()) {

@@ -2,10 +2,10 @@
 
 #include <atomic>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <new>
-#include <cmath>
 
 #include "platform/data/errors.h"
 #include "platform/data/format.h"
@@ -104,7 +104,8 @@ void Variant::Release() noexcept {
 }
 
 std::string_view Variant::Text() const {
-  if (type_ != VarType::Text) throw EConvertError(std::string("A value of type ") + VarTypeName(type_) + " is not a text");
+  if (type_ != VarType::Text)
+    throw EConvertError(std::string("A value of type ") + VarTypeName(type_) + " is not a text");
   if (size_ == kOnHeap) {
     const SharedText* shared = HeldAt<SharedText>(bytes_);
     return {shared->chars, shared->size};
@@ -117,94 +118,134 @@ const Decimal& Variant::DecimalValue() const { return HeldAt<SharedDecimal>(byte
 bool operator==(const Variant& a, const Variant& b) {
   if (a.type_ != b.type_) return false;
   switch (a.type_) {
-    case VarType::Null: return true;
-    case VarType::Text: return a.Text() == b.Text();
+    case VarType::Null:
+      return true;
+    case VarType::Text:
+      return a.Text() == b.Text();
     case VarType::Float:
-    case VarType::DateTime: return a.Get<double>() == b.Get<double>();
-    case VarType::Decimal: return a.DecimalValue() == b.DecimalValue();
-    case VarType::Integer: return a.Get<int64_t>() == b.Get<int64_t>();
-    case VarType::Boolean: return a.Flag() == b.Flag();
+    case VarType::DateTime:
+      return a.Get<double>() == b.Get<double>();
+    case VarType::Decimal:
+      return a.DecimalValue() == b.DecimalValue();
+    case VarType::Integer:
+      return a.Get<int64_t>() == b.Get<int64_t>();
+    case VarType::Boolean:
+      return a.Flag() == b.Flag();
   }
   return false;
 }
 
 const char* VarTypeName(VarType type) {
   switch (type) {
-    case VarType::Null: return "null";
-    case VarType::Text: return "text";
-    case VarType::Float: return "float";
-    case VarType::Decimal: return "decimal";
-    case VarType::DateTime: return "datetime";
-    case VarType::Integer: return "integer";
-    case VarType::Boolean: return "boolean";
+    case VarType::Null:
+      return "null";
+    case VarType::Text:
+      return "text";
+    case VarType::Float:
+      return "float";
+    case VarType::Decimal:
+      return "decimal";
+    case VarType::DateTime:
+      return "datetime";
+    case VarType::Integer:
+      return "integer";
+    case VarType::Boolean:
+      return "boolean";
   }
   return "unknown";
 }
 
 std::string Variant::ToText() const {
   switch (Type()) {
-    case VarType::Null: return {};
-    case VarType::Text: return std::string(Text());
-    case VarType::Float: return ShortestFloatText(Get<double>());
-    case VarType::Decimal: return DecimalValue().ToString();
-    case VarType::DateTime: return DateTimeToStr(DateTime(Get<double>()));
-    case VarType::Integer: return std::to_string(Get<int64_t>());
-    case VarType::Boolean: return Flag() ? "True" : "False";
+    case VarType::Null:
+      return {};
+    case VarType::Text:
+      return std::string(Text());
+    case VarType::Float:
+      return ShortestFloatText(Get<double>());
+    case VarType::Decimal:
+      return DecimalValue().ToString();
+    case VarType::DateTime:
+      return DateTimeToStr(DateTime(Get<double>()));
+    case VarType::Integer:
+      return std::to_string(Get<int64_t>());
+    case VarType::Boolean:
+      return Flag() ? "True" : "False";
   }
   return {};
 }
 
 double Variant::ToDouble() const {
   switch (Type()) {
-    case VarType::Null: return 0.0;
-    case VarType::Text: return StrToFloat(Text());
-    case VarType::Float: return Get<double>();
-    case VarType::Decimal: return DecimalValue().ToDouble();
-    case VarType::DateTime: return Get<double>();
-    case VarType::Integer: return static_cast<double>(Get<int64_t>());
-    case VarType::Boolean: return Flag() ? 1.0 : 0.0;
+    case VarType::Null:
+      return 0.0;
+    case VarType::Text:
+      return StrToFloat(Text());
+    case VarType::Float:
+      return Get<double>();
+    case VarType::Decimal:
+      return DecimalValue().ToDouble();
+    case VarType::DateTime:
+      return Get<double>();
+    case VarType::Integer:
+      return static_cast<double>(Get<int64_t>());
+    case VarType::Boolean:
+      return Flag() ? 1.0 : 0.0;
   }
   return 0.0;
 }
 
 Decimal Variant::ToDecimal() const {
   switch (Type()) {
-    case VarType::Null: return Decimal();
+    case VarType::Null:
+      return Decimal();
     case VarType::Text:
       try {
         return Decimal::Parse(PlainNumberText(Text()));
       } catch (const EConvertError&) {
         throw EConvertError(Message(Msg::NotADecimal, {Text()}));
       }
-    case VarType::Float: return Decimal::FromDouble(Get<double>());
-    case VarType::Decimal: return DecimalValue();
-    case VarType::DateTime: return Decimal::FromDouble(Get<double>());
-    case VarType::Integer: return Decimal::FromInt(Get<int64_t>());
-    case VarType::Boolean: return Decimal::FromInt(Flag() ? 1 : 0);
+    case VarType::Float:
+      return Decimal::FromDouble(Get<double>());
+    case VarType::Decimal:
+      return DecimalValue();
+    case VarType::DateTime:
+      return Decimal::FromDouble(Get<double>());
+    case VarType::Integer:
+      return Decimal::FromInt(Get<int64_t>());
+    case VarType::Boolean:
+      return Decimal::FromInt(Flag() ? 1 : 0);
   }
   return Decimal();
 }
 
 DateTime Variant::ToDateTime() const {
   switch (Type()) {
-    case VarType::Null: return DateTime(0.0);
+    case VarType::Null:
+      return DateTime(0.0);
     case VarType::Text: {
       const std::string_view text = TrimBlanks(Text());
       const bool iso = text.size() >= 10 && text[4] == '-';
       return iso ? DateTime::ParseIso(text) : StrToDateTime(text);
     }
-    case VarType::Float: return DateTime(Get<double>());
-    case VarType::Decimal: return DateTime(DecimalValue().ToDouble());
-    case VarType::DateTime: return DateTime(Get<double>());
-    case VarType::Integer: return DateTime(static_cast<double>(Get<int64_t>()));
-    case VarType::Boolean: throw CannotConvert(Type(), "a date");
+    case VarType::Float:
+      return DateTime(Get<double>());
+    case VarType::Decimal:
+      return DateTime(DecimalValue().ToDouble());
+    case VarType::DateTime:
+      return DateTime(Get<double>());
+    case VarType::Integer:
+      return DateTime(static_cast<double>(Get<int64_t>()));
+    case VarType::Boolean:
+      throw CannotConvert(Type(), "a date");
   }
   return DateTime();
 }
 
 int64_t Variant::ToInt() const {
   switch (Type()) {
-    case VarType::Null: return 0;
+    case VarType::Null:
+      return 0;
     case VarType::Text: {
       int64_t value = 0;
       if (!TryTextToInt(Text(), value)) throw EConvertError(Message(Msg::NotAnInteger, {Text()}));
@@ -218,17 +259,22 @@ int64_t Variant::ToInt() const {
       }
       return std::llround(value);
     }
-    case VarType::Decimal: return DecimalValue().ToInt64();
-    case VarType::DateTime: return static_cast<int64_t>(Get<double>());
-    case VarType::Integer: return Get<int64_t>();
-    case VarType::Boolean: return Flag() ? 1 : 0;
+    case VarType::Decimal:
+      return DecimalValue().ToInt64();
+    case VarType::DateTime:
+      return static_cast<int64_t>(Get<double>());
+    case VarType::Integer:
+      return Get<int64_t>();
+    case VarType::Boolean:
+      return Flag() ? 1 : 0;
   }
   return 0;
 }
 
 bool Variant::ToBool() const {
   switch (Type()) {
-    case VarType::Null: return false;
+    case VarType::Null:
+      return false;
     case VarType::Text: {
       const std::string_view text = TrimBlanks(Text());
       if (SameText(text, "true")) return true;
@@ -237,11 +283,16 @@ bool Variant::ToBool() const {
       if (!TryTextToInt(text, value)) throw EConvertError(Message(Msg::NotABoolean, {Text()}));
       return value != 0;
     }
-    case VarType::Float: return Get<double>() != 0.0;
-    case VarType::Decimal: return !DecimalValue().IsZero();
-    case VarType::DateTime: throw CannotConvert(Type(), "a boolean");
-    case VarType::Integer: return Get<int64_t>() != 0;
-    case VarType::Boolean: return Flag();
+    case VarType::Float:
+      return Get<double>() != 0.0;
+    case VarType::Decimal:
+      return !DecimalValue().IsZero();
+    case VarType::DateTime:
+      throw CannotConvert(Type(), "a boolean");
+    case VarType::Integer:
+      return Get<int64_t>() != 0;
+    case VarType::Boolean:
+      return Flag();
   }
   return false;
 }

@@ -19,8 +19,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "platform/data/datetime.h"

@@ -13,7 +13,8 @@ constexpr uint32_t kLengthBits = kTakesPieces - 1;
 static_assert(kMaxFrame <= kLengthBits);
 
 void Send(TcpSocket& socket, std::string_view payload, uint32_t flags) {
-  if (payload.size() > kMaxFrame) throw ENetError("A message of " + std::to_string(payload.size()) + " bytes is too large to send");
+  if (payload.size() > kMaxFrame)
+    throw ENetError("A message of " + std::to_string(payload.size()) + " bytes is too large to send");
   uint32_t n = static_cast<uint32_t>(payload.size()) | flags;
   const char header[4] = {static_cast<char>(n >> 24), static_cast<char>(n >> 16), static_cast<char>(n >> 8),
                           static_cast<char>(n)};
@@ -78,8 +79,9 @@ std::optional<bool> ReadPieces(TcpSocket& socket, const FrameLimits& limits, Mes
   // Reads into out within what is left of the message's time.
   auto read = [&](char* out, std::size_t n) {
     auto left = std::chrono::milliseconds(-1);
-    if (timed) left = std::max(std::chrono::milliseconds(0),
-                               std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()));
+    if (timed)
+      left = std::max(std::chrono::milliseconds(0),
+                      std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()));
     try {
       if (!socket.ReadExact(out, n, left)) throw ENetError("The connection closed in the middle of a message");
     } catch (const ETimeout&) {
@@ -94,8 +96,8 @@ std::optional<bool> ReadPieces(TcpSocket& socket, const FrameLimits& limits, Mes
   for (bool first = true;; first = false) {
     if (!first) read(reinterpret_cast<char*>(header), 1);
     read(reinterpret_cast<char*>(header) + 1, 3);
-    const uint32_t word = (uint32_t(header[0]) << 24) | (uint32_t(header[1]) << 16) | (uint32_t(header[2]) << 8) |
-                          uint32_t(header[3]);
+    const uint32_t word =
+        (uint32_t(header[0]) << 24) | (uint32_t(header[1]) << 16) | (uint32_t(header[2]) << 8) | uint32_t(header[3]);
     const std::size_t n = word & kLengthBits;
     takesPieces = takesPieces || (word & kTakesPieces);
     if (word & kRestart) {
@@ -105,8 +107,8 @@ std::optional<bool> ReadPieces(TcpSocket& socket, const FrameLimits& limits, Mes
       continue;
     }
     if (n > allowed || before + n > allowed)
-      throw EFrameRefused("Refused a message of " + std::to_string(before + n) + (before ? " bytes or more" : " bytes") +
-                          ": more than " + std::to_string(allowed));
+      throw EFrameRefused("Refused a message of " + std::to_string(before + n) +
+                          (before ? " bytes or more" : " bytes") + ": more than " + std::to_string(allowed));
     // Taken in parts as they arrive, so an announced size costs nothing
     // until its bytes come.
     constexpr std::size_t kPart = 64 * 1024;

@@ -256,14 +256,30 @@ class Scanner {
       }
       if (at_ == end_) return false;
       switch (*at_++) {
-        case '"': scratch_ += '"'; break;
-        case '\\': scratch_ += '\\'; break;
-        case '/': scratch_ += '/'; break;
-        case 'b': scratch_ += '\b'; break;
-        case 'f': scratch_ += '\f'; break;
-        case 'n': scratch_ += '\n'; break;
-        case 'r': scratch_ += '\r'; break;
-        case 't': scratch_ += '\t'; break;
+        case '"':
+          scratch_ += '"';
+          break;
+        case '\\':
+          scratch_ += '\\';
+          break;
+        case '/':
+          scratch_ += '/';
+          break;
+        case 'b':
+          scratch_ += '\b';
+          break;
+        case 'f':
+          scratch_ += '\f';
+          break;
+        case 'n':
+          scratch_ += '\n';
+          break;
+        case 'r':
+          scratch_ += '\r';
+          break;
+        case 't':
+          scratch_ += '\t';
+          break;
         case 'u': {
           if (end_ - at_ < 4) return false;
           unsigned code = 0;
@@ -286,7 +302,8 @@ class Scanner {
           }
           break;
         }
-        default: return false;
+        default:
+          return false;
       }
     }
     return false;

@@ -12,6 +12,8 @@
 //   writing stands (a piece of the text handed on, the rest still to come).
 #pragma once
 
+#include <rapidjson/internal/dtoa.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -19,12 +21,10 @@
 #include <string>
 #include <string_view>
 
-#include "platform/net/rapidjson_config.h"
-#include <rapidjson/internal/dtoa.h>
-
 #include "platform/data/cp1252.h"
 #include "platform/data/datetime.h"
 #include "platform/net/json_scan.h"
+#include "platform/net/rapidjson_config.h"
 
 namespace plat {
 
@@ -156,13 +156,27 @@ class JsonWriter {
     at[0] = '\\';
     char letter = 0;
     switch (c) {
-      case '"': letter = '"'; break;
-      case '\\': letter = '\\'; break;
-      case '\b': letter = 'b'; break;
-      case '\f': letter = 'f'; break;
-      case '\n': letter = 'n'; break;
-      case '\r': letter = 'r'; break;
-      case '\t': letter = 't'; break;
+      case '"':
+        letter = '"';
+        break;
+      case '\\':
+        letter = '\\';
+        break;
+      case '\b':
+        letter = 'b';
+        break;
+      case '\f':
+        letter = 'f';
+        break;
+      case '\n':
+        letter = 'n';
+        break;
+      case '\r':
+        letter = 'r';
+        break;
+      case '\t':
+        letter = 't';
+        break;
     }
     if (letter) {
       at[1] = letter;

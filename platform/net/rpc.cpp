@@ -43,20 +43,24 @@ RpcAnswer RpcAnswer::OfError(int64_t id, std::string message) {
   return answer;
 }
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 json TypedValueToJson(const Variant& value) {
   switch (value.Type()) {
-    case VarType::Null: return {{"null", nullptr}};
-    case VarType::Text: return {{"string", value.Text()}};
-    case VarType::Float: return {{"float", ValueToJson(value, FieldType::Float)}};
-    case VarType::Decimal: return {{"decimal", value.ToDecimal().ToString()}};
-    case VarType::DateTime: return {{"datetime", value.ToDateTime().ToIso()}};
-    case VarType::Integer: return {{"integer", value.ToInt()}};
-    case VarType::Boolean: return {{"boolean", value.ToBool()}};
+    case VarType::Null:
+      return {{"null", nullptr}};
+    case VarType::Text:
+      return {{"string", value.Text()}};
+    case VarType::Float:
+      return {{"float", ValueToJson(value, FieldType::Float)}};
+    case VarType::Decimal:
+      return {{"decimal", value.ToDecimal().ToString()}};
+    case VarType::DateTime:
+      return {{"datetime", value.ToDateTime().ToIso()}};
+    case VarType::Integer:
+      return {{"integer", value.ToInt()}};
+    case VarType::Boolean:
+      return {{"boolean", value.ToBool()}};
   }
   return {{"null", nullptr}};
 }
@@ -122,9 +126,12 @@ RpcRequest RequestFromJson(const json& j) {
 
 json AnswerToJson(const RpcAnswer& answer) {
   switch (answer.kind) {
-    case RpcAnswer::Kind::Packet: return {{"id", answer.id}, {"packet", PacketToJson(answer.packet)}};
-    case RpcAnswer::Kind::Value: return {{"id", answer.id}, {"value", TypedValueToJson(answer.value)}};
-    case RpcAnswer::Kind::Error: return {{"id", answer.id}, {"error", answer.error}};
+    case RpcAnswer::Kind::Packet:
+      return {{"id", answer.id}, {"packet", PacketToJson(answer.packet)}};
+    case RpcAnswer::Kind::Value:
+      return {{"id", answer.id}, {"value", TypedValueToJson(answer.value)}};
+    case RpcAnswer::Kind::Error:
+      return {{"id", answer.id}, {"error", answer.error}};
   }
   return {};
 }

@@ -8,11 +8,10 @@
 #pragma once
 
 #include <cstdint>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <variant>
 #include <vector>
-
-#include <nlohmann/json_fwd.hpp>
 
 #include "platform/data/packet.h"
 
@@ -29,7 +28,7 @@ struct RpcArg {
   RpcArg(Delta delta) : content(std::move(delta)) {}
 
   bool IsDelta() const { return std::holds_alternative<Delta>(content); }
-  const Variant& Value() const;  // throws EConvertError for a delta
+  const Variant& Value() const;     // throws EConvertError for a delta
   const Delta& DeltaValue() const;  // throws EConvertError for a value
   friend bool operator==(const RpcArg&, const RpcArg&) = default;
 };

@@ -154,13 +154,13 @@ bool TcpSocket::ReadExact(char* out, std::size_t n, std::chrono::milliseconds ti
   std::size_t done = 0;
   auto deadline = std::chrono::steady_clock::now() + timeout;
   while (done < n) {
-    auto left = timeout.count() < 0 ? timeout
-                                    : std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          deadline - std::chrono::steady_clock::now());
+    auto left =
+        timeout.count() < 0
+            ? timeout
+            : std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (timeout.count() >= 0 && left.count() < 0) left = std::chrono::milliseconds(0);
     if (!WaitFor(fd_, POLLIN, left))
-      throw ETimeout("The application server did not answer within " +
-                     std::to_string(timeout.count() / 1000) + " s");
+      throw ETimeout("The application server did not answer within " + std::to_string(timeout.count() / 1000) + " s");
     ssize_t got = ::recv(fd_, out + done, n - done, 0);
     if (got == 0) {
       if (done == 0) return false;

@@ -1,22 +1,20 @@
 // Reading calls and answers from their text the quick way (wire.h).
-#include "platform/net/wire.h"
+#include <rapidjson/document.h>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstring>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <unordered_map>
 #include <unordered_set>
-
-#include <nlohmann/json.hpp>
-
-#include "platform/net/rapidjson_config.h"
-#include <rapidjson/document.h>
 
 #include "platform/data/cp1252.h"
 #include "platform/data/errors.h"
 #include "platform/net/json_scan.h"
+#include "platform/net/rapidjson_config.h"
+#include "platform/net/wire.h"
 
 namespace plat {
 
@@ -349,9 +347,12 @@ struct ExactNumbers {
     Scalar number;
     if (!ReadNumber({text, length}, number)) return false;
     switch (number.kind) {
-      case Scalar::Whole: return document.Int64(number.whole);
-      case Scalar::Unsigned: return document.Uint64(number.unsignedWhole);
-      default: return document.Double(number.fraction);
+      case Scalar::Whole:
+        return document.Int64(number.whole);
+      case Scalar::Unsigned:
+        return document.Uint64(number.unsignedWhole);
+      default:
+        return document.Double(number.fraction);
     }
   }
   bool Null() { return document.Null(); }
@@ -411,33 +412,41 @@ class StreamedPacketAnswer {
         if (fieldKey_ == kFieldKeys.size() || (fieldKeys_ & (1u << fieldKey_))) return false;
         fieldKeys_ |= 1u << fieldKey_;
         return Go(At::FieldValue);
-      default: return false;
+      default:
+        return false;
     }
   }
   bool StartObject() {
     switch (at_) {
-      case At::Begin: return Go(At::Answer);
-      case At::PacketStart: return Go(At::Packet);
+      case At::Begin:
+        return Go(At::Answer);
+      case At::PacketStart:
+        return Go(At::Packet);
       case At::Fields:
         field_ = FieldDef();
         fieldKeys_ = 0;
         return Go(At::Field);
-      default: return false;
+      default:
+        return false;
     }
   }
   bool EndObject(Size) {
     switch (at_) {
-      case At::Answer: return hasPacket_ && Go(At::End);
+      case At::Answer:
+        return hasPacket_ && Go(At::End);
       case At::Packet:
         hasPacket_ = hasRows_;
         return hasRows_ && Go(At::Answer);
-      case At::Field: return fields_.Add(std::move(field_), fieldKeys_) && Go(At::Fields);
-      default: return false;
+      case At::Field:
+        return fields_.Add(std::move(field_), fieldKeys_) && Go(At::Fields);
+      default:
+        return false;
     }
   }
   bool StartArray() {
     switch (at_) {
-      case At::FieldsStart: return Go(At::Fields);
+      case At::FieldsStart:
+        return Go(At::Fields);
       case At::RowsStart:
         texts_.emplace(packet_.fields.size());
         return Go(At::Rows);
@@ -445,7 +454,8 @@ class StreamedPacketAnswer {
         row_.clear();
         row_.reserve(packet_.fields.size());
         return Go(At::Row);
-      default: return false;
+      default:
+        return false;
     }
   }
   bool EndArray(Size) {
@@ -454,13 +464,16 @@ class StreamedPacketAnswer {
         packet_.fields = fields_.Take();
         hasFields_ = true;
         return Go(At::Packet);
-      case At::Rows: hasRows_ = true; return Go(At::Packet);
+      case At::Rows:
+        hasRows_ = true;
+        return Go(At::Packet);
       case At::Row:
         if (row_.size() != packet_.fields.size()) return false;
         packet_.rows.push_back(std::move(row_));
         row_ = Row();
         return Go(At::Rows);
-      default: return false;
+      default:
+        return false;
     }
   }
   // Not called: numbers come as their text.
@@ -471,7 +484,21 @@ class StreamedPacketAnswer {
   bool Double(double) { return false; }
 
  private:
-  enum class At { Begin, Answer, Id, PacketStart, Packet, FieldsStart, Fields, Field, FieldValue, RowsStart, Rows, Row, End };
+  enum class At {
+    Begin,
+    Answer,
+    Id,
+    PacketStart,
+    Packet,
+    FieldsStart,
+    Fields,
+    Field,
+    FieldValue,
+    RowsStart,
+    Rows,
+    Row,
+    End
+  };
 
   bool Go(At at) {
     at_ = at;
@@ -487,12 +514,14 @@ class StreamedPacketAnswer {
           id_ = v.whole;
           hasId_ = true;
           return Go(At::Answer);
-        case At::FieldValue: return SetFieldProperty(field_, fieldKey_, v) && Go(At::Field);
+        case At::FieldValue:
+          return SetFieldProperty(field_, fieldKey_, v) && Go(At::Field);
         case At::Row:
           if (row_.size() >= packet_.fields.size()) return false;
           row_.push_back(texts_->Value(row_.size(), v, packet_.fields[row_.size()].type));
           return true;
-        default: return false;
+        default:
+          return false;
       }
     } catch (const std::exception&) {  // a value its field's type does not read
       return false;
@@ -611,7 +640,8 @@ struct AnswerReader::Reading {
   bool done = false;  // the last piece was read
 
   bool Read(std::string_view part, bool last) {
-    return !Unusual(part) && scanner.Scan(part, last, events) == (last ? json_scan::Scanner::Result::Done : json_scan::Scanner::Result::More);
+    return !Unusual(part) && scanner.Scan(part, last, events) ==
+                                 (last ? json_scan::Scanner::Result::Done : json_scan::Scanner::Result::More);
   }
   // The bytes up to `end` of the piece, after what was pending.
   bool ReadUpTo(std::string_view piece, std::size_t end, bool last) {

@@ -1,14 +1,12 @@
 // Writing calls and answers straight into their text (wire.h).
-#include "platform/net/wire.h"
-
 #include <cmath>
 #include <cstring>
-
 #include <nlohmann/json.hpp>
 
 #include "platform/data/errors.h"
 #include "platform/net/json_writer.h"
 #include "platform/net/packet_answer_writer.h"
+#include "platform/net/wire.h"
 
 namespace plat {
 
@@ -43,10 +41,18 @@ void Value(JsonWriter& out, const Variant& value, FieldType type) {
       out.Double(number);
       return;
     }
-    case FieldType::Decimal: Text(out, value.ToDecimal().ToString()); return;
-    case FieldType::DateTime: out.Date(value.ToDateTime()); return;
-    case FieldType::Integer: out.Int64(value.ToInt()); return;
-    case FieldType::Boolean: out.Bool(value.ToBool()); return;
+    case FieldType::Decimal:
+      Text(out, value.ToDecimal().ToString());
+      return;
+    case FieldType::DateTime:
+      out.Date(value.ToDateTime());
+      return;
+    case FieldType::Integer:
+      out.Int64(value.ToInt());
+      return;
+    case FieldType::Boolean:
+      out.Bool(value.ToBool());
+      return;
   }
   throw JsonUnwritable();
 }
@@ -121,13 +127,34 @@ void DeltaValue(JsonWriter& out, const Delta& delta) {
 void TypedValue(JsonWriter& out, const Variant& value) {
   out.StartObject();
   switch (value.Type()) {
-    case VarType::Null: Key(out, "null"); out.Null(); break;
-    case VarType::Text: Key(out, "string"); Text(out, value.Text()); break;
-    case VarType::Float: Key(out, "float"); Value(out, value, FieldType::Float); break;
-    case VarType::Decimal: Key(out, "decimal"); Value(out, value, FieldType::Decimal); break;
-    case VarType::DateTime: Key(out, "datetime"); Value(out, value, FieldType::DateTime); break;
-    case VarType::Integer: Key(out, "integer"); out.Int64(value.ToInt()); break;
-    case VarType::Boolean: Key(out, "boolean"); out.Bool(value.ToBool()); break;
+    case VarType::Null:
+      Key(out, "null");
+      out.Null();
+      break;
+    case VarType::Text:
+      Key(out, "string");
+      Text(out, value.Text());
+      break;
+    case VarType::Float:
+      Key(out, "float");
+      Value(out, value, FieldType::Float);
+      break;
+    case VarType::Decimal:
+      Key(out, "decimal");
+      Value(out, value, FieldType::Decimal);
+      break;
+    case VarType::DateTime:
+      Key(out, "datetime");
+      Value(out, value, FieldType::DateTime);
+      break;
+    case VarType::Integer:
+      Key(out, "integer");
+      out.Int64(value.ToInt());
+      break;
+    case VarType::Boolean:
+      Key(out, "boolean");
+      out.Bool(value.ToBool());
+      break;
   }
   out.EndObject();
 }

@@ -24,8 +24,6 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)
   ops_.push_back(op);
 }
 
-void TCanvas::TextOut(int x, int y, const std::string& text) {
-  TextRect(TRect{x, y, 1 << 20, 1 << 20}, x, y, text);
-}
+void TCanvas::TextOut(int x, int y, const std::string& text) { TextRect(TRect{x, y, 1 << 20, 1 << 20}, x, y, text); }
 
 }  // namespace plat

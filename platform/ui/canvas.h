@@ -19,9 +19,8 @@ struct TRect {
 using TColor = unsigned int;
 namespace clr {
 constexpr TColor Black = 0x000000, White = 0xFFFFFF, Grey = 0x808080, Silver = 0xC0C0C0;
-constexpr TColor Window = 0xFF000005, WindowText = 0xFF000008, Highlight = 0xFF00000D,
-                 HighlightText = 0xFF00000E, GrayText = 0xFF000011, BtnFace = 0xFF00000F, Menu = 0xFF000004,
-                 Info = 0xFF000018;
+constexpr TColor Window = 0xFF000005, WindowText = 0xFF000008, Highlight = 0xFF00000D, HighlightText = 0xFF00000E,
+                 GrayText = 0xFF000011, BtnFace = 0xFF00000F, Menu = 0xFF000004, Info = 0xFF000018;
 // The rest of a grid's current row beside its highlighted current cell: a
 // light shade of the highlight, so the row and the cell both show.
 constexpr TColor CurrentRow = 0xFF00001B;

@@ -48,9 +48,15 @@ class TControl : public TComponent {
   bool EnabledInTree() const;
   virtual void SetEnabled(bool enabled);
   const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption) { caption_ = std::move(caption); Changed(); }
+  void SetCaption(std::string caption) {
+    caption_ = std::move(caption);
+    Changed();
+  }
   const std::string& Hint() const { return hint_; }
-  void SetHint(std::string hint) { hint_ = std::move(hint); Changed(); }
+  void SetHint(std::string hint) {
+    hint_ = std::move(hint);
+    Changed();
+  }
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order) { tabOrder_ = order; }
   bool TabStop() const { return tabStop_; }
@@ -95,7 +101,10 @@ class TControl : public TComponent {
  protected:
   // Whether this container shows the given child now (a page control shows
   // only its active page).
-  virtual bool ShowsChild(const TControl& child) const { (void)child; return true; }
+  virtual bool ShowsChild(const TControl& child) const {
+    (void)child;
+    return true;
+  }
 
  private:
   TControl* parent_ = nullptr;
@@ -131,6 +140,5 @@ class TImage : public TLabel {
  public:
   using TLabel::TLabel;
 };
-
 
 }  // namespace plat

@@ -46,7 +46,10 @@ class TDBFieldControl : public TControl {
   void Bind(TDataSource& source, std::string fieldName);
 
   bool ReadOnly() const { return readOnly_; }
-  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; Changed(); }
+  void SetReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    Changed();
+  }
   // True when typing could change the field now (or after auto-edit).
   bool CanModify() const;
   bool Modified() const { return link_.Modified(); }

@@ -17,9 +17,7 @@ class NoDialogs : public Dialogs {
   void WaitStop() override {}
 
  private:
-  [[noreturn]] static void Fail(const std::string& text) {
-    throw EError("No dialogs are installed to show: " + text);
-  }
+  [[noreturn]] static void Fail(const std::string& text) { throw EError("No dialogs are installed to show: " + text); }
 };
 
 NoDialogs noDialogs;

@@ -13,7 +13,14 @@ class TDataSource;
 enum class DialogType { Warning = 0, Error = 1, Information = 2, Confirmation = 3, Custom = 4 };
 
 // Buttons of a message dialog, combinable.
-enum DialogButtons : int { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8, mbYesNo = mbYes | mbNo, mbOKCancel = mbOK | mbCancel };
+enum DialogButtons : int {
+  mbYes = 1,
+  mbNo = 2,
+  mbOK = 4,
+  mbCancel = 8,
+  mbYesNo = mbYes | mbNo,
+  mbOKCancel = mbOK | mbCancel
+};
 
 // Modal results.
 enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };

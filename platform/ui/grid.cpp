@@ -62,8 +62,8 @@ class TDBGrid::Link : public TDataLink {
   void UpdateData() override { grid_.UpdateData(); }
   bool FocusControl(TField& field) override {
     std::vector<TColumn*> columns = grid_.Columns();
-    auto shown = std::find_if(columns.begin(), columns.end(),
-                              [&](TColumn* c) { return c->Visible && c->Field() == &field; });
+    auto shown =
+        std::find_if(columns.begin(), columns.end(), [&](TColumn* c) { return c->Visible && c->Field() == &field; });
     if (shown == columns.end() || !grid_.CanFocus()) return false;
     grid_.SetSelectedIndex(static_cast<int>(shown - columns.begin()));
     grid_.SetFocus();
@@ -335,7 +335,7 @@ void TDBGrid::MoveColumnBy(int delta, bool wrapRows) {
   if (visible.empty()) return;
   auto at = std::find(visible.begin(), visible.end(), selected_);
   int position = at != visible.end() ? static_cast<int>(at - visible.begin())
-                                        : (delta > 0 ? -1 : static_cast<int>(visible.size()));
+                                     : (delta > 0 ? -1 : static_cast<int>(visible.size()));
   int next = position + delta;
   if (next >= 0 && next < static_cast<int>(visible.size())) {
     MoveToColumn(visible[next]);
@@ -382,12 +382,24 @@ void TDBGrid::UserKey(GridKey key) {
     case GridKey::Insert:
       if (CanModifyData()) DataSet()->Insert();
       break;
-    case GridKey::Down: TakeStep(StepDown(), 1); break;
-    case GridKey::Up: TakeStep(StepUp(), -1); break;
-    case GridKey::CtrlDelete: DeleteRecord(); break;
-    case GridKey::Escape: ResetEditor(); break;
-    case GridKey::Tab: MoveColumnBy(1, true); break;
-    case GridKey::ShiftTab: MoveColumnBy(-1, true); break;
+    case GridKey::Down:
+      TakeStep(StepDown(), 1);
+      break;
+    case GridKey::Up:
+      TakeStep(StepUp(), -1);
+      break;
+    case GridKey::CtrlDelete:
+      DeleteRecord();
+      break;
+    case GridKey::Escape:
+      ResetEditor();
+      break;
+    case GridKey::Tab:
+      MoveColumnBy(1, true);
+      break;
+    case GridKey::ShiftTab:
+      MoveColumnBy(-1, true);
+      break;
     case GridKey::Enter:
       if (readOnly_ && OnDblClick)
         OnDblClick(*this);

@@ -57,7 +57,10 @@ class TColumn {
   // Title defaults to the field's display label; width to seven pixels per
   // character of the field's display width (64 when the field is missing).
   std::string Title() const;
-  void SetTitle(std::string title) { title_ = std::move(title); hasTitle_ = true; }
+  void SetTitle(std::string title) {
+    title_ = std::move(title);
+    hasTitle_ = true;
+  }
   int Width() const;
   void SetWidth(int width) { width_ = width; }
   bool Visible = true;
@@ -113,11 +116,11 @@ class TDBGrid : public TControl {
   bool EditorModified() const { return editorModified_; }
 
   // User actions (the front-end calls these through TUserActions).
-  void UserSelectCell(int row, int column);  // row -1 keeps the row
-  void UserKeyPress(char32_t key);          // a typed character
+  void UserSelectCell(int row, int column);    // row -1 keeps the row
+  void UserKeyPress(char32_t key);             // a typed character
   void UserTypeText(const std::string& text);  // replaces the cell's text, as if typed
   void UserKey(GridKey key);
-  void UserChoosePick(int index);   // a pick-list entry for the current column
+  void UserChoosePick(int index);  // a pick-list entry for the current column
   // The ellipsis button of the current cell (nothing when it has none);
   // false, and nothing done, when the grid is read-only.
   bool UserEditButtonClick();

@@ -13,10 +13,14 @@ namespace plat {
 
 const char* ActionResultName(ActionResult result) {
   switch (result) {
-    case ActionResult::Done: return "done";
-    case ActionResult::Aborted: return "aborted";
-    case ActionResult::Failed: return "failed";
-    case ActionResult::Refused: return "refused";
+    case ActionResult::Done:
+      return "done";
+    case ActionResult::Aborted:
+      return "aborted";
+    case ActionResult::Failed:
+      return "failed";
+    case ActionResult::Refused:
+      return "refused";
   }
   return "?";
 }

@@ -40,9 +40,9 @@ TEST_F(PostingOrder, CancelarCancelsDependentsBeforeTheirMastersOnlyWhenConfirme
   EXPECT_TRUE(seen.empty());
   dialogs.AnswerYes();
   screen.sbtCancelarClick(*screen.sbtCancelar);
-  EXPECT_EQ(seen,
-            (std::vector<std::string>{"cdsMensagem", "cdsVenc_Valor", "cdsPedidosServico", "cdsPedidosLinhaProd",
-                                      "cdsDadosContServico", "cdsSistLinhaProd", "cdsDadosContLinhaProd", "cdsProposta"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"cdsMensagem", "cdsVenc_Valor", "cdsPedidosServico", "cdsPedidosLinhaProd",
+                                            "cdsDadosContServico", "cdsSistLinhaProd", "cdsDadosContLinhaProd",
+                                            "cdsProposta"}));
   ASSERT_EQ(dialogs.Transcript().size(), 2u);
   EXPECT_EQ(dialogs.Transcript()[1].text, "Cancelar operação?");
   EXPECT_EQ(dialogs.Transcript()[1].type, plat::DialogType::Confirmation);

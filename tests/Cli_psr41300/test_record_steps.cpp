@@ -6,8 +6,8 @@
 
 #include "Cli_psr41300/data/record_steps.h"
 #include "Cli_psr41300/test_header_fixture.h"
-#include "platform/data/errors.h"
 #include "appclient/rdm_solicita_proposta.h"
+#include "platform/data/errors.h"
 
 namespace screen_test {
 namespace {

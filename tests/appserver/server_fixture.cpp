@@ -5,9 +5,7 @@
 
 namespace apptest {
 
-
-ServerFixture::ServerFixture(bool testOptions, const std::function<void(appsrv::ServerOptions&)>& adjust)
-{
+ServerFixture::ServerFixture(bool testOptions, const std::function<void(appsrv::ServerOptions&)>& adjust) {
   appsrv::ServerOptions options;
   options.dbPath = database_.Name();
   options.port = 0;

@@ -19,8 +19,8 @@
 
 #include "appserver/server.h"
 #include "host/netconnection.h"
-#include "test_database.h"
 #include "platform/data/packet.h"
+#include "test_database.h"
 
 namespace apptest {
 

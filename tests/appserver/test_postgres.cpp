@@ -42,7 +42,8 @@ std::set<std::string> DescribeSqlite(appsrv::Storage& db, const std::vector<std:
     for (auto& [order, name] : key) keyNames.push_back(name);
     lines.insert(table + " primary key " + Join(keyNames));
     for (const auto& index :
-         db.Query("SELECT name FROM pragma_index_list(?1) WHERE \"unique\" = 1 AND origin = 'u'", {Variant(table)}).rows) {
+         db.Query("SELECT name FROM pragma_index_list(?1) WHERE \"unique\" = 1 AND origin = 'u'", {Variant(table)})
+             .rows) {
       std::vector<std::string> columns;
       for (const auto& row : db.Query("SELECT name FROM pragma_index_info(?1) ORDER BY seqno", {index[0]}).rows)
         columns.push_back(row[0].ToText());
@@ -82,8 +83,8 @@ std::set<std::string> DescribePostgres(appsrv::Storage& db, const std::vector<st
                                     {Variant(table)})
                                .rows)
       lines.insert(table + " not null " + row[0].ToText());
-    for (const auto& row : db.Query("SELECT c.contype, " + columnsOf("c.conrelid", "c.conkey") + ", upper(p.relname), " +
-                                        columnsOf("c.confrelid", "c.confkey") +
+    for (const auto& row : db.Query("SELECT c.contype, " + columnsOf("c.conrelid", "c.conkey") +
+                                        ", upper(p.relname), " + columnsOf("c.confrelid", "c.confkey") +
                                         ", c.confdeltype, c.confupdtype FROM pg_constraint c"
                                         " LEFT JOIN pg_class p ON p.oid = c.confrelid"
                                         " WHERE c.conrelid = to_regclass(lower(?1)) AND c.contype IN ('p', 'u', 'f')",
@@ -146,13 +147,15 @@ TEST_F(OnPostgres, TheSchemaDeclaresTheSameTablesColumnsKeysAndConstraintsInBoth
 // administrator or a database restart would, and waits until they are gone.
 void EndServerConnections(const std::string& database) {
   auto admin = appsrv::OpenStorage(database);
-  admin->Query("SELECT pg_terminate_backend(pid) FROM pg_stat_activity"
-               " WHERE datname = current_database() AND pid <> pg_backend_pid()",
-               {});
+  admin->Query(
+      "SELECT pg_terminate_backend(pid) FROM pg_stat_activity"
+      " WHERE datname = current_database() AND pid <> pg_backend_pid()",
+      {});
   for (int i = 0; i < 200; ++i) {
-    auto left = admin->Query("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database()"
-                             " AND pid <> pg_backend_pid()",
-                             {});
+    auto left = admin->Query(
+        "SELECT COUNT(*) FROM pg_stat_activity WHERE datname = current_database()"
+        " AND pid <> pg_backend_pid()",
+        {});
     if (left.rows[0][0].ToInt() == 0) return;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }

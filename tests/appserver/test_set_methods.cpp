@@ -126,8 +126,7 @@ TEST_F(SetMethods, OneRefusedChangeRollsBackEveryOtherChangeOfTheDelta) {
                              .Insert({{"NRPROPOSFAS", "1001"}, {"NRVERPROPFAS", "1"}, {"CDTIPOSERV", "SUP"}})
                              .Modify(services.rows[0], {{"VRHORAPROP", 155.0}})
                              .Insert({{"NRPROPOSFAS", "1001"}, {"NRVERPROPFAS", "1"}, {"CDTIPOSERV", "TRE"}}));
-  EXPECT_TRUE(
-      Mentions(message, "Registro já existente: Serviço TRE da proposta 1001/1."));
+  EXPECT_TRUE(Mentions(message, "Registro já existente: Serviço TRE da proposta 1001/1."));
   EXPECT_TRUE(Mentions(message, "Nenhuma alteração foi gravada"));
   auto now = ContractServices();
   EXPECT_EQ(apptest::Column(now, "CDTIPOSERV"), (std::vector<std::string>{"IMP", "TRE"}));

@@ -4,7 +4,6 @@
 // anything is written, with the field named; calls are checked the same way.
 #include <gtest/gtest.h>
 
-
 #include "appserver/field_value.h"
 #include "server_fixture.h"
 
@@ -30,9 +29,12 @@ struct ValueCase {
 // How a value reads back, in a form that shows every digit.
 std::string Exact(const Variant& value) {
   switch (value.Type()) {
-    case plat::VarType::DateTime: return value.ToDateTime().ToIso();
-    case plat::VarType::Decimal: return value.ToDecimal().ToString();
-    default: return value.ToText();
+    case plat::VarType::DateTime:
+      return value.ToDateTime().ToIso();
+    case plat::VarType::Decimal:
+      return value.ToDecimal().ToString();
+    default:
+      return value.ToText();
   }
 }
 
@@ -72,8 +74,8 @@ TEST_F(StoredValues, AnAcknowledgedValueReadsBackIdenticalOrIsRefusedNamingItsFi
 TEST_F(StoredValues, AValueReadBackIsTheValueTheNextChangeIsCheckedAgainst) {
   auto lines = OrderLines();
   const Variant late = DateTime::ParseIso("2025-06-30T23:59:59.500");
-  ASSERT_FALSE(Call("SetPedidosLinhaProd", {DeltaBuilder(lines).Modify(lines.rows[0], {{"DTCALUSOPEDP", late}})})
-                   .Failed());
+  ASSERT_FALSE(
+      Call("SetPedidosLinhaProd", {DeltaBuilder(lines).Modify(lines.rows[0], {{"DTCALUSOPEDP", late}})}).Failed());
   auto read = OrderLines();
   auto next = Call("SetPedidosLinhaProd", {DeltaBuilder(read).Modify(read.rows[0], {{"QTLINPPEDP", 16.0}})});
   EXPECT_FALSE(next.Failed()) << next.error;
@@ -86,8 +88,8 @@ TEST_F(StoredValues, UnknownFieldsDayCountsAndNumbersTheNumberingWouldNotHandOut
   DeltaBuilder misspelt(fields);
   plat::Row row = lines.rows[0];
   row.push_back(Variant("10"));
-  EXPECT_TRUE(Mentions(Call("SetPedidosLinhaProd", {misspelt.Modify(row, {{"CDLINX", "11"}})}).error,
-                       "traz o campo CDLINX"));
+  EXPECT_TRUE(
+      Mentions(Call("SetPedidosLinhaProd", {misspelt.Modify(row, {{"CDLINX", "11"}})}).error, "traz o campo CDLINX"));
   // A date sent as a count of days, as a client may declare it.
   auto asDays = lines.fields;
   for (auto& field : asDays)
@@ -100,12 +102,12 @@ TEST_F(StoredValues, UnknownFieldsDayCountsAndNumbersTheNumberingWouldNotHandOut
   EXPECT_TRUE(Mentions(farOff, "1e+300 dias não correspondem a uma data entre 01/01/0001 e 31/12/9999"));
   for (const char* number : {"abc", "-5", "0", "1000"}) {
     auto services = Fetch("GetPedidosServico", {"1001", "1"});
-    EXPECT_TRUE(Mentions(Call("SetPedidosServico", {DeltaBuilder(services).Insert({{"NRPROPOSFAS", "1001"},
-                                                                                    {"NRVERPROPFAS", "1"},
-                                                                                    {"NRSERVPEDP", number},
-                                                                                    {"CDTIPOSERV", "SUP"}})})
-                             .error,
-                         "deve ser um número de 1 a 999"))
+    EXPECT_TRUE(Mentions(
+        Call("SetPedidosServico",
+             {DeltaBuilder(services).Insert(
+                 {{"NRPROPOSFAS", "1001"}, {"NRVERPROPFAS", "1"}, {"NRSERVPEDP", number}, {"CDTIPOSERV", "SUP"}})})
+            .error,
+        "deve ser um número de 1 a 999"))
         << number;
   }
 }
@@ -142,8 +144,9 @@ TEST_F(StoredValues, BoundaryValuesInEveryDetailLeaveEveryListOfTheProposalReada
     EXPECT_FALSE(result.Failed()) << method << ": " << result.error;
   };
   auto proposals = Fetch("GetProposta", {"0001", "ADMIN"});
-  apply("SetProposta", DeltaBuilder(proposals).Modify(proposals.rows[1], {{"DTVALPROPFAS", lastMoment},
-                                                                          {"DTPROPOSFAS", DateTime::ParseIso("0001-01-01")}}));
+  apply("SetProposta",
+        DeltaBuilder(proposals).Modify(
+            proposals.rows[1], {{"DTVALPROPFAS", lastMoment}, {"DTPROPOSFAS", DateTime::ParseIso("0001-01-01")}}));
   auto lines = Fetch("GetDadosContLinhaProd", {"1001", "1"});
   for (const auto& row : lines.rows)
     apply("SetDadosContLinhaProd",
@@ -159,13 +162,20 @@ TEST_F(StoredValues, BoundaryValuesInEveryDetailLeaveEveryListOfTheProposalReada
   auto dues = Fetch("GetVenc_Valor", {"1001", "1", "10", ""});
   DeltaBuilder moreDues(dues);
   for (const char* when : {"0001-01-01", "9999-12-31T23:59:59.999"})
-    moreDues.Insert({{"NRPROPOSFAS", "1001"}, {"NRVERPROPFAS", "1"}, {"NRLINPPEDP", "1"},
-                     {"DTVELUSOPEDP", DateTime::ParseIso(when)}, {"VRVELUSOPEDP", most}});
+    moreDues.Insert({{"NRPROPOSFAS", "1001"},
+                     {"NRVERPROPFAS", "1"},
+                     {"NRLINPPEDP", "1"},
+                     {"DTVELUSOPEDP", DateTime::ParseIso(when)},
+                     {"VRVELUSOPEDP", most}});
   apply("SetVenc_Valor", moreDues);
   auto orderServices = Fetch("GetPedidosServico", {"1001", "1"});
-  apply("SetPedidosServico", DeltaBuilder(orderServices).Insert({{"NRPROPOSFAS", "1001"}, {"NRVERPROPFAS", "1"},
-                                                                  {"NRSERVPEDP", "999"}, {"CDTIPOSERV", "SUP"},
-                                                                  {"QTSERVPEDP", most}, {"VRHORAPEDP", most}}));
+  apply("SetPedidosServico", DeltaBuilder(orderServices)
+                                 .Insert({{"NRPROPOSFAS", "1001"},
+                                          {"NRVERPROPFAS", "1"},
+                                          {"NRSERVPEDP", "999"},
+                                          {"CDTIPOSERV", "SUP"},
+                                          {"QTSERVPEDP", most},
+                                          {"VRHORAPEDP", most}}));
 
   EXPECT_EQ(apptest::At(Fetch("GetProposta", {"0001", "ADMIN"}), 1, "DTVALPROPFAS").ToDateTime().ToIso(),
             "9999-12-31T23:59:59.999");

@@ -137,7 +137,9 @@ class Screen {
   desk::FormBridge& Bridge() { return window->Bridge(); }
   QWidget* W(const char* name) { return Bridge().WidgetOf(name); }
   template <class T>
-  T* W(const char* name) { return qobject_cast<T*>(W(name)); }
+  T* W(const char* name) {
+    return qobject_cast<T*>(W(name));
+  }
   QLineEdit* Edit(const char* name) {
     QWidget* widget = W(name);
     auto* edit = qobject_cast<QLineEdit*>(widget);
@@ -195,8 +197,10 @@ class Screen {
 // Runs act on the next modal dialog once it is up (polling the event loop).
 inline void WhenModal(std::function<void(QWidget*)> act, int triesLeft = 200) {
   QTimer::singleShot(10, [act = std::move(act), triesLeft] {
-    if (QWidget* modal = QApplication::activeModalWidget()) act(modal);
-    else if (triesLeft > 0) WhenModal(act, triesLeft - 1);
+    if (QWidget* modal = QApplication::activeModalWidget())
+      act(modal);
+    else if (triesLeft > 0)
+      WhenModal(act, triesLeft - 1);
   });
 }
 

@@ -32,10 +32,10 @@
 #include "desktop/qt_dialogs.h"
 #include "desktop/screen_window.h"
 #include "desktop/window_style.h"
+#include "host/application.h"
 #include "host/runtime/host_runtime.h"
 #include "host/runtime/server_process.h"
 #include "host/runtime/temp_dir.h"
-#include "host/application.h"
 
 namespace e2e {
 

@@ -121,4 +121,3 @@ class CellEditorTest : public QObject {
 
 QTEST_MAIN(grid_test::CellEditorTest)
 #include "test_cell_editor.moc"
-

@@ -117,14 +117,14 @@ class EndToEndTest : public QObject {
     typeAndTab("Folha de Pagamento");  // Prod. Comercial, as listed
     typeAndTab("x");                   // Plataforma: the letter is not taken
     QCOMPARE(live_.Field("cdsDadosContLinhaProd", "IDAMBLINPP"), std::string("WEB"));
-    typeAndTab("4");                   // N° Usuários
-    typeAndTab("");                    // Pontos Acesso
-    typeAndTab("");                    // Tp. Linha Prod.
-    typeAndTab("");                    // Tp. Pagamento
-    typeAndTab("4");                   // Qt. Licenças
-    typeAndTab("250");                 // Vr. Unit. LU
-    typeAndTab("25");                  // Vr. Unit. Mensal
-    typeAndTab("5");                   // Dia Fat.
+    typeAndTab("4");                            // N° Usuários
+    typeAndTab("");                             // Pontos Acesso
+    typeAndTab("");                             // Tp. Linha Prod.
+    typeAndTab("");                             // Tp. Pagamento
+    typeAndTab("4");                            // Qt. Licenças
+    typeAndTab("250");                          // Vr. Unit. LU
+    typeAndTab("25");                           // Vr. Unit. Mensal
+    typeAndTab("5");                            // Dia Fat.
     live_.ChooseFromPickList(lines, "Matriz");  // Modo
     QTest::keyClick(lines, Qt::Key_Tab);
     live_.ChooseFromPickList(lines, "Filial");  // Local
@@ -146,8 +146,9 @@ class EndToEndTest : public QObject {
     // The list came again from the server, on its first line, whose totals
     // the edits under the grid show.
     QCOMPARE(live_.Field("cdsDadosContLinhaProd", "CDLINPPROP"), std::string("10"));
-    QCOMPARE(live_.Edit("edtValorTotalLu")->text().toStdString(),
-             live_.Bridge().Form().Get<plat::TDataSet>("cdsDadosContLinhaProd").FieldByName("VALORTOTALLU").DisplayText());
+    QCOMPARE(
+        live_.Edit("edtValorTotalLu")->text().toStdString(),
+        live_.Bridge().Form().Get<plat::TDataSet>("cdsDadosContLinhaProd").FieldByName("VALORTOTALLU").DisplayText());
     live_.Save("contract.png");
   }
 
@@ -164,13 +165,14 @@ class EndToEndTest : public QObject {
     QTRY_VERIFY(lines->isVisible());
     // The page change leaves the focus on the ordered lines' code.
     QTRY_COMPARE(live_.Active(), std::string("dbgPedidosLinhaProd"));
-    live_.WhenModal([](QWidget* dialog) { QTest::keyClick(dialog->findChild<QTableView*>("SearchTable"), Qt::Key_Return); });
+    live_.WhenModal(
+        [](QWidget* dialog) { QTest::keyClick(dialog->findChild<QTableView*>("SearchTable"), Qt::Key_Return); });
     QTest::keyClick(lines, Qt::Key_Return, Qt::ControlModifier);
     QTRY_COMPARE(live_.Bridge().Form().Get<plat::TDataSet>("cdsPedidosLinhaProd").RecordCount(), 1);
     QCOMPARE(live_.State("cdsPedidosLinhaProd"), plat::DataSetState::Browse);
     QVERIFY2(live_.Watch().seen.isEmpty(), qPrintable(live_.Watch().seen.join(" / ")));
     QCOMPARE(live_.Stored("SELECT CDLIN, CDLINPPROP, NRLINPPEDP FROM PEDILINPPROP WHERE NRPROPOSFAS = '1001' AND "
-                    "NRVERPROPFAS = '2'"),
+                          "NRVERPROPFAS = '2'"),
              (std::vector<std::string>{"10", "10", "1"}));
 
     // The search window gone, the main window is the active one again.
@@ -189,7 +191,7 @@ class EndToEndTest : public QObject {
     QTRY_COMPARE(live_.State("cdsVenc_Valor"), plat::DataSetState::Browse);
     QVERIFY2(live_.Watch().seen.isEmpty(), qPrintable(live_.Watch().seen.join(" / ")));
     QCOMPARE(live_.Stored("SELECT NRLINPPEDP, DTVELUSOPEDP, VRVELUSOPEDP FROM VENCLUSOPROP WHERE NRPROPOSFAS = '1001' "
-                    "AND NRVERPROPFAS = '2'"),
+                          "AND NRVERPROPFAS = '2'"),
              (std::vector<std::string>{"1", "15/01/2027", "1000"}));
     live_.Save("orders.png");
 
@@ -203,7 +205,8 @@ class EndToEndTest : public QObject {
     // stores the service, and the observation typed there is confirmed.
     QTest::mouseClick(services->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
     QTRY_COMPARE(live_.Active(), std::string("dbgPedidosServico"));
-    live_.WhenModal([](QWidget* dialog) { QTest::keyClick(dialog->findChild<QTableView*>("SearchTable"), Qt::Key_Return); });
+    live_.WhenModal(
+        [](QWidget* dialog) { QTest::keyClick(dialog->findChild<QTableView*>("SearchTable"), Qt::Key_Return); });
     QTest::keyClick(services, Qt::Key_Return, Qt::ControlModifier);
     QTRY_COMPARE(live_.State("cdsPedidosServico"), plat::DataSetState::Insert);
     window_->activateWindow();
@@ -219,7 +222,7 @@ class EndToEndTest : public QObject {
     QTRY_COMPARE(live_.State("cdsPedidosServico"), plat::DataSetState::Browse);
     QVERIFY2(live_.Watch().seen.isEmpty(), qPrintable(live_.Watch().seen.join(" / ")));
     QCOMPARE(live_.Stored("SELECT QTSERVPEDP, TXOBSPROPSERV FROM PEDISERVPROP WHERE NRPROPOSFAS = '1001' AND "
-                    "NRVERPROPFAS = '2'"),
+                          "NRVERPROPFAS = '2'"),
              (std::vector<std::string>{"16", "Duas etapas"}));
     live_.Save("order-services.png");
     QTest::mouseClick(details, Qt::LeftButton, Qt::NoModifier, details->tabRect(0).center());

@@ -5,10 +5,10 @@
 // Pictures go to PSR_SCREENSHOT_DIR.
 #include <QAbstractButton>
 #include <QCalendarWidget>
+#include <QLabel>
 #include <QMenu>
 #include <QToolButton>
 #include <memory>
-#include <QLabel>
 
 #include "desktop/text_views.h"
 #include "desktop/user_locale.h"
@@ -50,7 +50,7 @@ class BrazilianWalk : public QObject {
     QTRY_COMPARE(live_.State("cdsDadosContServico"), plat::DataSetState::Browse);
     QCOMPARE(live_.Watch().Take(), QStringList());
     QCOMPARE(live_.Rows("SELECT CDTIPOSERV, VRHORAPROP FROM PROPOSTASERV WHERE NRPROPOSFAS = '1003' AND "
-                       "CDTIPOSERV = 'IMP'"),
+                        "CDTIPOSERV = 'IMP'"),
              (std::vector<std::string>{"IMP | 140.5"}));
     QTRY_COMPARE(services->model()->index(0, 1).data().toString(), QString("140,50"));
     QVERIFY(live_.Window().findChild<QLabel*>("LastNote")->text().endsWith(" Alterações gravadas"));
@@ -68,7 +68,8 @@ class BrazilianWalk : public QObject {
   // menu offers "Desfazer", "Colar" and the rest in Portuguese, not English.
   void theCalendarAndTheEditMenuSpeakPortuguese() {
     live_.ClickTab("pgcPadrao", "Proposta");
-    auto* date = dynamic_cast<desk::DateEditView*>(live_.Bridge().ViewOf(live_.Form().Get<plat::TControl>("depProposta")));
+    auto* date =
+        dynamic_cast<desk::DateEditView*>(live_.Bridge().ViewOf(live_.Form().Get<plat::TControl>("depProposta")));
     QVERIFY(date);
     date->OpenCalendar();
     QTRY_VERIFY(date->Calendar()->isVisible());

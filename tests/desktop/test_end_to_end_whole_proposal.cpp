@@ -63,7 +63,7 @@ class WholeProposalWalk : public QObject {
     QTRY_COMPARE(live_.State("cdsProposta"), DataSetState::Browse);
     QCOMPARE(live_.Watch().Take(), QStringList());
     QCOMPARE(live_.Rows("SELECT NRVERPROPFAS, IDCLIENPROSP, CDPROSPECT, CDOPERSOLI, DSEMAIPROFAS FROM PROPOSTAFAS "
-                       "WHERE NRPROPOSFAS = '1008'"),
+                        "WHERE NRPROPOSFAS = '1008'"),
              Rows{"1 | P | 45612378955 | 000000000002 | paulo.dias@email.com.br"});
   }
 
@@ -103,7 +103,7 @@ class WholeProposalWalk : public QObject {
     QCOMPARE(live_.Watch().Take(), QStringList());
     QCOMPARE(live_.Field("cdsDadosContLinhaProd", "CDLINPPROP"), std::string("10"));
     QCOMPARE(live_.Rows("SELECT CDLINPPROP, NMLINPPROP, CDPROCOMERCI, QTLINPPROP, VRLUSOPROP, VRMENSPROP, "
-                       "IDMPROCLINPP, IDLPROCLINPP FROM PROPOSTALINP WHERE NRPROPOSFAS = '1008' ORDER BY 1"),
+                        "IDMPROCLINPP, IDLPROCLINPP FROM PROPOSTALINP WHERE NRPROPOSFAS = '1008' ORDER BY 1"),
              (Rows{"10 | ERP Consultório | ERP | 5 | 1200 | 150 | M | M",
                    "20 | Folha Consultório | FOLHA | 2 | 400 | 60 | M | F"}));
   }
@@ -189,7 +189,7 @@ class WholeProposalWalk : public QObject {
     live_.Reactivate();
     QCOMPARE(live_.Watch().Take(), QStringList());
     QCOMPARE(live_.Rows("SELECT NRLINPPEDP, CDLIN, QTLINPPEDP, VALOR_LU, VALOR_MENSAL FROM PEDILINPPROP "
-                       "WHERE NRPROPOSFAS = '1008'"),
+                        "WHERE NRPROPOSFAS = '1008'"),
              Rows{"1 | 10 | 5 | 1200 | 150"});
     QCOMPARE(live_.Edit("edtSomaTotalLu")->text(), QString("6,000.00"));
 
@@ -258,7 +258,7 @@ class WholeProposalWalk : public QObject {
     QTRY_COMPARE(live_.State("cdsPedidosServico"), DataSetState::Browse);
     QCOMPARE(live_.Watch().Take(), QStringList());
     QCOMPARE(live_.Rows("SELECT NRSERVPEDP, CDTIPOSERV, QTSERVPEDP, VRHORAPEDP, TXOBSPROPSERV FROM PEDISERVPROP "
-                       "WHERE NRPROPOSFAS = '1008'"),
+                        "WHERE NRPROPOSFAS = '1008'"),
              Rows{"1 | IMP | 16 | 140 | Implantação no consultório em duas visitas."});
     live_.Save("whole-order-services.png");
   }

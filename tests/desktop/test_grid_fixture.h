@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
-
 #include <cctype>
 #include <deque>
 #include <memory>

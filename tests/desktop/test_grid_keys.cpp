@@ -3,7 +3,6 @@
 // the grid has them, failures are shown once, and the keys the headless grid
 // has no name for are translated into cell selections.
 #include <QKeyEvent>
-
 #include <stdexcept>
 
 #include "desktop/grid_keys.h"
@@ -58,7 +57,7 @@ class GridKeysTest : public QObject {
     QCOMPARE(items.F("DSITEM").AsString(), std::string("PARAFUSãO"));
     QCOMPARE(items.grid.SelectedIndex(), 2);
     QCOMPARE(items.colExits, 2);  // the click left the first column, Tab the second
-    items.Key(Qt::Key_Tab);  // past the hidden column, on to the next row
+    items.Key(Qt::Key_Tab);       // past the hidden column, on to the next row
     QCOMPARE(items.grid.SelectedIndex(), 0);
     QCOMPARE(items.view->currentIndex(), items.Model().index(1, 0));
     items.Key(Qt::Key_Backtab);
@@ -150,7 +149,8 @@ class GridKeysTest : public QObject {
     using Action = desk::GridAction;
     QVERIFY(Translate(Qt::Key_Down, Qt::AltModifier).openPickList);
     QCOMPARE(Translate(Qt::Key_Return, Qt::ControlModifier).actions, std::vector<Action>{Action::ClickEditButton()});
-    QCOMPARE(Translate(Qt::Key_Enter, Qt::KeypadModifier).actions, std::vector<Action>{Action::Press(plat::GridKey::Enter)});
+    QCOMPARE(Translate(Qt::Key_Enter, Qt::KeypadModifier).actions,
+             std::vector<Action>{Action::Press(plat::GridKey::Enter)});
     QCOMPARE(Translate(Qt::Key_A, Qt::NoModifier, "a").actions, std::vector<Action>{Action::Type(U'a')});
     QVERIFY2(!Translate(Qt::Key_C, Qt::ControlModifier, "\x03").taken, "left to the window's shortcuts");
     QVERIFY(!Translate(Qt::Key_F, Qt::AltModifier, "f").taken);

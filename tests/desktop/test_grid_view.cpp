@@ -2,11 +2,11 @@
 // row in step with the data set's cursor both ways, and the rows kept in step
 // with the data set's changes without laying everything out again.
 #include <QHeaderView>
+#include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <memory>
 #include <optional>
-#include <QSignalSpy>
 
 #include "desktop/window_style.h"
 #include "test_grid_fixture.h"

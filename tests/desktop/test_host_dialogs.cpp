@@ -32,8 +32,8 @@ struct People {
                      {"INTERNO", plat::FieldType::Integer}};
     const char* names[] = {"Ana", "Bruno", "Carla"};
     for (int64_t i = 0; i < 3; ++i)
-      packet.rows.push_back({plat::Variant("00" + std::to_string(i + 1)), plat::Variant(std::string(names[i])),
-                             plat::Variant(i)});
+      packet.rows.push_back(
+          {plat::Variant("00" + std::to_string(i + 1)), plat::Variant(std::string(names[i])), plat::Variant(i)});
     cds.SetData(packet);
   }
   plat::TComponent owner{nullptr, "owner"};

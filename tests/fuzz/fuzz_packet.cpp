@@ -13,8 +13,8 @@
 // takes that text back to the same answer.
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/data/errors.h"

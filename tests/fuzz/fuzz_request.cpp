@@ -73,10 +73,18 @@ void ReadArguments(const plat::RpcRequest& request) {
     bool allTexts = true;
     for (std::size_t i = 0; i < args->Size(); ++i) {
       switch (method.args[i].kind) {
-        case ArgKind::Text: args->Text(i); break;
-        case ArgKind::Number: args->Number(i); break;
-        case ArgKind::DateTime: args->Date(i); break;
-        case ArgKind::Delta: args->DeltaAt(i); break;
+        case ArgKind::Text:
+          args->Text(i);
+          break;
+        case ArgKind::Number:
+          args->Number(i);
+          break;
+        case ArgKind::DateTime:
+          args->Date(i);
+          break;
+        case ArgKind::Delta:
+          args->DeltaAt(i);
+          break;
       }
       allTexts = allTexts && method.args[i].kind == ArgKind::Text;
     }
@@ -96,7 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // whatever bytes came (no exception, no unwritable text).
   auto read = appsrv::ReadRequest(std::string(input));
   if (auto* refused = std::get_if<plat::RpcAnswer>(&read)) {
-    fuzz::Check(refused->kind == plat::RpcAnswer::Kind::Error && !refused->error.empty(), "a refusal without a message");
+    fuzz::Check(refused->kind == plat::RpcAnswer::Kind::Error && !refused->error.empty(),
+                "a refusal without a message");
     plat::AnswerText(*refused);
   }
   const std::optional<plat::RpcRequest> quick = plat::TryReadRequest(std::string(input));

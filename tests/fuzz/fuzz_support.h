@@ -5,10 +5,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string_view>
-
-#include <nlohmann/json.hpp>
 
 namespace fuzz {
 

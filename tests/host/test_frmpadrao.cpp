@@ -43,12 +43,13 @@ class Base : public ::testing::Test {
 };
 
 TEST_F(Base, EveryBaseComponentIsReachableByName) {
-  for (const char* name : {"panMenu", "lblCodTela", "sbtIncluir", "sbtAlterar", "sbtExcluir", "sbtConfirmar",
-                           "sbtCancelar", "sbtVerificar", "sbtImprimir", "sbtAjuda", "sbtFechar", "sbtAnterior",
-                           "sbtProximo", "pgcPadrao", "tshFolhaDados", "tshFormulario", "dbgPadrao", "dtsPadrao",
-                           "panNavigator", "dbnPadrao", "msgPadrao", "msgMensagensPadroes", "mnuMenu",
-                           "mnuManutencao", "mnuIncluir", "mnuAlterar", "mnuExcluir", "mnuConfirmar", "mnuCancelar",
-                           "mnuAnterior", "mnuProximo"})
+  for (const char* name : {"panMenu",       "lblCodTela",          "sbtIncluir",   "sbtAlterar",    "sbtExcluir",
+                           "sbtConfirmar",  "sbtCancelar",         "sbtVerificar", "sbtImprimir",   "sbtAjuda",
+                           "sbtFechar",     "sbtAnterior",         "sbtProximo",   "pgcPadrao",     "tshFolhaDados",
+                           "tshFormulario", "dbgPadrao",           "dtsPadrao",    "panNavigator",  "dbnPadrao",
+                           "msgPadrao",     "msgMensagensPadroes", "mnuMenu",      "mnuManutencao", "mnuIncluir",
+                           "mnuAlterar",    "mnuExcluir",          "mnuConfirmar", "mnuCancelar",   "mnuAnterior",
+                           "mnuProximo"})
     EXPECT_NE(screen->FindComponent(name), nullptr) << name;
   EXPECT_FALSE(screen->sbtImprimir->Enabled());
 }

@@ -76,8 +76,8 @@ class Search : public HostServices {
   void Fill(int rows) {
     plat::DataPacket packet{cds->Data().fields, {}};
     for (int i = 0; i < rows; ++i)
-      packet.rows.push_back({plat::Variant("S" + std::to_string(i)), plat::Variant("Sistema " + std::to_string(i)),
-                             plat::Variant("x")});
+      packet.rows.push_back(
+          {plat::Variant("S" + std::to_string(i)), plat::Variant("Sistema " + std::to_string(i)), plat::Variant("x")});
     cds->SetData(packet);
   }
   plat::TClientDataSet* cds;

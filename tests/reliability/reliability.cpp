@@ -70,9 +70,7 @@ std::unique_ptr<host::TNetConnection> Client(int port) {
   return net;
 }
 
-plat::TcpSocket RawSocket(int port) {
-  return plat::TcpSocket::Connect("127.0.0.1", port, std::chrono::seconds(5));
-}
+plat::TcpSocket RawSocket(int port) { return plat::TcpSocket::Connect("127.0.0.1", port, std::chrono::seconds(5)); }
 
 bool ClearRefusal(const std::string& message) {
   for (const char* clear : {"alterado por outro usuário", "já existente", "ocupado", "tente novamente",

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "host/runtime/server_process.h"
 #include "host/netconnection.h"
+#include "host/runtime/server_process.h"
 #include "platform/net/socket.h"
 
 namespace reliability {

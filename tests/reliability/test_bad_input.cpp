@@ -24,9 +24,7 @@ using apptest::DeltaBuilder;
 using nlohmann::json;
 using namespace std::chrono_literals;
 
-std::string Header(uint32_t n) {
-  return {char(n >> 24), char(n >> 16), char(n >> 8), char(n)};
-}
+std::string Header(uint32_t n) { return {char(n >> 24), char(n >> 16), char(n >> 8), char(n)}; }
 
 // What the server did with one frame on a connection of its own: its error
 // answer's text, or "" when it closed the connection without one.
@@ -43,14 +41,16 @@ std::string Offend(int port, const std::string& bytes, bool closeAfter = false) 
 
 std::string Framed(const std::string& body) { return Header(uint32_t(body.size())) + body; }
 
-std::string Call(const std::string& method, const json& args, const std::string& object = "PSR41300.rdmSolicitaProposta") {
+std::string Call(const std::string& method, const json& args,
+                 const std::string& object = "PSR41300.rdmSolicitaProposta") {
   return Framed(json{{"id", 5}, {"object", object}, {"method", method}, {"args", args}}.dump());
 }
 
 // A Set call whose delta has the given fields and one inserted row.
 std::string InsertCall(const std::string& method, const json& fields, const json& row) {
-  return Call(method, json::array({{{"delta", {{"fields", fields}, {"changes", json::array({{{"kind", "insert"},
-                                                                                             {"new", row}}})}}}}}));
+  return Call(
+      method,
+      json::array({{{"delta", {{"fields", fields}, {"changes", json::array({{{"kind", "insert"}, {"new", row}}})}}}}}));
 }
 
 struct Offence {
@@ -73,7 +73,9 @@ TEST_F(BadInput, EveryOffenderGetsAClearErrorOrIsClosedAndAWellBehavedClientIsSe
                                  {{"name", "NMLINPPROP"}, {"type", "string"}, {"size", 50}},
                                  {{"name", "QTLINPPROP"}, {"type", "float"}}});
   const json noCode = json::array({line[0], line[1], line[4]});
-  const json dated = json::array({line[0], line[1], {{"name", "DTPROPOSFAS"}, {"type", "datetime"}},
+  const json dated = json::array({line[0],
+                                  line[1],
+                                  {{"name", "DTPROPOSFAS"}, {"type", "datetime"}},
                                   {{"name", "CDFILIAL"}, {"type", "string"}, {"size", 4}}});
   std::string deep(200000, '[');
   deep += std::string(200000, ']');
@@ -88,12 +90,14 @@ TEST_F(BadInput, EveryOffenderGetsAClearErrorOrIsClosedAndAWellBehavedClientIsSe
       {"unknown method", Call("Apagar", json::array()), "não tem o método 'Apagar'"},
       {"too few arguments", Call("GetProposta", json::array({{{"string", "0001"}}})), "GetProposta"},
       {"too many arguments", Call("PrxProposta", json::array({{{"string", "1"}}})), "PrxProposta"},
-      {"a delta for a text", Call("GetProposta", json::array({{{"delta", json::object()}}, {{"string", "ADMIN"}}})), "Delta"},
-      {"a text for a delta", Call("SetDadosContLinhaProd", json::array({{{"string", "texto"}}})), "SetDadosContLinhaProd"},
+      {"a delta for a text", Call("GetProposta", json::array({{{"delta", json::object()}}, {{"string", "ADMIN"}}})),
+       "Delta"},
+      {"a text for a delta", Call("SetDadosContLinhaProd", json::array({{{"string", "texto"}}})),
+       "SetDadosContLinhaProd"},
       {"a delta without its key", InsertCall("SetDadosContLinhaProd", noCode, json::array({"1001", "1", 1.0})),
        "campo-chave CDLINPPROP"},
-      {"a text in a float field", InsertCall("SetDadosContLinhaProd", line, json::array({"1001", "1", "X", "n", "abc"})),
-       "QTLINPPROP"},
+      {"a text in a float field",
+       InsertCall("SetDadosContLinhaProd", line, json::array({"1001", "1", "X", "n", "abc"})), "QTLINPPROP"},
       {"a float too large for JSON", Framed(R"({"id": 5, "object": "Host", "method": "DtServ", "args": [1e999]})"),
        "number overflow"},
       {"NaN", Framed(R"({"id": 5, "object": "Host", "method": "DtServ", "args": [NaN]})"), "Mensagem ilegível"},
@@ -108,8 +112,8 @@ TEST_F(BadInput, EveryOffenderGetsAClearErrorOrIsClosedAndAWellBehavedClientIsSe
        InsertCall("SetDadosContLinhaProd", line, json::array({"1001", "1", std::string("X3\0", 3), "n", 1.0})), "NUL"},
       {"a number beyond the stored range",
        InsertCall("SetDadosContLinhaProd", line, json::array({"1001", "1", "X4", "n", 1e308})), "fora do intervalo"},
-      {"a key given twice",
-       Framed(R"({"id": 5, "object": "Host", "method": "DtServ", "method": "Sql", "args": []})"), "mais de uma vez"},
+      {"a key given twice", Framed(R"({"id": 5, "object": "Host", "method": "DtServ", "method": "Sql", "args": []})"),
+       "mais de uma vez"},
       {"an impossible date",
        InsertCall("SetProposta", dated, json::array({"2001", "1", "2025-02-30T00:00:00", "0001"})), "2025-02-30"},
       {"a date out of range", InsertCall("SetProposta", dated, json::array({"2002", "1", "10000-01-01", "0001"})),
@@ -148,9 +152,10 @@ TEST_F(BadInput, EveryOffenderGetsAClearErrorOrIsClosedAndAWellBehavedClientIsSe
   EXPECT_EQ(db->Query("SELECT COUNT(*) FROM PROPOSTALINP WHERE CDLINPPROP LIKE 'X%'", {}).rows[0][0].ToInt(), 0);
   EXPECT_EQ(db->Query("SELECT COUNT(*) FROM PROPOSTAFAS WHERE NRPROPOSFAS IN ('2001', '2002')", {}).rows[0][0].ToInt(),
             0);
-  std::printf("figures bad input: %d offending frames, each answered with a clear error or closed; %d calls of a "
-              "well-behaved client alongside, all answered\n",
-              offenders, served.load());
+  std::printf(
+      "figures bad input: %d offending frames, each answered with a clear error or closed; %d calls of a "
+      "well-behaved client alongside, all answered\n",
+      offenders, served.load());
 }
 
 TEST_F(BadInput, ThousandsOfIdleConnectionsCostBoundedThreadsAndMemory) {
@@ -187,9 +192,10 @@ TEST_F(BadInput, ThousandsOfIdleConnectionsCostBoundedThreadsAndMemory) {
   std::this_thread::sleep_for(500ms);
   auto after = Client(server_.Port());
   EXPECT_FALSE(after->AppServer("PrxProposta").Failed());
-  std::printf("figures bad input: %d idle connections: %d threads, %+ld KiB resident; %d refused with an answer; "
-              "the connection in work served\n",
-              idle, threads, memory - memoryBefore, refused);
+  std::printf(
+      "figures bad input: %d idle connections: %d threads, %+ld KiB resident; %d refused with an answer; "
+      "the connection in work served\n",
+      idle, threads, memory - memoryBefore, refused);
 }
 
 }  // namespace

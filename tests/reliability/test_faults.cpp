@@ -72,8 +72,9 @@ void KillWhileDeltasArrive(apptest::TestDatabase::Kind kind) {
     for (auto& writer : writers) {
       writer.proposal = net->AppServer("PrxProposta").value.ToText();
       auto made = net->AppServer(
-          "SetProposta", {DeltaBuilder(appsrv::ParseFields("NRPROPOSFAS S20, NRVERPROPFAS S2, CDFILIAL S4"))
-                              .Insert({{"NRPROPOSFAS", writer.proposal}, {"NRVERPROPFAS", "1"}, {"CDFILIAL", "0001"}})});
+          "SetProposta",
+          {DeltaBuilder(appsrv::ParseFields("NRPROPOSFAS S20, NRVERPROPFAS S2, CDFILIAL S4"))
+               .Insert({{"NRPROPOSFAS", writer.proposal}, {"NRVERPROPFAS", "1"}, {"CDFILIAL", "0001"}})});
       ASSERT_FALSE(made.Failed()) << made.error;
     }
   }
@@ -108,12 +109,11 @@ void KillWhileDeltasArrive(apptest::TestDatabase::Kind kind) {
   }
   // The clients go on: a new connection's delta after the restart is applied.
   auto net = Client(server.Port());
-  auto after = net->AppServer("SetDadosContLinhaProd",
-                              {DeltaBuilder(appsrv::ParseFields(kLineFields))
-                                   .Insert({{"NRPROPOSFAS", writers[0].proposal},
-                                            {"NRVERPROPFAS", "1"},
-                                            {"CDLINPPROP", "AFTER"},
-                                            {"QTLINPPROP", 1.0}})});
+  auto after = net->AppServer("SetDadosContLinhaProd", {DeltaBuilder(appsrv::ParseFields(kLineFields))
+                                                            .Insert({{"NRPROPOSFAS", writers[0].proposal},
+                                                                     {"NRVERPROPFAS", "1"},
+                                                                     {"CDLINPPROP", "AFTER"},
+                                                                     {"QTLINPPROP", 1.0}})});
   EXPECT_FALSE(after.Failed()) << after.error;
   int acknowledged = 0, unanswered = 0;
   for (const auto& writer : writers) {
@@ -121,10 +121,10 @@ void KillWhileDeltasArrive(apptest::TestDatabase::Kind kind) {
     unanswered += int(writer.unanswered.size());
   }
   EXPECT_EQ(unanswered, kWriters * kKills);
-  std::printf("figures faults, %s: %d kills of the server, %d deltas of %d rows acknowledged (all stored), "
-              "%d in flight at a kill; %d stored whole, %d absent, 0 partial\n",
-              database.Postgres() ? "PostgreSQL" : "SQLite", kKills, acknowledged, kLinesPerDelta, unanswered,
-              whole, absent);
+  std::printf(
+      "figures faults, %s: %d kills of the server, %d deltas of %d rows acknowledged (all stored), "
+      "%d in flight at a kill; %d stored whole, %d absent, 0 partial\n",
+      database.Postgres() ? "PostgreSQL" : "SQLite", kKills, acknowledged, kLinesPerDelta, unanswered, whole, absent);
 }
 
 TEST(Faults, AServerKilledWhileDeltasArriveLeavesEachWholeOrAbsentOnSqlite) {
@@ -218,9 +218,10 @@ TEST(Faults, ADatabaseRestartedUnderARunningServerFailsTheCallsInFlightClearlyAn
   // A new client after the restart is served at once.
   auto net = Client(server.Port());
   EXPECT_FALSE(net->AppServer("PrxProposta").Failed());
-  std::printf("figures faults, PostgreSQL restarted under a running server: %d calls from %d clients, "
-              "%d failed while it restarted (each naming the database), none after\n",
-              calls.load(), kCallers, failedDuringRestart.load());
+  std::printf(
+      "figures faults, PostgreSQL restarted under a running server: %d calls from %d clients, "
+      "%d failed while it restarted (each naming the database), none after\n",
+      calls.load(), kCallers, failedDuringRestart.load());
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ const char* const kProposalFields = "NRPROPOSFAS S20, NRVERPROPFAS S2, CDFILIAL 
 struct ClientRecord {
   std::vector<std::string> proposalNumbers;
   std::string ownProposal;
-  std::map<std::string, double> ownLines;             // line code -> quantity, as accepted
+  std::map<std::string, double> ownLines;              // line code -> quantity, as accepted
   std::vector<std::pair<double, double>> sharedMoves;  // accepted changes of the shared line: from, to
   std::string heldNumber;                              // the ordered-line number held for proposal 1003
   std::vector<std::string> unexpected;
@@ -81,8 +81,10 @@ void RunClient(int port, int client, ClientRecord& record, std::unique_ptr<host:
       }
       case 1: {
         auto next = call("PrxProposta", {});
-        if (next.Failed()) unexpected("PrxProposta", next);
-        else record.proposalNumbers.push_back(next.value.ToText());
+        if (next.Failed())
+          unexpected("PrxProposta", next);
+        else
+          record.proposalNumbers.push_back(next.value.ToText());
         break;
       }
       case 2: {
@@ -97,13 +99,14 @@ void RunClient(int port, int client, ClientRecord& record, std::unique_ptr<host:
       }
       case 4: {  // a new line of the client's own proposal
         const std::string code = "L" + std::to_string(++nextLine);
-        auto insert = call("SetDadosContLinhaProd",
-                           {DeltaBuilder(lineFields).Insert({{"NRPROPOSFAS", own},
-                                                             {"NRVERPROPFAS", "1"},
-                                                             {"CDLINPPROP", code},
-                                                             {"QTLINPPROP", 1.0}})});
-        if (insert.Failed()) unexpected("insert " + code, insert);
-        else record.ownLines[code] = 1.0;
+        auto insert = call(
+            "SetDadosContLinhaProd",
+            {DeltaBuilder(lineFields)
+                 .Insert({{"NRPROPOSFAS", own}, {"NRVERPROPFAS", "1"}, {"CDLINPPROP", code}, {"QTLINPPROP", 1.0}})});
+        if (insert.Failed())
+          unexpected("insert " + code, insert);
+        else
+          record.ownLines[code] = 1.0;
         break;
       }
       case 5: {  // its quantity changed
@@ -112,8 +115,10 @@ void RunClient(int port, int client, ClientRecord& record, std::unique_ptr<host:
         const double wanted = quantity + i;
         auto modify = call("SetDadosContLinhaProd",
                            {DeltaBuilder(lineFields).Modify(lineRow(code, quantity), {{"QTLINPPROP", wanted}})});
-        if (modify.Failed()) unexpected("modify " + code, modify);
-        else quantity = wanted;
+        if (modify.Failed())
+          unexpected("modify " + code, modify);
+        else
+          quantity = wanted;
         break;
       }
       case 6: {  // the shared line, read then changed: the others may have come first
@@ -130,9 +135,12 @@ void RunClient(int port, int client, ClientRecord& record, std::unique_ptr<host:
           const double from = row[std::size_t(quantity)].IsNull() ? 0 : row[std::size_t(quantity)].ToDouble();
           const double to = client * 1000 + i;
           auto modify = call("SetDadosContLinhaProd", {DeltaBuilder(packet).Modify(row, {{"QTLINPPROP", to}})});
-          if (!modify.Failed()) record.sharedMoves.emplace_back(from, to);
-          else if (ClearRefusal(modify.error)) ++record.refusals;
-          else unexpected("shared modify", modify);
+          if (!modify.Failed())
+            record.sharedMoves.emplace_back(from, to);
+          else if (ClearRefusal(modify.error))
+            ++record.refusals;
+          else
+            unexpected("shared modify", modify);
         }
         break;
       }
@@ -140,27 +148,33 @@ void RunClient(int port, int client, ClientRecord& record, std::unique_ptr<host:
         if (!record.heldNumber.empty()) break;
         auto lines = call("GetPedidosLinhaProd", {"1003", "1"});
         auto held = call("seqPedidosLinhaProd", {});
-        if (lines.Failed() || held.Failed() || held.packet.rows.empty()) unexpected("seqPedidosLinhaProd", held);
-        else record.heldNumber = held.packet.rows[0][0].ToText();
+        if (lines.Failed() || held.Failed() || held.packet.rows.empty())
+          unexpected("seqPedidosLinhaProd", held);
+        else
+          record.heldNumber = held.packet.rows[0][0].ToText();
         break;
       }
       case 8: {  // the oldest own line deleted
         if (record.ownLines.size() < 3) break;
         auto [code, quantity] = *record.ownLines.begin();
         auto remove = call("SetDadosContLinhaProd", {DeltaBuilder(lineFields).Delete(lineRow(code, quantity))});
-        if (remove.Failed()) unexpected("delete " + code, remove);
-        else record.ownLines.erase(code);
+        if (remove.Failed())
+          unexpected("delete " + code, remove);
+        else
+          record.ownLines.erase(code);
         break;
       }
       case 9: {  // an own line inserted again: refused as a duplicate
         if (record.ownLines.empty()) break;
         const std::string code = record.ownLines.rbegin()->first;
-        auto again = call("SetDadosContLinhaProd", {DeltaBuilder(lineFields).Insert({{"NRPROPOSFAS", own},
-                                                                                     {"NRVERPROPFAS", "1"},
-                                                                                     {"CDLINPPROP", code},
-                                                                                     {"QTLINPPROP", 5.0}})});
-        if (!again.Failed() || !ClearRefusal(again.error)) unexpected("duplicate " + code, again);
-        else ++record.refusals;
+        auto again = call(
+            "SetDadosContLinhaProd",
+            {DeltaBuilder(lineFields)
+                 .Insert({{"NRPROPOSFAS", own}, {"NRVERPROPFAS", "1"}, {"CDLINPPROP", code}, {"QTLINPPROP", 5.0}})});
+        if (!again.Failed() || !ClearRefusal(again.error))
+          unexpected("duplicate " + code, again);
+        else
+          ++record.refusals;
         break;
       }
     }
@@ -204,15 +218,17 @@ void RunLoad(const std::vector<int>& ports, const std::string& database, LoadFig
 
   auto db = appsrv::OpenStorage(database);
   for (const auto& record : records) {
-    auto stored = db->Query("SELECT CDLINPPROP, QTLINPPROP FROM PROPOSTALINP WHERE NRPROPOSFAS = ?1 ORDER BY CDLINPPROP",
-                            {Variant(record.ownProposal)});
+    auto stored =
+        db->Query("SELECT CDLINPPROP, QTLINPPROP FROM PROPOSTALINP WHERE NRPROPOSFAS = ?1 ORDER BY CDLINPPROP",
+                  {Variant(record.ownProposal)});
     std::map<std::string, double> lines;
     for (const auto& row : stored.rows) lines[row[0].ToText()] = row[1].ToDouble();
     EXPECT_EQ(lines, record.ownLines) << "proposal " << record.ownProposal;
   }
-  auto shared = db->Query("SELECT QTLINPPROP FROM PROPOSTALINP WHERE NRPROPOSFAS = '1001' AND NRVERPROPFAS = '1'"
-                          " AND CDLINPPROP = '11'",
-                          {});
+  auto shared = db->Query(
+      "SELECT QTLINPPROP FROM PROPOSTALINP WHERE NRPROPOSFAS = '1001' AND NRVERPROPFAS = '1'"
+      " AND CDLINPPROP = '11'",
+      {});
   ASSERT_FALSE(moves.empty()) << "no change of the shared line was accepted";
   double value = 0;
   std::set<double> targets;
@@ -226,9 +242,10 @@ void RunLoad(const std::vector<int>& ports, const std::string& database, LoadFig
 }
 
 void Print(const char* name, const LoadFigures& f) {
-  std::printf("figures %s: %d clients, %d calls in %.2f s (%.0f calls/s), %d refusals (conflicts, duplicates), "
-              "%d accepted changes of the shared line, 0 lost\n",
-              name, kClients, f.calls, f.seconds, f.calls / f.seconds, f.refusals, f.sharedAccepted);
+  std::printf(
+      "figures %s: %d clients, %d calls in %.2f s (%.0f calls/s), %d refusals (conflicts, duplicates), "
+      "%d accepted changes of the shared line, 0 lost\n",
+      name, kClients, f.calls, f.seconds, f.calls / f.seconds, f.refusals, f.sharedAccepted);
 }
 
 void OneServer(apptest::TestDatabase::Kind kind) {

@@ -7,11 +7,11 @@
 #include <sstream>
 #include <string>
 
+#include "host/application.h"
+#include "host/netconnection.h"
 #include "host/scripted/scenario.h"
 #include "host/scripted/scenario_host.h"
 #include "host/scripted/scenario_runner.h"
-#include "host/application.h"
-#include "host/netconnection.h"
 #include "host/showavi.h"
 #include "host/vogalis.h"
 #include "platform/data/clientdataset.h"

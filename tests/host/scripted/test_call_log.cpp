@@ -35,8 +35,8 @@ TEST(CallLog, ExpectedCallsAreReadInTheSameForm) {
 }
 
 TEST(CallLog, BadCallsSayWhatWasExpectedWhere) {
-  for (const char* bad : {"GetProposta", "GetProposta(\"a\"", "GetProposta(abc)", "(\"a\")", "X(delta(y))",
-                          "X(datetime(2026))"})
+  for (const char* bad :
+       {"GetProposta", "GetProposta(\"a\"", "GetProposta(abc)", "(\"a\")", "X(delta(y))", "X(datetime(2026))"})
     EXPECT_THROW(ParseCalls(bad), SyntaxError) << bad;
   try {
     ParseCalls("GetProposta(\"0001\" \"ADMIN\")");

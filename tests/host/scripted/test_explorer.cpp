@@ -20,7 +20,10 @@ TEST(ExploreSize, TakesSeedsTimesStepsWithEitherSign) {
   EXPECT_TRUE(hostapp::ParseExploreSize("20x300", seeds, steps));
   EXPECT_EQ(seeds, 20);
   EXPECT_EQ(steps, 300);
-  EXPECT_TRUE(hostapp::ParseExploreSize("3\xC3\x97" "7", seeds, steps));
+  EXPECT_TRUE(
+      hostapp::ParseExploreSize("3\xC3\x97"
+                                "7",
+                                seeds, steps));
   EXPECT_EQ(seeds, 3);
   EXPECT_EQ(steps, 7);
   for (const char* bad : {"x300", "20x", "0x5", "5x0", "20*300", "20x3a", "-1x5", "", "x"})

@@ -62,13 +62,14 @@ TEST(ScenarioParser, UnknownStepsAndExpectationsAreNamed) {
 }
 
 TEST(ScenarioParser, ArgumentsAreCheckedAgainstThePatternWithTheUsage) {
-  auto errors = Errors(Parse("click\n"
-                             "expect count cdsProposta three\n"
-                             "expect state cdsProposta editing\n"
-                             "focus dbeEmail extra\n"
-                             "expect field NRPROPOSFAS \"1\"\n"
-                             "server-date 2024-13-45\n"
-                             "select dbgPadrao 0\n"));
+  auto errors =
+      Errors(Parse("click\n"
+                   "expect count cdsProposta three\n"
+                   "expect state cdsProposta editing\n"
+                   "focus dbeEmail extra\n"
+                   "expect field NRPROPOSFAS \"1\"\n"
+                   "server-date 2024-13-45\n"
+                   "select dbgPadrao 0\n"));
   ASSERT_EQ(errors.size(), 7u);
   EXPECT_EQ(errors[0], "1: missing CONTROL (usage: click CONTROL [-> done|aborted|failed|refused])");
   EXPECT_TRUE(Contains(errors[1], "2: COUNT must be a whole number, not \"three\"")) << errors[1];
@@ -126,13 +127,14 @@ TEST(ScenarioParser, CallsAreCheckedWhenTheFileIsRead) {
 }
 
 TEST(ScenarioParser, StepTypeificChecks) {
-  auto errors = Errors(Parse("expect global boIdCriado 1\n"
-                             "expect global inChecked yes\n"
-                             "expect global boIdCreated true\n"
-                             "pick 0\n"
-                             "pick NRCONTATO\n"
-                             "pick none extra\n"
-                             "keypress dbgPadrao ab\n"));
+  auto errors =
+      Errors(Parse("expect global boIdCriado 1\n"
+                   "expect global inChecked yes\n"
+                   "expect global boIdCreated true\n"
+                   "pick 0\n"
+                   "pick NRCONTATO\n"
+                   "pick none extra\n"
+                   "keypress dbgPadrao ab\n"));
   ASSERT_EQ(errors.size(), 7u);
   EXPECT_TRUE(Contains(errors[0], "1: boIdCriado is true or false")) << errors[0];
   EXPECT_TRUE(Contains(errors[1], "2: inChecked is a whole number")) << errors[1];

@@ -11,33 +11,33 @@ namespace {
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST_F(ScenarioTest, ARunThroughTheScreenPasses) {
-  bool passed = Run(
-      "open\n"
-      "expect calls GetProposta(\"0001\", \"ADMIN\")\n"
-      "expect screens 1\n"
-      "expect wait balanced\n"
-      "expect page pgcTeste tshLista\n"
-      "expect count cdsItem 3\n"
-      "expect cell dbgItem 2 CODIGO \"B\"\n"
-      "select dbgItem 2 NOME\n"
-      "expect focus dbgItem NOME\n"
-      "expect cell dbgItem * NOME \"Nome B\"\n"
-      "expect field cdsItem.CODIGO B\n"
-      "choose dbgItem Beta\n"
-      "expect state cdsItem edit\n"
-      "key escape\n"  // takes back the chosen text
-      "expect state cdsItem edit\n"
-      "expect cell dbgItem * NOME \"Nome B\"\n"
-      "key escape\n"  // cancels the row
-      "expect state cdsItem browse\n"
-      "select-tab pgcTeste tshFicha\n"
-      "type dbeNome \"Novo nome\"\n"
-      "expect text dbeNome \"Novo nome\"\n"
-      "expect focus dbeNome\n"
-      "click sbtOla\n"
-      "expect message \"Olá\"\n"
-      "expect dialogs none\n"
-      "expect calls none\n");
+  bool passed =
+      Run("open\n"
+          "expect calls GetProposta(\"0001\", \"ADMIN\")\n"
+          "expect screens 1\n"
+          "expect wait balanced\n"
+          "expect page pgcTeste tshLista\n"
+          "expect count cdsItem 3\n"
+          "expect cell dbgItem 2 CODIGO \"B\"\n"
+          "select dbgItem 2 NOME\n"
+          "expect focus dbgItem NOME\n"
+          "expect cell dbgItem * NOME \"Nome B\"\n"
+          "expect field cdsItem.CODIGO B\n"
+          "choose dbgItem Beta\n"
+          "expect state cdsItem edit\n"
+          "key escape\n"  // takes back the chosen text
+          "expect state cdsItem edit\n"
+          "expect cell dbgItem * NOME \"Nome B\"\n"
+          "key escape\n"  // cancels the row
+          "expect state cdsItem browse\n"
+          "select-tab pgcTeste tshFicha\n"
+          "type dbeNome \"Novo nome\"\n"
+          "expect text dbeNome \"Novo nome\"\n"
+          "expect focus dbeNome\n"
+          "click sbtOla\n"
+          "expect message \"Olá\"\n"
+          "expect dialogs none\n"
+          "expect calls none\n");
   EXPECT_TRUE(passed) << Report();
 }
 
@@ -83,9 +83,10 @@ TEST_F(ScenarioTest, FlagsOfControlsAndPages) {
   fake.OpenScreen();
   fake.screen->ficha->SetTabVisible(false);
   fake.screen->edit->SetReadOnly(true);
-  EXPECT_TRUE(Run("expect enabled sbtOla\nexpect visible dbeNome\nexpect not-shown dbeNome\nexpect shown dbgItem\n"
-                  "expect readonly dbeNome\nexpect editable dbgItem\nexpect tab-hidden tshFicha\n"
-                  "expect tab-visible tshLista\n"))
+  EXPECT_TRUE(
+      Run("expect enabled sbtOla\nexpect visible dbeNome\nexpect not-shown dbeNome\nexpect shown dbgItem\n"
+          "expect readonly dbeNome\nexpect editable dbgItem\nexpect tab-hidden tshFicha\n"
+          "expect tab-visible tshLista\n"))
       << Report();
   EXPECT_FALSE(Run("expect enabled sbtDesligado\n"));
   EXPECT_EQ(Report(), "s.scn:1: expected sbtDesligado enabled, got disabled\n");
@@ -118,8 +119,9 @@ TEST_F(ScenarioTest, ConfirmationsTakeTheQueuedAnswer) {
 }
 
 TEST_F(ScenarioTest, AQuestionWithoutAnAnswerIsShownAsAnError) {
-  EXPECT_TRUE(Run("open\nclick sbtPergunta -> failed\nexpect confirm \"Confirma?\"\n"
-                  "expect error ~\"no scripted answer\"\n"))
+  EXPECT_TRUE(
+      Run("open\nclick sbtPergunta -> failed\nexpect confirm \"Confirma?\"\n"
+          "expect error ~\"no scripted answer\"\n"))
       << Report();
 }
 
@@ -132,14 +134,16 @@ TEST_F(ScenarioTest, SearchPicksByRowByValueOrNone) {
   fake.OpenScreen();
   int picked = 0;
   fake.screen->search->OnAfterPesq = [&](plat::TControl&) { ++picked; };
-  EXPECT_TRUE(Run("pick CODIGO C\nclick btpItem\nexpect search \"Itens\"\nexpect field cdsItem.CODIGO C\n"
-                  "pick 2\nclick btpItem\nexpect search \"Itens\"\nexpect field cdsItem.CODIGO B\n"
-                  "pick none\nclick btpItem\nexpect search \"Itens\"\nexpect field cdsItem.CODIGO B\n"))
+  EXPECT_TRUE(
+      Run("pick CODIGO C\nclick btpItem\nexpect search \"Itens\"\nexpect field cdsItem.CODIGO C\n"
+          "pick 2\nclick btpItem\nexpect search \"Itens\"\nexpect field cdsItem.CODIGO B\n"
+          "pick none\nclick btpItem\nexpect search \"Itens\"\nexpect field cdsItem.CODIGO B\n"))
       << Report();
   EXPECT_EQ(picked, 2);
   EXPECT_FALSE(Run("pick NOME \"Nome Z\"\nclick btpItem -> failed\n"));
-  EXPECT_TRUE(Contains(Report(), "s.scn:2: expected every dialog to be checked, got error "
-                                 "\"No row of the search 'Itens' has NOME = \\\"Nome Z\\\"\""))
+  EXPECT_TRUE(Contains(Report(),
+                       "s.scn:2: expected every dialog to be checked, got error "
+                       "\"No row of the search 'Itens' has NOME = \\\"Nome Z\\\"\""))
       << Report();
 }
 
@@ -151,16 +155,18 @@ TEST_F(ScenarioTest, CallsAreComparedInOrderWithTheirArguments) {
 }
 
 TEST_F(ScenarioTest, OpeningTwiceMakesOneScreenAndClosingReleasesIt) {
-  EXPECT_TRUE(Run("open\nexpect calls GetProposta(*, *)\nopen\nexpect calls none\nexpect screens 1\n"
-                  "close\nexpect disconnects 1\nexpect screens 0\n"
-                  "open\nexpect calls GetProposta(\"0001\", \"ADMIN\")\nexpect disconnects 0\n"))
+  EXPECT_TRUE(
+      Run("open\nexpect calls GetProposta(*, *)\nopen\nexpect calls none\nexpect screens 1\n"
+          "close\nexpect disconnects 1\nexpect screens 0\n"
+          "open\nexpect calls GetProposta(\"0001\", \"ADMIN\")\nexpect disconnects 0\n"))
       << Report();
 }
 
 TEST_F(ScenarioTest, KeysGoToTheFocusedGridOrMoveTheFocus) {
-  EXPECT_TRUE(Run("open\nselect dbgItem 1 CODIGO\nkey down\nexpect field cdsItem.CODIGO B\n"
-                  "key down dbgItem\nexpect field cdsItem.CODIGO C\nkeypress dbgItem x\nexpect state cdsItem edit\n"
-                  "key escape\n"))
+  EXPECT_TRUE(
+      Run("open\nselect dbgItem 1 CODIGO\nkey down\nexpect field cdsItem.CODIGO B\n"
+          "key down dbgItem\nexpect field cdsItem.CODIGO C\nkeypress dbgItem x\nexpect state cdsItem edit\n"
+          "key escape\n"))
       << Report();
   EXPECT_FALSE(Run("select-tab pgcTeste tshFicha\nfocus dbeNome\nkey down\n"));
   EXPECT_TRUE(Contains(Report(), "s.scn:3: expected a grid holding the focus for the key down, got dbeNome"))
@@ -173,9 +179,10 @@ TEST_F(ScenarioTest, ChoosingAnItemThatIsNotThereListsTheItems) {
 }
 
 TEST_F(ScenarioTest, SetupStepsCallTheServersHostServices) {
-  EXPECT_TRUE(Run("database empty\nhost branch 0002\nserver-date 2026-12-08\n"
-                  "sql INSERT INTO T VALUES ('a', \"b\")\nfail-next GetProposta \"Servidor em manutenção\"\n"
-                  "server stop\nserver start\n"))
+  EXPECT_TRUE(
+      Run("database empty\nhost branch 0002\nserver-date 2026-12-08\n"
+          "sql INSERT INTO T VALUES ('a', \"b\")\nfail-next GetProposta \"Servidor em manutenção\"\n"
+          "server stop\nserver start\n"))
       << Report();
   EXPECT_FALSE(fake.demo);
   EXPECT_EQ(fake.settings, "branch=0002;stop;start;");
@@ -207,8 +214,9 @@ TEST_F(ScenarioTest, GlobalsCursorRefreshesAndWait) {
   fake.inChecked = 1;
   host::Vogalis::AtualizaLocalCache({"PROPOSTALINP"});
   host::TApplication::Current().Cursor = host::crHourGlass;
-  EXPECT_FALSE(Run("expect global inChecked 1\nexpect refreshes PROPOSTALINP\nexpect refreshes none\n"
-                   "expect cursor default\n"));
+  EXPECT_FALSE(
+      Run("expect global inChecked 1\nexpect refreshes PROPOSTALINP\nexpect refreshes none\n"
+          "expect cursor default\n"));
   EXPECT_EQ(Report(), "s.scn:4: expected cursor 0 (default), got -11 (hourglass)\n");
   host::TApplication::Current().Cursor = host::crDefault;
   report.str("");

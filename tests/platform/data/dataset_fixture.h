@@ -38,8 +38,8 @@ std::string ErrorOf(Fn fn) {
 // codes 1, 2, 3... and balances 10 * code.
 inline DataPacket ClientPacket(const std::vector<std::string>& names) {
   DataPacket packet;
-  packet.fields = {{"CDCLIENTE", FieldType::Integer}, {"NMCLIENTE", FieldType::String, 20},
-                   {"VLSALDO", FieldType::Decimal, 32}};
+  packet.fields = {
+      {"CDCLIENTE", FieldType::Integer}, {"NMCLIENTE", FieldType::String, 20}, {"VLSALDO", FieldType::Decimal, 32}};
   int64_t code = 1;
   for (auto& name : names) {
     packet.rows.push_back({Variant(code), Variant(name), Variant(Decimal::FromInt(code * 10))});
@@ -82,9 +82,7 @@ struct EventLog {
   }
   // Also records each state change a data source announces.
   void Watch(TDataSource& source) {
-    source.OnStateChange = [this](TDataSource& s) {
-      events.push_back(s.Name() + "=" + DataSetStateName(s.State()));
-    };
+    source.OnStateChange = [this](TDataSource& s) { events.push_back(s.Name() + "=" + DataSetStateName(s.State())); };
   }
   std::vector<std::string> Take() {
     std::vector<std::string> taken;

@@ -29,7 +29,9 @@ TEST_F(DataSetEvents, FillRunsAfterOpenThenAfterScroll) {
 // the record being left; a refusal there keeps the cursor (and Eof) as it was.
 TEST_F(DataSetEvents, BeforeScrollRunsOnTheRecordLeftAndCanKeepIt) {
   std::vector<std::string> left;
-  cds.BeforeScroll = [&](TDataSet& d) { left.push_back(d.State() == DataSetState::Insert ? "new" : Name().AsString()); };
+  cds.BeforeScroll = [&](TDataSet& d) {
+    left.push_back(d.State() == DataSetState::Insert ? "new" : Name().AsString());
+  };
   cds.Next();
   cds.Last();
   cds.First();
@@ -51,7 +53,8 @@ TEST_F(DataSetEvents, BeforeScrollRunsOnTheRecordLeftAndCanKeepIt) {
 
 TEST_F(DataSetEvents, InsertAnnouncesInsertStateBeforeAfterInsert) {
   cds.Insert();
-  EXPECT_EQ(log.Take(), (Strings{"BeforeInsert:browse", "dsCliente=insert", "AfterInsert:insert", "AfterScroll:insert"}));
+  EXPECT_EQ(log.Take(),
+            (Strings{"BeforeInsert:browse", "dsCliente=insert", "AfterInsert:insert", "AfterScroll:insert"}));
 }
 
 TEST_F(DataSetEvents, PostAnnouncesBrowseBeforeAfterPost) {
@@ -66,7 +69,8 @@ TEST_F(DataSetEvents, CancelledInsertScrollsBackButCancelledEditDoesNot) {
   cds.Append();
   log.Take();
   cds.Cancel();
-  EXPECT_EQ(log.Take(), (Strings{"BeforeCancel:insert", "dsCliente=browse", "AfterCancel:browse", "AfterScroll:browse"}));
+  EXPECT_EQ(log.Take(),
+            (Strings{"BeforeCancel:insert", "dsCliente=browse", "AfterCancel:browse", "AfterScroll:browse"}));
   cds.Edit();
   log.Take();
   cds.Cancel();
@@ -108,7 +112,8 @@ TEST_F(DataSetEvents, DataSourcesAreToldInAttachOrder) {
   log.Watch(third);
   third.SetDataSet(&cds);
   cds.Edit();
-  EXPECT_EQ(log.Take(), (Strings{"BeforeEdit:browse", "dsCliente=edit", "dsSegundo=edit", "dsTerceiro=edit", "AfterEdit:edit"}));
+  EXPECT_EQ(log.Take(),
+            (Strings{"BeforeEdit:browse", "dsCliente=edit", "dsSegundo=edit", "dsTerceiro=edit", "AfterEdit:edit"}));
   second.SetDataSet(nullptr);
   cds.Cancel();
   EXPECT_EQ(log.Take(), (Strings{"BeforeCancel:edit", "dsCliente=browse", "dsTerceiro=browse", "AfterCancel:browse"}));

@@ -203,7 +203,7 @@ TEST_F(DataSetStates, ViewRowsShowTheInsertedRecordInPlace) {
   EXPECT_EQ(shown, (Strings{"Ana", "Zeca", "Bruno", "Carla"}));
   cds.MoveToViewRow(3);  // stores the new record: Carla keeps row 3
   EXPECT_EQ(Name().AsString(), "Carla");
-  cds.Insert();           // before Carla: she shows on row 4
+  cds.Insert();          // before Carla: she shows on row 4
   cds.MoveToViewRow(4);  // the empty insert row goes away
   EXPECT_EQ(Name().AsString(), "Carla");
   EXPECT_EQ(cds.RecordCount(), 4);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "platform/data/errors.h"
 #include "platform/data/format.h"
 

@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <limits>
-
 #include <nlohmann/json.hpp>
 
 #include "platform/data/errors.h"
@@ -103,13 +102,11 @@ TEST(DataPacketJson, MalformedPacketsNameWhatIsWrong) {
   EXPECT_NE(PacketError(WithRows(R"([[1.5,"1"]])")).find("row 1, field 'ID'"), std::string::npos);
   EXPECT_NE(PacketError(WithRows(R"({})")).find("\"rows\""), std::string::npos);
   EXPECT_NE(PacketError(WithRows(R"([[9223372036854775808,"1"]])")).find("does not fit"), std::string::npos);
-  EXPECT_NE(PacketError(R"({"fields":[{"name":"A","type":"money"}],"rows":[]})").find("'money'"),
-            std::string::npos);
+  EXPECT_NE(PacketError(R"({"fields":[{"name":"A","type":"money"}],"rows":[]})").find("'money'"), std::string::npos);
   EXPECT_NE(PacketError(R"({"fields":[{"name":"A","type":"string"},{"name":"a","type":"float"}],"rows":[]})")
                 .find("used twice"),
             std::string::npos);
-  EXPECT_NE(PacketError(R"({"fields":[{"name":"A","type":"string","readonly":true}],"rows":[]})")
-                .find("\"readonly\""),
+  EXPECT_NE(PacketError(R"({"fields":[{"name":"A","type":"string","readonly":true}],"rows":[]})").find("\"readonly\""),
             std::string::npos);
   EXPECT_NE(PacketError(R"({"fields":[{"name":"A","type":"string","size":-1}],"rows":[]})").find("size"),
             std::string::npos);

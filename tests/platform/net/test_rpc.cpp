@@ -14,7 +14,9 @@ namespace {
 
 TEST(RpcJson, RequestWithValuesAndADeltaRoundTrips) {
   Delta delta{{{"CDSISTEMA", FieldType::String, 8}}, {{ChangeKind::Insert, {}, {Variant("CTB")}}}};
-  RpcRequest request{42, "PSR41300.rdmSolicitaProposta", "GetUpDateValor",
+  RpcRequest request{42,
+                     "PSR41300.rdmSolicitaProposta",
+                     "GetUpDateValor",
                      {RpcArg(2.5), RpcArg("000123"), RpcArg(Variant()), RpcArg(delta)}};
   RpcRequest back = RequestFromJson(nlohmann::json::parse(RequestToJson(request).dump()));
   EXPECT_EQ(back.id, 42);

@@ -22,13 +22,14 @@ DataPacket EveryKind() {
                    {"DTPROPOSFAS", FieldType::DateTime},
                    {"QTD", FieldType::Integer},
                    {"ATIVO", FieldType::Boolean}};
-  packet.rows = {{Variant("1"), Variant(std::string(40, 'x') + " \"aspas\" \\ \n\t\x01 ção"), Variant(0.1 + 0.2),
-                  Variant(Decimal::Parse("-12345678901234567890.0001")), Variant(DateTime::ParseIso("2026-12-08T14:30:00")),
-                  Variant(int64_t{-9223372036854775807 - 1}), Variant(true)},
-                 {Variant(), Variant(), Variant(1e300), Variant(), Variant(), Variant(), Variant()},
-                 {Variant("2"), Variant(std::string(40, 'x') + " \"aspas\" \\ \n\t\x01 ção"), Variant(-0.0),
-                  Variant(Decimal::Parse("0")), Variant(DateTime::ParseIso("2026-12-08T14:30:00.250")),
-                  Variant(int64_t{0}), Variant(false)}};
+  packet.rows = {
+      {Variant("1"), Variant(std::string(40, 'x') + " \"aspas\" \\ \n\t\x01 ção"), Variant(0.1 + 0.2),
+       Variant(Decimal::Parse("-12345678901234567890.0001")), Variant(DateTime::ParseIso("2026-12-08T14:30:00")),
+       Variant(int64_t{-9223372036854775807 - 1}), Variant(true)},
+      {Variant(), Variant(), Variant(1e300), Variant(), Variant(), Variant(), Variant()},
+      {Variant("2"), Variant(std::string(40, 'x') + " \"aspas\" \\ \n\t\x01 ção"), Variant(-0.0),
+       Variant(Decimal::Parse("0")), Variant(DateTime::ParseIso("2026-12-08T14:30:00.250")), Variant(int64_t{0}),
+       Variant(false)}};
   return packet;
 }
 
@@ -81,12 +82,14 @@ TEST(Wire, TheQuickReaderDeclinesWhatItCannotBeSureOf) {
   for (const std::string& text : {
            std::string("not json"),
            zeroThenMore,
-           std::string(R"({"id":1,"value":{"string":"\udc00"}})"),                // a lone surrogate
-           std::string(R"({"id":1,"id":2,"value":{"null":null}})"),               // a key twice
-           std::string(R"({"id":1,"value":{"null":null},"other":0})"),            // a key more
+           std::string(R"({"id":1,"value":{"string":"\udc00"}})"),      // a lone surrogate
+           std::string(R"({"id":1,"id":2,"value":{"null":null}})"),     // a key twice
+           std::string(R"({"id":1,"value":{"null":null},"other":0})"),  // a key more
            std::string(R"({"id":1,"packet":{"fields":[{"name":"Q","type":"integer"}],"rows":[[1.0]]}})"),
-           std::string(R"({"id":1,"packet":{"fields":[{"name":"Q","type":"integer"}],"rows":[[9223372036854775808]]}})"),
-           std::string(R"({"id":1,"packet":{"fields":[{"name":"Q","type":"string"},{"name":"q","type":"string"}],"rows":[]}})"),
+           std::string(
+               R"({"id":1,"packet":{"fields":[{"name":"Q","type":"integer"}],"rows":[[9223372036854775808]]}})"),
+           std::string(
+               R"({"id":1,"packet":{"fields":[{"name":"Q","type":"string"},{"name":"q","type":"string"}],"rows":[]}})"),
            std::string(R"({"id":1,"value":{"float":1e999}})"),
            std::string("{\"id\":1,\"error\":\"\xff\"}"),
        }) {
@@ -103,8 +106,9 @@ TEST(Wire, TheQuickReaderDeclinesWhatItCannotBeSureOf) {
 TEST(Wire, KeysInAnyOrderReadAlike) {
   const std::string written = R"({"id":5,"packet":{"fields":[{"name":"N","size":3,"type":"string"},)"
                               R"({"name":"V","type":"decimal"}],"rows":[["abc",12],["d","1.50"],[null,null]]}})";
-  const std::string reordered = R"({"packet":{"rows":[["abc",12],["d","1.50"],[null,null]],)"
-                                R"("fields":[{"type":"string","size":3,"name":"N"},{"type":"decimal","name":"V"}]},"id":5})";
+  const std::string reordered =
+      R"({"packet":{"rows":[["abc",12],["d","1.50"],[null,null]],)"
+      R"("fields":[{"type":"string","size":3,"name":"N"},{"type":"decimal","name":"V"}]},"id":5})";
   const RpcAnswer thorough = AnswerFromJson(nlohmann::json::parse(written));
   for (const std::string& text : {written, reordered}) {
     std::optional<RpcAnswer> quick = TryReadAnswer(text);
@@ -132,9 +136,21 @@ struct Echo {
     if (!fresh.back()) out += ',';
     fresh.back() = false;
   }
-  bool Null() { Comma(); out += "null"; return true; }
-  bool Bool(bool b) { Comma(); out += b ? "true" : "false"; return true; }
-  bool RawNumber(const char* text, unsigned length, bool) { Comma(); out.append(text, length); return true; }
+  bool Null() {
+    Comma();
+    out += "null";
+    return true;
+  }
+  bool Bool(bool b) {
+    Comma();
+    out += b ? "true" : "false";
+    return true;
+  }
+  bool RawNumber(const char* text, unsigned length, bool) {
+    Comma();
+    out.append(text, length);
+    return true;
+  }
   bool String(const char* text, unsigned length, bool) {
     Comma();
     out += nlohmann::json(std::string(text, length)).dump();
@@ -146,10 +162,28 @@ struct Echo {
     fresh.back() = true;
     return true;
   }
-  bool StartObject() { Comma(); out += '{'; fresh.push_back(true); return true; }
-  bool EndObject(unsigned) { out += '}'; fresh.pop_back(); return true; }
-  bool StartArray() { Comma(); out += '['; fresh.push_back(true); return true; }
-  bool EndArray(unsigned) { out += ']'; fresh.pop_back(); return true; }
+  bool StartObject() {
+    Comma();
+    out += '{';
+    fresh.push_back(true);
+    return true;
+  }
+  bool EndObject(unsigned) {
+    out += '}';
+    fresh.pop_back();
+    return true;
+  }
+  bool StartArray() {
+    Comma();
+    out += '[';
+    fresh.push_back(true);
+    return true;
+  }
+  bool EndArray(unsigned) {
+    out += ']';
+    fresh.pop_back();
+    return true;
+  }
 };
 
 TEST(Wire, TheScannerReadsStrictJsonAsTheDocumentReadsIt) {
@@ -172,9 +206,9 @@ TEST(Wire, TheScannerReadsStrictJsonAsTheDocumentReadsIt) {
     EXPECT_EQ(scanner.Scan(whole.substr(from), true, parts), json_scan::Scanner::Result::Done) << text;
     EXPECT_EQ(parts.out, echo.out) << text;
   }
-  for (const char* text : {"", "[1,]", "{\"a\":1,}", "[01]", "[1.]", "[-]", "[.5]", "[1e]", "{\"a\" 1}", "[1] 2", "[\"a\tb\"]",
-                           "[\"\\x\"]", "[\"\\u12\"]", "[\"\\ud83d\\ude00\"]", "[nul]", "[\"open]", "{1:2}",
-                           "[[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]]]"}) {
+  for (const char* text : {"", "[1,]", "{\"a\":1,}", "[01]", "[1.]", "[-]", "[.5]", "[1e]", "{\"a\" 1}", "[1] 2",
+                           "[\"a\tb\"]", "[\"\\x\"]", "[\"\\u12\"]", "[\"\\ud83d\\ude00\"]", "[nul]", "[\"open]",
+                           "{1:2}", "[[[[[[[[[[[[[[[[[1]]]]]]]]]]]]]]]]]"}) {
     Echo echo;
     EXPECT_FALSE(ScanJson(text, echo)) << text;
   }
@@ -183,7 +217,8 @@ TEST(Wire, TheScannerReadsStrictJsonAsTheDocumentReadsIt) {
 // The pieces of a packet answer written with a piece after every row.
 std::vector<std::string> Pieces(const DataPacket& packet) {
   std::vector<std::string> pieces;
-  PacketAnswerWriter out(7, packet.fields, [&](std::string_view piece, bool) { pieces.emplace_back(piece); }, 1);
+  PacketAnswerWriter out(
+      7, packet.fields, [&](std::string_view piece, bool) { pieces.emplace_back(piece); }, 1);
   for (const Row& row : packet.rows) {
     for (const Variant& value : row) value.Type() == VarType::Text ? out.Text(value.Text()) : out.Value(value);
     out.EndRow();
@@ -248,14 +283,14 @@ TEST(AnswerPieces, ReadAsTheyArriveTheyGiveWhatTheWholeTextGives) {
 
   // Texts the quick reading declines part way are read whole, with the
   // whole text's result or error.
-  const std::string surrogate = std::string(R"({"id":1,"packet":{"fields":[{"name":"N","type":"string"}],)") +
-                                "\n" + R"("rows":[["a"],)" + "\n" + R"(["\ud83d\ude00"]]}})";
+  const std::string surrogate = std::string(R"({"id":1,"packet":{"fields":[{"name":"N","type":"string"}],)") + "\n" +
+                                R"("rows":[["a"],)" + "\n" + R"(["\ud83d\ude00"]]}})";
   EXPECT_EQ(ReadInParts(surrogate, 10).packet, ReadAnswerText(surrogate).packet);
   EXPECT_EQ(ReadInParts(other, 3).error, "Falha: ção");
   const std::string broken = text.substr(0, text.size() - 3);
   EXPECT_THROW(ReadInParts(broken, 64), nlohmann::json::exception);
-  const std::string wrongType = std::string(R"({"id":1,"packet":{"fields":[{"name":"Q","type":"integer"}],)") +
-                                "\n" + R"("rows":[[1],)" + "\n" + R"([1.0]]}})";
+  const std::string wrongType = std::string(R"({"id":1,"packet":{"fields":[{"name":"Q","type":"integer"}],)") + "\n" +
+                                R"("rows":[[1],)" + "\n" + R"([1.0]]}})";
   EXPECT_THROW(ReadInParts(wrongType, 5), EConvertError);
 }
 

@@ -52,8 +52,8 @@ inline DataPacket ItemPacket(int rows) {
                    {"FLATIVO", FieldType::String, 1},
                    {"IDINTERNO", FieldType::Integer}};
   for (int64_t i = 0; i < rows; ++i)
-    packet.rows.push_back({Variant(i + 1), Variant(std::string(names[i % 3])), Variant(std::string(i % 3 == 1 ? "N" : "S")),
-                           Variant(i + 100)});
+    packet.rows.push_back({Variant(i + 1), Variant(std::string(names[i % 3])),
+                           Variant(std::string(i % 3 == 1 ? "N" : "S")), Variant(i + 100)});
   return packet;
 }
 

@@ -29,12 +29,14 @@ TEST(Anchors, ChildrenKeepToTheirEdgesAndWhatTheyHoldFollows) {
   TControl& toolbar = Place(form.Create<TPanel>("panMenu", &form), {0, 0, 500, 30}, akLeft | akTop | akRight);
   TControl& code = Place(form.Create<TLabel>("lblCodigo", &toolbar), {420, 8, 70, 16}, akTop | akRight);
   TControl& button = Place(form.Create<TPanel>("sbtIncluir", &toolbar), {4, 4, 25, 25}, akLeft | akTop);
-  auto& pages = static_cast<TPageControl&>(Place(form.Create<TPageControl>("pgcPaginas", &form), {0, 30, 500, 340}, kAnchorAll));
+  auto& pages =
+      static_cast<TPageControl&>(Place(form.Create<TPageControl>("pgcPaginas", &form), {0, 30, 500, 340}, kAnchorAll));
   auto& page = form.Create<TTabSheet>("tshPagina", &pages);
   Place(page, {4, 24, 492, 312}, page.Anchors);
   TControl& grid = Place(form.Create<TPanel>("dbgLinhas", &page), {0, 0, 492, 270}, kAnchorAll);
   TControl& totals = Place(form.Create<TPanel>("panTotais", &page), {0, 270, 492, 42}, akLeft | akRight | akBottom);
-  TControl& navigator = Place(form.Create<TPanel>("panNavegador", &form), {0, 370, 500, 30}, akLeft | akRight | akBottom);
+  TControl& navigator =
+      Place(form.Create<TPanel>("panNavegador", &form), {0, 370, 500, 30}, akLeft | akRight | akBottom);
   std::set<std::string> changed;
   for (TControl* c : {&toolbar, &code, &button, static_cast<TControl*>(&pages), static_cast<TControl*>(&page), &grid,
                       &totals, &navigator})
@@ -50,8 +52,8 @@ TEST(Anchors, ChildrenKeepToTheirEdgesAndWhatTheyHoldFollows) {
   EXPECT_EQ(Of(grid), (Box{0, 0, 692, 370})) << "takes the page's growth";
   EXPECT_EQ(Of(totals), (Box{0, 370, 692, 42})) << "moves with the page's bottom edge";
   EXPECT_EQ(Of(navigator), (Box{0, 470, 700, 30}));
-  EXPECT_EQ(changed, (std::set<std::string>{"panMenu", "lblCodigo", "pgcPaginas", "tshPagina", "dbgLinhas",
-                                            "panTotais", "panNavegador"}))
+  EXPECT_EQ(changed, (std::set<std::string>{"panMenu", "lblCodigo", "pgcPaginas", "tshPagina", "dbgLinhas", "panTotais",
+                                            "panNavegador"}))
       << "the button, left where it was, is not announced";
 
   form.ResizeBy(-200, -100);

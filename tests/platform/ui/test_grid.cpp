@@ -1,6 +1,5 @@
 // The data-aware grid: columns, cell editing, keys, focus and events, drawing.
 #include "platform/ui/grid_fixture.h"
-
 #include "platform/ui/pages.h"
 
 namespace plat::testing {
@@ -331,7 +330,8 @@ TEST_F(GridEvents, EditorFollowsFieldChangesAlsoOverTypedText) {
 std::vector<std::string> Texts(const TCanvas& canvas) {
   std::vector<std::string> texts;
   for (auto& op : canvas.Ops())
-    if (op.kind == TDrawOp::TextRect) texts.push_back(std::to_string(op.x) + "," + std::to_string(op.y) + ":" + op.text);
+    if (op.kind == TDrawOp::TextRect)
+      texts.push_back(std::to_string(op.x) + "," + std::to_string(op.y) + ":" + op.text);
   return texts;
 }
 
@@ -413,8 +413,8 @@ TEST_F(GridDrawing, NewRowIsDrawnWhereItWillBeInserted) {
   grid.UserKey(GridKey::Down);
   grid.UserKey(GridKey::Insert);
   grid.Paint(1, 2);
-  EXPECT_EQ(Texts(grid.Canvas), (std::vector<std::string>{"2,2:", "72,2:", "212,2:", "2,20:2", "72,20:PORCA",
-                                                           "212,20:N"}));
+  EXPECT_EQ(Texts(grid.Canvas),
+            (std::vector<std::string>{"2,2:", "72,2:", "212,2:", "2,20:2", "72,20:PORCA", "212,20:N"}));
 }
 
 TEST_F(GridDrawing, PaintDrawsOnlyTheRowsInViewOfALargeDataSet) {

@@ -20,9 +20,9 @@ class Pages : public uitest::FormTest {
     hidden->SetTabVisible(false);
     onList = &form->Create<TDBEdit>("dbeOnList", list);
     onDetail = &form->Create<TDBEdit>("dbeOnDetail", detail);
-    pages->OnChange = [this](TControl&) { ++changes; };
+    pages->OnChange = [this](TControl &) { ++changes; };
   }
-  TPageControl* pages;
+  TPageControl *pages;
   TTabSheet *list, *detail, *hidden;
   TDBEdit *onList, *onDetail;
   int changes = 0;
@@ -59,7 +59,7 @@ TEST_F(Pages, LeavingThePageWithTheFocusRunsItsExitsAndFocusesTheNewPage) {
 }
 
 TEST_F(Pages, AnExitVetoKeepsTheOldPage) {
-  onList->OnExit = [](TControl&) { throw EAbort(); };
+  onList->OnExit = [](TControl &) { throw EAbort(); };
   form->FocusControl(*onList);
   EXPECT_THROW(pages->UserSelect(*detail), EAbort);
   EXPECT_EQ(pages->ActivePage(), list);

@@ -37,8 +37,7 @@ class Splitter : public ::testing::Test {
     return control;
   }
   void SetUp() override {
-    for (TControl* c : {&lines, &totals, &lower, &systems})
-      c->OnChanged = [this](TControl&) { ++changes; };
+    for (TControl* c : {&lines, &totals, &lower, &systems}) c->OnChanged = [this](TControl&) { ++changes; };
   }
 };
 
@@ -49,7 +48,7 @@ TEST_F(Splitter, ADragGivesTheLargestAboveWhatItTakesFromTheLargestBelow) {
   EXPECT_EQ(Of(bar), (Box{204, 3}));
   EXPECT_EQ(Of(lower), (Box{207, 93}));
   EXPECT_EQ(Of(systems), (Box{4, 85}));  // fills the panel still
-  EXPECT_EQ(Of(caption), (Box{0, 13}));   // at the panel's top: untouched
+  EXPECT_EQ(Of(caption), (Box{0, 13}));  // at the panel's top: untouched
   EXPECT_GE(changes, 4);
   EXPECT_EQ(bar.UserDrag(-50), -50);
   EXPECT_EQ(Of(lines), (Box{0, 110}));

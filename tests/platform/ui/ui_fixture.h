@@ -31,7 +31,8 @@ class FormTest : public ::testing::Test {
                              {"NOME", plat::FieldType::String, 20},
                              {"DATA", plat::FieldType::DateTime}},
                             {}};
-    for (auto& code : codes) packet.rows.push_back({plat::Variant(code), plat::Variant("Nome " + code), plat::Variant()});
+    for (auto& code : codes)
+      packet.rows.push_back({plat::Variant(code), plat::Variant("Nome " + code), plat::Variant()});
     cds->SetData(packet);
   }
 
