@@ -8,8 +8,8 @@ namespace host::Consiste {
 
 const plat::DataPacket& CheckResultServ(const ServerResult& result, bool, int helpContext) {
   if (result.kind == ServerResult::Kind::Packet) return result.packet;
-  std::string message = result.Failed() ? result.error : "The application server answered without a data packet.";
-  if (message.empty()) message = "The application server reported a failure without a message.";
+  std::string message = result.Failed() ? result.error : "O servidor de aplicação respondeu sem um pacote de dados.";
+  if (message.empty()) message = "O servidor de aplicação informou uma falha sem mensagem.";
   plat::Dialogs::Current().MessageDlg(message, plat::DialogType::Error, plat::mbOK, helpContext);
   throw plat::EAbort();
 }

@@ -32,6 +32,17 @@ ServerResult TNetConnection::AppServer(const std::string& method, std::vector<pl
 ServerResult TNetConnection::Call(const std::string& object, const std::string& method,
                                   std::vector<plat::RpcArg> args) {
   plat::RpcRequest request{nextId_++, object, method, std::move(args)};
+  // Written first: a value the wire cannot carry (a number that is not
+  // finite) fails the call here, the client's own fault, with nothing sent
+  // and the connection kept.
+  std::string text;
+  try {
+    text = plat::RequestText(request);
+  } catch (const std::exception& e) {
+    const ServerResult refused = ServerResult::OfFailure("A chamada " + method + " não pôde ser enviada: " + e.what());
+    if (OnCall) OnCall(request, refused);
+    return Fail(refused.error);
+  }
   ServerResult result;
   std::string notConnected;
   if (!Connected() && lost_) {
@@ -46,20 +57,20 @@ ServerResult TNetConnection::Call(const std::string& object, const std::string& 
   }
   if (!Connected()) {
     result = ServerResult::OfFailure(notConnected.empty()
-                                         ? "Not connected to the application server (" + object + "." + method + ")"
+                                         ? "Sem conexão com o servidor de aplicação (" + object + "." + method + ")"
                                          : notConnected + " (" + method + ")");
   } else {
     try {
       // A list's answer may come in pieces: each is read as it arrives.
-      plat::WriteFrame(socket_, plat::RequestText(request), true);
+      plat::WriteFrame(socket_, text, true);
       plat::AnswerReader reader;
       if (!plat::ReadPieces(socket_, plat::FrameLimits{plat::kMaxFrame, Timeout, Timeout}, reader))
-        throw plat::ENetError("The application server closed the connection");
+        throw plat::ENetError("O servidor de aplicação fechou a conexão");
       plat::RpcAnswer answer = reader.Finish();
       // An error answer bound to no call is the server refusing the
       // connection or the message; it closes the connection after it.
       if (answer.id == 0 && answer.kind == plat::RpcAnswer::Kind::Error) throw plat::ENetError(answer.error);
-      if (answer.id != request.id) throw plat::ENetError("The application server answered another call");
+      if (answer.id != request.id) throw plat::ENetError("O servidor de aplicação respondeu a outra chamada");
       switch (answer.kind) {
         case plat::RpcAnswer::Kind::Packet:
           result = ServerResult::OfPacket(std::move(answer.packet));
@@ -78,8 +89,7 @@ ServerResult TNetConnection::Call(const std::string& object, const std::string& 
     } catch (const std::exception& e) {  // malformed answer
       socket_.Close();
       lost_ = true;
-      result =
-          ServerResult::OfFailure("The application server sent an unreadable answer to " + method + ": " + e.what());
+      result = ServerResult::OfFailure("Resposta ilegível do servidor de aplicação a " + method + ": " + e.what());
     }
   }
   if (OnCall) OnCall(request, result);

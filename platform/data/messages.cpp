@@ -39,6 +39,17 @@ constexpr Row kMessages[] = {
     {Msg::NotEditing,             "O registro não está em edição nem em inclusão"},
     {Msg::RecordNumberOutOfRange, "O registro número %1 não existe"},
     {Msg::DeleteRecord,           "Excluir o registro?"},
+    {Msg::CannotResolve,          "Não foi possível encontrar o endereço %1: %2"},
+    {Msg::ConnectionWaitFailed,   "A espera pela conexão falhou: %1"},
+    {Msg::CannotConnect,          "Não foi possível conectar ao servidor de aplicação em %1: %2"},
+    {Msg::CannotListen,           "Não foi possível escutar em %1: %2"},
+    {Msg::ConnectionBroke,        "A conexão com o servidor de aplicação caiu: %1"},
+    {Msg::NoAnswerWithin,         "O servidor de aplicação não respondeu em %1 s"},
+    {Msg::ClosedMidMessage,       "A conexão fechou no meio de uma mensagem"},
+    {Msg::MessageTooLarge,        "Uma mensagem de %1 bytes é grande demais para ser enviada"},
+    {Msg::MessageIncomplete,      "Uma mensagem não chegou completa em %1"},
+    {Msg::MessageRestartCarried,  "O reinício de uma mensagem trouxe %1 bytes"},
+    {Msg::MessageRefused,         "Mensagem de %1 recusada: mais de %2 bytes"},
 };
 // clang-format on
 

@@ -38,6 +38,18 @@ enum class Msg {
   NotEditing,
   RecordNumberOutOfRange,  // %1 the number
   DeleteRecord,
+  // the connection to the application server
+  CannotResolve,         // %1 the address, %2 why
+  ConnectionWaitFailed,  // %1 why
+  CannotConnect,         // %1 the address, %2 why
+  CannotListen,          // %1 the address, %2 why
+  ConnectionBroke,       // %1 why
+  NoAnswerWithin,        // %1 seconds
+  ClosedMidMessage,
+  MessageTooLarge,        // %1 bytes
+  MessageIncomplete,      // %1 the time allowed ("1 s", "300 ms")
+  MessageRestartCarried,  // %1 bytes
+  MessageRefused,         // %1 its size ("N bytes", "N bytes ou mais"), %2 the most allowed
 };
 
 // The message's text with its arguments in place.

@@ -3,6 +3,13 @@
 #include <algorithm>
 
 namespace plat {
+// The frame's message, named before the catalogue's Message function hides the name.
+using FrameMessage = Message;
+}  // namespace plat
+
+#include "platform/data/messages.h"
+
+namespace plat {
 
 namespace {
 
@@ -13,8 +20,7 @@ constexpr uint32_t kLengthBits = kTakesPieces - 1;
 static_assert(kMaxFrame <= kLengthBits);
 
 void Send(TcpSocket& socket, std::string_view payload, uint32_t flags) {
-  if (payload.size() > kMaxFrame)
-    throw ENetError("A message of " + std::to_string(payload.size()) + " bytes is too large to send");
+  if (payload.size() > kMaxFrame) throw ENetError(Message(Msg::MessageTooLarge, {std::to_string(payload.size())}));
   uint32_t n = static_cast<uint32_t>(payload.size()) | flags;
   const char header[4] = {static_cast<char>(n >> 24), static_cast<char>(n >> 16), static_cast<char>(n >> 8),
                           static_cast<char>(n)};
@@ -53,7 +59,7 @@ std::optional<std::string> ReadFrame(TcpSocket& socket, const FrameLimits& limit
   return std::move(message->text);
 }
 
-std::optional<Message> ReadMessage(TcpSocket& socket, const FrameLimits& limits) {
+std::optional<FrameMessage> ReadMessage(TcpSocket& socket, const FrameLimits& limits) {
   // The pieces joined; a whole message is taken as it came.
   struct Joined final : MessageListener {
     std::string text;
@@ -67,7 +73,7 @@ std::optional<Message> ReadMessage(TcpSocket& socket, const FrameLimits& limits)
   } joined;
   const std::optional<bool> takesPieces = ReadPieces(socket, limits, joined);
   if (!takesPieces) return std::nullopt;
-  return Message{std::move(joined.text), *takesPieces};
+  return FrameMessage{std::move(joined.text), *takesPieces};
 }
 
 std::optional<bool> ReadPieces(TcpSocket& socket, const FrameLimits& limits, MessageListener& listener) {
@@ -83,11 +89,11 @@ std::optional<bool> ReadPieces(TcpSocket& socket, const FrameLimits& limits, Mes
       left = std::max(std::chrono::milliseconds(0),
                       std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()));
     try {
-      if (!socket.ReadExact(out, n, left)) throw ENetError("The connection closed in the middle of a message");
+      if (!socket.ReadExact(out, n, left)) throw ENetError(Message(Msg::ClosedMidMessage));
     } catch (const ETimeout&) {
       auto ms = limits.complete.count();
-      throw EFrameRefused("A message was not complete within " +
-                          (ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms"));
+      throw EFrameRefused(Message(Msg::MessageIncomplete,
+                                  {ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms"}));
     }
   };
   const std::size_t allowed = std::min(limits.maxSize, kMaxFrame);
@@ -101,14 +107,15 @@ std::optional<bool> ReadPieces(TcpSocket& socket, const FrameLimits& limits, Mes
     const std::size_t n = word & kLengthBits;
     takesPieces = takesPieces || (word & kTakesPieces);
     if (word & kRestart) {
-      if (n != 0) throw EFrameRefused("A message's restart carried " + std::to_string(n) + " bytes");
+      if (n != 0) throw EFrameRefused(Message(Msg::MessageRestartCarried, {std::to_string(n)}));
       before = 0;
       listener.Restarted();
       continue;
     }
     if (n > allowed || before + n > allowed)
-      throw EFrameRefused("Refused a message of " + std::to_string(before + n) +
-                          (before ? " bytes or more" : " bytes") + ": more than " + std::to_string(allowed));
+      throw EFrameRefused(
+          Message(Msg::MessageRefused,
+                  {std::to_string(before + n) + (before ? " bytes ou mais" : " bytes"), std::to_string(allowed)}));
     // Taken in parts as they arrive, so an announced size costs nothing
     // until its bytes come.
     constexpr std::size_t kPart = 64 * 1024;

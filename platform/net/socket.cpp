@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/data/messages.h"
+
 namespace plat {
 
 namespace {
@@ -32,7 +34,7 @@ AddrList Resolve(const std::string& host, int port, bool passive) {
   if (passive) hints.ai_flags = AI_PASSIVE;
   AddrList result;
   int rc = getaddrinfo(host.empty() ? nullptr : host.c_str(), std::to_string(port).c_str(), &hints, &result.list);
-  if (rc != 0) throw ENetError("Cannot resolve " + Peer(host, port) + ": " + gai_strerror(rc));
+  if (rc != 0) throw ENetError(Message(Msg::CannotResolve, {Peer(host, port), gai_strerror(rc)}));
   return result;
 }
 
@@ -43,7 +45,7 @@ bool WaitFor(int fd, short events, std::chrono::milliseconds timeout) {
     int rc = poll(&p, 1, timeout.count() < 0 ? -1 : static_cast<int>(timeout.count()));
     if (rc > 0) return true;
     if (rc == 0) return false;
-    if (errno != EINTR) throw ENetError("Waiting on the connection failed: " + Reason());
+    if (errno != EINTR) throw ENetError(Message(Msg::ConnectionWaitFailed, {Reason()}));
   }
 }
 
@@ -101,7 +103,7 @@ TcpSocket TcpSocket::Connect(const std::string& host, int port, std::chrono::mil
     setsockopt(socket.fd_, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     return socket;
   }
-  throw ENetError("Cannot connect to the application server at " + Peer(host, port) + ": " + lastError);
+  throw ENetError(Message(Msg::CannotConnect, {Peer(host, port), lastError}));
 }
 
 TcpSocket TcpSocket::Listen(const std::string& host, int port, int backlog) {
@@ -115,7 +117,7 @@ TcpSocket TcpSocket::Listen(const std::string& host, int port, int backlog) {
     if (::bind(socket.fd_, a->ai_addr, a->ai_addrlen) == 0 && ::listen(socket.fd_, backlog) == 0) return socket;
     lastError = Reason();
   }
-  throw ENetError("Cannot listen on " + Peer(host, port) + ": " + lastError);
+  throw ENetError(Message(Msg::CannotListen, {Peer(host, port), lastError}));
 }
 
 TcpSocket TcpSocket::Accept() {
@@ -144,7 +146,7 @@ void TcpSocket::SendAll(std::string_view bytes) {
     ssize_t sent = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
     if (sent < 0) {
       if (errno == EINTR) continue;
-      throw ENetError("The connection to the application server broke: " + Reason());
+      throw ENetError(Message(Msg::ConnectionBroke, {Reason()}));
     }
     bytes.remove_prefix(static_cast<std::size_t>(sent));
   }
@@ -160,15 +162,15 @@ bool TcpSocket::ReadExact(char* out, std::size_t n, std::chrono::milliseconds ti
             : std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (timeout.count() >= 0 && left.count() < 0) left = std::chrono::milliseconds(0);
     if (!WaitFor(fd_, POLLIN, left))
-      throw ETimeout("The application server did not answer within " + std::to_string(timeout.count() / 1000) + " s");
+      throw ETimeout(Message(Msg::NoAnswerWithin, {std::to_string(timeout.count() / 1000)}));
     ssize_t got = ::recv(fd_, out + done, n - done, 0);
     if (got == 0) {
       if (done == 0) return false;
-      throw ENetError("The connection to the application server closed in the middle of a message");
+      throw ENetError(Message(Msg::ClosedMidMessage));
     }
     if (got < 0) {
       if (errno == EINTR) continue;
-      throw ENetError("The connection to the application server broke: " + Reason());
+      throw ENetError(Message(Msg::ConnectionBroke, {Reason()}));
     }
     done += static_cast<std::size_t>(got);
   }

@@ -60,13 +60,13 @@ TEST_F(Limited, AMessageThatNeverEndsIsRefusedAfterItsTimeAndTheOthersAreServed)
   plat::TcpSocket stalled = Raw();
   stalled.SendAll(Header(1000) + "{\"id\": 1");
   EXPECT_FALSE(Call("PrxProposta").Failed());  // served meanwhile
-  EXPECT_TRUE(Mentions(RefusalOn(stalled), "not complete within 300 ms"));
+  EXPECT_TRUE(Mentions(RefusalOn(stalled), "não chegou completa em 300 ms"));
 }
 
 TEST_F(Limited, AMessageOverTheMaximumIsRefusedBeforeItsBytesArrive) {
   plat::TcpSocket large = Raw();
   large.SendAll(Header(200u << 20));  // announces 200 MiB and sends nothing more
-  EXPECT_TRUE(Mentions(RefusalOn(large), "209715200 bytes: more than 4096"));
+  EXPECT_TRUE(Mentions(RefusalOn(large), "Mensagem de 209715200 bytes recusada: mais de 4096 bytes"));
   // A message within the maximum is answered (on the fixture's connection:
   // the closed one may still count against the two until its thread ends).
   EXPECT_FALSE(Call("PrxProposta").Failed());

@@ -4,6 +4,8 @@
 // anything is written, with the field named; calls are checked the same way.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "appserver/field_value.h"
 #include "server_fixture.h"
 
@@ -118,6 +120,8 @@ TEST_F(StoredValues, CallArgumentsAreCheckedAsDeltaValuesAre) {
   };
   EXPECT_TRUE(Mentions(quantity(Variant()).error, "deve ser um número; recebeu nenhum valor"));
   EXPECT_TRUE(Mentions(quantity(Variant(1e308)).error, "fora do intervalo"));
+  // One the wire cannot carry fails in the client, which keeps its connection.
+  EXPECT_TRUE(Mentions(quantity(Variant(std::numeric_limits<double>::infinity())).error, "não pôde ser enviada"));
   EXPECT_FALSE(quantity(Variant(20.0)).Failed());
   EXPECT_EQ(apptest::At(OrderLines(), 0, "QTLINPPEDP").ToDouble(), 20.0);
   EXPECT_TRUE(Mentions(Call("GetProposta", {Variant(std::string("0001\0x", 6)), Variant("ADMIN")}).error, "NUL"));

@@ -105,7 +105,7 @@ TEST_F(NetConnection, ATimeoutFailsTheCallAndClosesTheConnection) {
   net.Timeout = std::chrono::milliseconds(100);
   ServerResult result = net.AppServer("GetProposta", {"0001", "ADMIN"});
   EXPECT_TRUE(result.Failed());
-  EXPECT_NE(result.error.find("did not answer"), std::string::npos);
+  EXPECT_NE(result.error.find("não respondeu"), std::string::npos);
   EXPECT_FALSE(net.Connected());
   EXPECT_TRUE(net.AppServer("PrxProposta").Failed());  // not connected: a result, not a hang
 }

@@ -118,8 +118,8 @@ TEST_F(BadInput, EveryOffenderGetsAClearErrorOrIsClosedAndAWellBehavedClientIsSe
        InsertCall("SetProposta", dated, json::array({"2001", "1", "2025-02-30T00:00:00", "0001"})), "2025-02-30"},
       {"a date out of range", InsertCall("SetProposta", dated, json::array({"2002", "1", "10000-01-01", "0001"})),
        "10000-01-01"},
-      {"a frame over the maximum", Header(2u << 20), "more than 1048576"},
-      {"a frame announced and never sent", Header(1000) + "{\"id\": 1", "not complete within 1 s"},
+      {"a frame over the maximum", Header(2u << 20), "mais de 1048576"},
+      {"a frame announced and never sent", Header(1000) + "{\"id\": 1", "não chegou completa em 1 s"},
       {"a frame cut short", Header(1000) + "{\"id\": 1", nullptr},
   };
   // A well-behaved client keeps calling while the offenders come.

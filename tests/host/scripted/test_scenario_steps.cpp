@@ -151,7 +151,7 @@ TEST_F(ScenarioTest, CallsAreComparedInOrderWithTheirArguments) {
   EXPECT_FALSE(Run("open\nexpect calls\n| GetProposta(\"ADMIN\", \"0001\")\n"));
   EXPECT_EQ(Report(),
             "s.scn:2: expected GetProposta(\"ADMIN\", \"0001\"), got GetProposta(\"0001\", \"ADMIN\") failing: "
-            "Not connected to the application server (PSR41300.rdmSolicitaProposta.GetProposta)\n");
+            "Sem conexão com o servidor de aplicação (PSR41300.rdmSolicitaProposta.GetProposta)\n");
 }
 
 TEST_F(ScenarioTest, OpeningTwiceMakesOneScreenAndClosingReleasesIt) {
