@@ -12,8 +12,6 @@
 //   writing stands (a piece of the text handed on, the rest still to come).
 #pragma once
 
-#include <rapidjson/internal/dtoa.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
